@@ -1,0 +1,20 @@
+#pragma once
+// Writing a whole file so that it either appears complete or not at all: the
+// bytes go to a temporary file in the target's folder, every write and the
+// close are checked, and only then is it renamed over the target. On any
+// failure the old file is left as it was and no temporary file remains.
+
+#include <QByteArray>
+#include <QString>
+
+#include <functional>
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// Test seam: a hook that can make one step of WriteFileAtomically fail, so
+// tests can walk every failure point. Empty in the program.
+namespace AtomicWriteFaults {
+enum class Step { Open, Write, Commit };
+// Called before each step (index counts the writes from 0); returning true fails the step.
+inline std::function<bool(Step step, int index)> Inject;
+} // namespace AtomicWriteFaults

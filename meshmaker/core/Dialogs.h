@@ -1,0 +1,14 @@
+#pragma once
+// The modal questions the editor asks: the windows answer them with real
+// dialogs, the tests and the batch command with scripted answers.
+
+#include <QString>
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // An open-file dialog; an empty result means cancelled.
+    virtual QString OpenFileName(const QString& filter) = 0;
+    // A modal message box with an OK button.
+    virtual void ShowMessage(const QString& text) = 0;
+};

@@ -1,0 +1,154 @@
+#include "PgxWriter.h"
+
+#include "Numbers.h"
+#include "Picture.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+constexpr double FileUnit = 50.0;
+
+class ByteWriter {
+public:
+    explicit ByteWriter(qint64 reserve) { bytes_.reserve(reserve); }
+    void u8(quint8 v) { bytes_.append(char(v)); }
+    void i16(int v) { raw(qToLittleEndian(quint16(v & 0xFFFF))); }
+    void u32(quint32 v) { raw(qToLittleEndian(v)); }
+    void f32(float v) {
+        quint32 bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        u32(bits);
+    }
+    void vertex(float x, float y, float z) {
+        f32(x);
+        f32(y);
+        f32(z);
+    }
+    void text(const char* s, int n) { bytes_.append(s, n); }
+    QByteArray take() { return std::move(bytes_); }
+
+private:
+    template <typename T> void raw(T v) {
+        bytes_.append(reinterpret_cast<const char*>(&v), sizeof v);
+    }
+    QByteArray bytes_;
+};
+
+// Colour as 0x00BBGGRR (bytes red, green, blue, 0).
+quint32 FileColour(QRgb c) {
+    return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16;
+}
+
+// Picture position to file units. A depth is stored with its sign bit
+// flipped, so a zero depth becomes -0.0; +0.0 is written where the file fixes z.
+struct Transform {
+    double cx, cy;
+    float x(double px) const { return float(px / FileUnit - cx); }
+    float y(double py) const { return float(cy - py / FileUnit); }
+    static float depth(double d) { return -float(d / FileUnit); }
+};
+
+void WriteStrip(ByteWriter& w, const Transform& t, const StripArray& xs, const StripArray& ys,
+                int last) {
+    for (int k = 0; k <= last; ++k) w.vertex(t.x(xs[k]), t.y(ys[k]), 0.0f);
+}
+
+int BodyColumnsInFile(const EditorState& s) {
+    return std::max(0, (s.BodyLast + 1) / 2);
+}
+
+} // namespace
+
+QString PgxOutputPath(const QString& picturePath) {
+    const int slash = std::max(picturePath.lastIndexOf(u'/'), picturePath.lastIndexOf(u'\\'));
+    const QString folder = picturePath.left(slash + 1);
+    QString name = picturePath.mid(slash + 1).toLower();
+    if (name.endsWith(QStringLiteral(".bmp"))) name.chop(4);
+    return folder + name + QStringLiteral(".pgx");
+}
+
+qint64 PgxFileSize(const EditorState& s) {
+    const qint64 n = s.N(), c = BodyColumnsInFile(s);
+    qint64 size = PgxHeaderSize + 12 * (n + 1) * (c + 1);
+    for (int last : {s.TailLast, s.DorsalLast, s.AnalLast, s.VentralLast})
+        if (last > 0) size += 12 * qint64(last + 1);
+    if (s.PectoralDone) size += 48;
+    if (s.WhiskerLast > 0) size += 12 * qint64(s.WhiskerLast + 1);
+    if (s.EyeSolid) size += 28;
+    return size;
+}
+
+QByteArray BuildPgxBytes(const EditorState& s, int tailRoot, QRgb eyeRearColour) {
+    const int n = s.N();
+    const int c = BodyColumnsInFile(s);
+    const int width = s.PictureBitmap.width(), height = s.PictureBitmap.height();
+    ByteWriter w(PgxFileSize(s));
+
+    // Head
+    w.text(PgxMagic, 8);
+    w.u8(0);
+    w.u8(s.EyeSolid ? 1 : 0);
+    w.u8(s.PectoralDone ? 0 : 1);
+    w.u8(s.WhiskerLast > 0 ? quint8(s.WhiskerLast & 0xFF) : 0);
+    w.u32(FileColour(RgbAt(s.PictureBitmap, 0, 0)));
+    for (int v : {width, height, tailRoot, c - 1, n, c * (n + 1), s.TailLast, s.DorsalLast,
+                  s.VentralLast, s.AnalLast})
+        w.i16(v);
+    w.f32(float((width - 1) - tailRoot / 100.0));
+
+    // Section normals
+    for (int j = 0; j <= n; ++j)
+        w.vertex(s.SectionNormals[j][0], s.SectionNormals[j][1], s.SectionNormals[j][2]);
+
+    // Body grid: each column divided in the proportions of the front section,
+    // thickened by the section scaled to the column's top-view width.
+    const Transform t{(width - 1) / FileUnit / 2, (height - 1) / FileUnit / 2};
+    const double span = s.SectionY[n] - s.SectionY[0];
+    const double peakWidth = s.TopW[std::clamp(s.TopPeakIndex, 0, TopCapacity - 1)];
+    for (int i = 0; i < c; ++i) {
+        const double top = s.BodyY[2 * i], bottom = s.BodyY[2 * i + 1];
+        const double ratio = i < TopCapacity ? RatioOrZero(s.TopW[i], peakWidth) : 0.0;
+        const bool flat = i == 0 || i == c - 1;
+        for (int j = 0; j <= n; ++j) {
+            // With no section span the rows divide the column evenly.
+            const double share = span != 0 ? (s.SectionY[j] - s.SectionY[0]) / span : double(j) / n;
+            const double g = share * (bottom - top);
+            const float z = flat ? 0.0f : Transform::depth(ratio * s.SectionZ[j]);
+            w.vertex(t.x(s.BodyX[2 * i]), t.y(top + g), z);
+        }
+    }
+
+    // Fin strips: tail, dorsal, anal, then ventral (the header lists ventral before anal).
+    if (s.TailLast > 0) WriteStrip(w, t, s.TailX, s.TailY, s.TailLast);
+    if (s.DorsalLast > 0) WriteStrip(w, t, s.DorsalX, s.DorsalY, s.DorsalLast);
+    if (s.AnalLast > 0) WriteStrip(w, t, s.AnalX, s.AnalY, s.AnalLast);
+    if (s.VentralLast > 0)
+        for (int k = 0; k <= s.VentralLast; ++k)
+            w.vertex(t.x(s.VentralX[k]), t.y(s.VentralY[k]), Transform::depth(s.VentralZ[k]));
+
+    // Pectoral fin: a quad whose first corner lies half a pixel below the first click.
+    if (s.PectoralDone) {
+        w.vertex(t.x(s.PectoralX[0]), t.y(s.PectoralY[0] + 0.5), Transform::depth(s.PectoralZ[0]));
+        for (int k = 0; k < 3; ++k)
+            w.vertex(t.x(s.PectoralX[k]), t.y(s.PectoralY[k]), Transform::depth(s.PectoralZ[k]));
+    }
+
+    // Whiskers: each end stands out from the body side as far as it hangs below its body point.
+    if (s.WhiskerLast > 0)
+        for (int k = 0; k <= s.WhiskerLast; ++k) {
+            const float z =
+                k % 2 == 0 ? 0.0f : float(s.WhiskerY[k - 1] / FileUnit - s.WhiskerY[k] / FileUnit);
+            w.vertex(t.x(s.WhiskerX[k]), t.y(s.WhiskerY[k]), z);
+        }
+
+    // Eye: centre, then size (radius, bulge) as plain values, then the rear colour.
+    if (s.EyeSolid) {
+        w.vertex(t.x(s.EyeX), t.y(s.EyeY), Transform::depth(s.EyeZ));
+        w.vertex(float(s.EyeRadius / FileUnit), float(s.EyeBulge / FileUnit), 0.0f);
+        w.u32(FileColour(eyeRearColour));
+    }
+    return w.take();
+}

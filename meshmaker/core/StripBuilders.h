@@ -1,0 +1,41 @@
+#pragma once
+// Builders of the side-view lists: the body outline traced from the picture,
+// and the strips of the tail, dorsal, ventral and anal fins and the whisker.
+//
+// The guarded builders (body, tail, dorsal, ventral, anal) do nothing while
+// their done flag is set, and set it when they have built. None of them
+// redraws or ticks a box: the form logic does that after calling them.
+// With no picture loaded they do nothing at all.
+
+#include "EditorState.h"
+
+#include <vector>
+
+// The x positions of columns from start to end: start, start + step, ... while
+// below end, and end itself. A step of 0 counts as 3. When the list would hold
+// more than maxColumns, the smallest larger step that fits is used instead.
+std::vector<int> SliceColumns(int start, int end, int step, int maxColumns);
+
+// The body columns first..last that a strip from x0 to x1 reuses: first is the
+// last column at or left of x0, last the first column right of x1 (or the last
+// column). Empty when last < first or the body has no column.
+struct ColumnChoice {
+    int first = 0, last = -1;
+    int count() const { return last >= first ? last - first + 1 : 0; }
+};
+ColumnChoice ChooseBodyColumns(const EditorState& s, int x0, int x1);
+
+// Body outline from x = 0 to the tail position E, step Steps[1].
+void BuildBodyOutline(EditorState& s, int E);
+// Tail strip from E to the right edge, step Steps[2]; its first column takes
+// the last body column's edges, its last column moves 0.1 to the left.
+void BuildTailStrip(EditorState& s, int E);
+// Dorsal strip on the body columns under DorsalRange.
+void BuildDorsalStrip(EditorState& s);
+// Ventral strip sliced over VentralRange with step Steps[4].
+void BuildVentralStrip(EditorState& s);
+// Anal strip on the body columns under AnalRange.
+void BuildAnalStrip(EditorState& s);
+// Whisker strip on the body columns from the press x to the release x of
+// WhiskerRange (a drag to the left gives an empty strip). Not guarded.
+void BuildWhiskerStrip(EditorState& s);

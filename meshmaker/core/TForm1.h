@@ -1,0 +1,188 @@
+#pragma once
+// The main editor window's logic, without any widget: the editor state, a
+// record of what every control shows, and the event handlers that change
+// them. The window (gui/) forwards each event to its handler here and then
+// copies the records; tests call the handlers directly.
+
+#include "Controls.h"
+#include "Dialogs.h"
+#include "EditorState.h"
+
+#include <QPoint>
+
+#include <memory>
+#include <optional>
+
+class TForm3;
+
+// Layout of the main window, in pixels.
+inline constexpr int ToolPanelHeight = 97;
+inline constexpr int ScrollBar1Height = 16;
+inline constexpr int ScrollBar2Height = 17;
+
+// A mark drawn on a view over its last redraw (the red circle of a picked
+// point); it lasts until the view is redrawn.
+struct ViewMark {
+    QPoint Centre; // view pixels
+    int Radius = 0;
+};
+
+// The version dialog: where it is and whether it shows.
+struct TForm2 {
+    bool Visible = false;
+    QRect Bounds{0, 0, 395, 168}; // outer frame; the window sets the real size
+    Button Button1;               // "OK"
+};
+
+class TForm1 {
+public:
+    explicit TForm1(Dialogs& dialogs);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    EditorState State;
+
+    // Window
+    QString Caption;
+    QRect Bounds; // outer frame on the screen; the window keeps it current
+    bool CloseRequested = false;
+
+    // Tool panel
+    Button SpeedButton1, SpeedButton11, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton4,
+        SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9, Button1, SpeedButton10,
+        SpeedButton12, SpeedButton13;
+    Edit Edit1, Edit2;
+    Label Label1, Label2, Label3, Label4, Label5;
+    CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
+        CheckBox9;
+
+    // Views and scroll bars (client-area coordinates, the tool panel included)
+    Image Image1, Image2, Image3;
+    ScrollBar ScrollBar1, ScrollBar2, ScrollBar4;
+
+    // What the side view shows since its last redraw: the mode and tail
+    // position it was drawn for, and the pick mark drawn over it.
+    int SideViewMode = ModeNone;
+    int SideViewTail = 0;
+    std::optional<ViewMark> SideMark, FrontMark, TopMark;
+    // Count the redraws, so a window repaints only what changed.
+    int SideViewRevision = 0, FrontViewRevision = 0, TopViewRevision = 0;
+
+    TForm2 Form2;
+    TForm3& Form3() { return *form3_; }
+    const TForm3& Form3() const { return *form3_; }
+
+    // --- File menu and its buttons
+    void SpeedButton1Click(); // open a picture
+    void Open1Click() { SpeedButton1Click(); }
+    // Opens the picture at path (no dialog). On failure shows the reason and
+    // leaves the editor as it was; returns the reason, empty on success.
+    QString OpenPicture(const QString& path);
+    void SpeedButton11Click(); // write the PGX file
+    void Saveas1Click() { SpeedButton11Click(); }
+    // Writes the PGX file to path and reports the outcome; true on success.
+    bool SavePgx(const QString& path);
+    void Exit1Click() { CloseRequested = true; }
+
+    // --- Zoom
+    void SpeedButton2Click(); // zoom in
+    void SpeedButton3Click(); // zoom out
+    void x11Click() { SetZoom(1); }
+    void x21Click() { SetZoom(2); }
+    void x41Click() { SetZoom(4); }
+    void x81Click() { SetZoom(8); }
+
+    // --- Version
+    void Version1Click();
+    void Form2Button1Click() { Form2.Visible = false; }
+
+    // --- Division settings
+    void Edit1Exit();
+    void Edit1KeyPress(int key) {
+        if (key == 13) Edit1Exit();
+    }
+    void Edit2Exit();
+    void Edit2KeyPress(int key) {
+        if (key == 13) Edit2Exit();
+    }
+
+    // --- Check boxes: a mouse release clears the step (CheckBox7 has no handler)
+    void CheckBox1MouseUp();
+    void CheckBox2MouseUp();
+    void CheckBox3MouseUp();
+    void CheckBox4MouseUp();
+    void CheckBox5MouseUp();
+    void CheckBox6MouseUp();
+    void CheckBox8MouseUp();
+    void CheckBox9MouseUp();
+
+    // --- Side-view tools
+    void SpeedButton5Click(); // body
+    void SpeedButton4Click(); // tail
+    void SpeedButton6Click(); // dorsal
+    void SpeedButton7Click(); // ventral
+    void SpeedButton8Click(); // anal
+    void SpeedButton9Click(); // pectoral
+    void Button1Click();      // whisker
+
+    // --- Front and top shape, eye
+    void SpeedButton10Click(); // front editor
+    void SpeedButton12Click(); // top view
+    void SpeedButton13Click(); // eye designer
+
+    // --- Scroll bars: the change handlers, and moving a bar as the program
+    // does (the change handler runs when the position changes).
+    void ScrollBar1Change(); // tail position
+    void ScrollBar2Change(); // body thickness
+    void ScrollBar4Change(); // top-view peak
+    void SetScrollBar1Position(int position);
+    void SetScrollBar2Position(int position);
+    void SetScrollBar4Position(int position);
+
+    // --- Mouse on the views (view pixels)
+    void Image1MouseDown(MouseButton button, MouseState state, int x, int y);
+    void Image1MouseUp(MouseButton button, MouseState state, int x, int y);
+    void Image1MouseMove(MouseState state, int x, int y);
+    void Image2MouseDown(MouseButton button, MouseState state, int x, int y);
+    void Image2MouseUp(MouseButton button, MouseState state, int x, int y);
+    void Image3MouseDown(MouseButton button, MouseState state, int x, int y);
+    void Image3MouseUp(MouseButton button, MouseState state, int x, int y);
+
+    // --- Views
+    void SetZoom(int zoom);
+    void RebuildViews();
+    void RedrawSideView();
+    void DrawFrontView();
+    void DrawTopView();
+
+    // Settings held by the scroll bars.
+    int TailPosition() const { return ScrollBar1.Position; } // E
+    int Thickness() const { return ScrollBar2.Position; }    // S
+    // Radius of the markers and handles, and the body's pick tolerance.
+    int MarkerRadius() const { return State.Zoom / 2 + 3; }
+
+    // The guarded builders, each followed by its redraw and check box.
+    void RunBuildBodyOutline();
+    void RunBuildTailStrip();
+    void RunBuildDorsalStrip();
+    void RunBuildVentralStrip();
+    void RunBuildAnalStrip();
+    void RunBuildWhiskerStrip();
+    void RunBuildFrontSection();
+    void RunBuildTopView();
+
+private:
+    using ChangeHandler = void (TForm1::*)();
+    void MoveScrollBar(ScrollBar& bar, int position, ChangeHandler onChange);
+    void SetScrollBarRange(ScrollBar& bar, int min, int max, ChangeHandler onChange);
+    void ShowStep(); // Edit1 shows the current tool's step
+    void ClearFrontOn();
+    void InsertBodyColumn(int px);
+    void DeleteBodyColumn(int i);
+    int HitTest(int px, int py) const;
+    void PutPointDown(int px, int py);
+
+    Dialogs& dialogs_;
+    std::unique_ptr<TForm3> form3_;
+};

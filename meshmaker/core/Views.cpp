@@ -1,0 +1,226 @@
+#include "Views.h"
+
+#include "Drawing.h"
+#include "EditorState.h"
+#include "Numbers.h"
+#include "TForm1.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+bool IsGreyPoint(int mode, int i) {
+    switch (mode) {
+    case ModeDorsal:
+        return i == 0 || i % 2 == 1;
+    case ModeAnal:
+        return i == 1 || (i % 2 == 0);
+    case ModeWhisker:
+        return i % 2 == 0;
+    default:
+        return false;
+    }
+}
+
+QPoint ViewPoint(double x, double y, int zoom) {
+    return {Nearest(x) * zoom, Nearest(y) * zoom};
+}
+
+void DrawPectoralTriangle(QPainter& p, const EditorState& s, int m, int zoom, int r) {
+    m = std::min(m, 2);
+    for (int i = 0; i <= m; ++i) {
+        const QPoint c = ViewPoint(s.PectoralX[i], s.PectoralY[i], zoom);
+        DrawMarker(p, c.x(), c.y(), r, Qt::black, Qt::white);
+    }
+    p.setPen(QPen(Qt::white, 1));
+    for (int i = 1; i <= m; ++i)
+        p.drawLine(ViewPoint(s.PectoralX[i - 1], s.PectoralY[i - 1], zoom),
+                   ViewPoint(s.PectoralX[i], s.PectoralY[i], zoom));
+    if (m == 2)
+        p.drawLine(ViewPoint(s.PectoralX[2], s.PectoralY[2], zoom),
+                   ViewPoint(s.PectoralX[0], s.PectoralY[0], zoom));
+}
+
+QImage BlankView(const QRect& viewRect) {
+    QImage out(std::max(viewRect.width(), 0), std::max(viewRect.height(), 0), QImage::Format_RGB32);
+    out.fill(Qt::white);
+    return out;
+}
+
+// A handle of the front and top views at a real position (depth or x, y).
+QPoint HandlePoint(double a, double b, int zoom) {
+    return {Nearest(zoom * a), Nearest(zoom * b)};
+}
+
+void DrawMark(QPainter& p, const std::optional<ViewMark>& mark, QColor outline) {
+    if (mark)
+        DrawMarker(p, mark->Centre.x(), mark->Centre.y(), mark->Radius, outline,
+                   QColor::fromRgb(MarkerRed));
+}
+
+} // namespace
+
+void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, int mode,
+                        int zoom) {
+    const int r = zoom / 2 + 3;
+    for (int i = 0; i <= last; ++i) {
+        const QPoint c = ViewPoint(xs[i], ys[i], zoom);
+        DrawMarker(p, c.x(), c.y(), r, Qt::black,
+                   QColor::fromRgb(IsGreyPoint(mode, i) ? MarkerGrey : MarkerWhite));
+    }
+    p.setPen(QPen(Qt::white, 1));
+    for (int i = 0; i <= last - 2; ++i)
+        p.drawLine(ViewPoint(xs[i], ys[i], zoom), ViewPoint(xs[i + 2], ys[i + 2], zoom));
+    if ((mode == ModeDorsal || mode == ModeAnal) && last >= 1)
+        p.drawLine(ViewPoint(xs[last], ys[last], zoom),
+                   ViewPoint(xs[last - 1], ys[last - 1], zoom));
+}
+
+void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out) {
+    const EditorState& s = form.State;
+    const int z = s.Zoom;
+    if (z < 1 || !s.HasPicture()) return;
+    const QRect area = viewRect.intersected(QRect(0, 0, s.PicMaxX * z, s.PicMaxY * z));
+    if (area.isEmpty()) return;
+    // The dimmed part: right of the tail position for the body, left of it for the tail.
+    int dimFrom = s.PicMaxX, dimTo = s.PicMaxX;
+    if (form.SideViewMode == ModeBody) dimFrom = form.SideViewTail, dimTo = s.PicMaxX;
+    if (form.SideViewMode == ModeTail) dimFrom = 0, dimTo = form.SideViewTail;
+
+    const int outX = area.left() - viewRect.left();
+    const int width = area.width();
+    int lastSourceRow = -1;
+    QRgb* lastLine = nullptr;
+    for (int vy = area.top(); vy <= area.bottom(); ++vy) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(vy - viewRect.top())) + outX;
+        const int sy = vy / z;
+        if (sy == lastSourceRow) {
+            std::memcpy(line, lastLine, size_t(width) * sizeof(QRgb));
+            continue;
+        }
+        const auto* bright = reinterpret_cast<const QRgb*>(s.PictureBitmap.constScanLine(sy));
+        const auto* dim = reinterpret_cast<const QRgb*>(s.DimmedBitmap.constScanLine(sy));
+        int vx = area.left();
+        QRgb* o = line;
+        while (vx <= area.right()) {
+            const int sx = vx / z;
+            const int runEnd = std::min((sx + 1) * z, area.right() + 1);
+            const QRgb c = (sx >= dimFrom && sx < dimTo ? dim[sx] : bright[sx]) | 0xFF000000u;
+            std::fill(o, o + (runEnd - vx), c);
+            o += runEnd - vx;
+            vx = runEnd;
+        }
+        lastSourceRow = sy;
+        lastLine = line;
+    }
+}
+
+QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
+    QImage out = BlankView(viewRect);
+    if (out.isNull()) return out;
+    DrawEnlargedPicture(form, viewRect, out);
+    const EditorState& s = form.State;
+    if (s.Zoom < 1 || !s.HasPicture()) return out;
+
+    QPainter p(&out);
+    PreparePainter(p);
+    p.translate(-viewRect.topLeft());
+    const int z = s.Zoom;
+    switch (form.SideViewMode) {
+    case ModeBody:
+        DrawColumnPairList(p, s.BodyX.data(), s.BodyY.data(),
+                           std::min(s.BodyLast, BodyCapacity - 1), ModeBody, z);
+        break;
+    case ModeTail:
+        DrawColumnPairList(p, s.TailX.data(), s.TailY.data(),
+                           std::min(s.TailLast, StripCapacity - 1), ModeTail, z);
+        break;
+    case ModeDorsal:
+        DrawColumnPairList(p, s.DorsalX.data(), s.DorsalY.data(),
+                           std::min(s.DorsalLast, StripCapacity - 1), ModeDorsal, z);
+        break;
+    case ModeVentral:
+        DrawColumnPairList(p, s.VentralX.data(), s.VentralY.data(),
+                           std::min(s.VentralLast, StripCapacity - 1), ModeVentral, z);
+        break;
+    case ModeAnal:
+        DrawColumnPairList(p, s.AnalX.data(), s.AnalY.data(),
+                           std::min(s.AnalLast, StripCapacity - 1), ModeAnal, z);
+        break;
+    case ModeWhisker:
+        DrawColumnPairList(p, s.WhiskerX.data(), s.WhiskerY.data(),
+                           std::min(s.WhiskerLast, StripCapacity - 1), ModeWhisker, z);
+        break;
+    case ModePectoral:
+        DrawPectoralTriangle(p, s, 2, z, form.MarkerRadius());
+        break;
+    case ModePectoralPlacing:
+        DrawPectoralTriangle(p, s, s.DragIndex - 1, z, form.MarkerRadius());
+        break;
+    default:
+        break;
+    }
+    DrawMark(p, form.SideMark, Qt::white);
+    return out;
+}
+
+QImage RenderFrontView(const TForm1& form, const QRect& viewRect) {
+    QImage out = BlankView(viewRect);
+    const EditorState& s = form.State;
+    if (out.isNull() || s.Zoom < 1) return out;
+    QPainter p(&out);
+    PreparePainter(p);
+    p.translate(-viewRect.topLeft());
+    const int z = s.Zoom, r = form.MarkerRadius();
+    const int n = std::clamp(s.N(), 0, MaxDivisions);
+
+    for (int j = 0; j <= n; ++j) {
+        const QPoint c = HandlePoint(s.SectionZ[j], s.SectionY[j], z);
+        DrawMarker(p, c.x(), c.y(), r, Qt::black, Qt::black);
+    }
+    p.setPen(QPen(Qt::black, 1));
+    for (int j = 1; j <= n; ++j)
+        p.drawLine(HandlePoint(s.SectionZ[j - 1], s.SectionY[j - 1], z),
+                   HandlePoint(s.SectionZ[j], s.SectionY[j], z));
+
+    const int high = std::clamp(s.VentralHighIndex, 0, StripCapacity - 1);
+    const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
+    const QPoint hp = HandlePoint(s.VentralZ[high], s.VentralY[high], z);
+    const QPoint lp = HandlePoint(s.VentralZ[low], s.VentralY[low], z);
+    DrawMarker(p, hp.x(), hp.y(), r, Qt::black, Qt::white);
+    p.drawLine(hp, lp);
+    DrawMarker(p, lp.x(), lp.y(), r, Qt::black, Qt::black);
+
+    QPolygon triangle;
+    for (int k = 0; k < 3; ++k) {
+        const QPoint c = HandlePoint(s.PectoralZ[k], s.PectoralY[k], z);
+        DrawMarker(p, c.x(), c.y(), r, Qt::black, Qt::black);
+        triangle << c;
+    }
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(triangle);
+    DrawMark(p, form.FrontMark, Qt::black);
+    return out;
+}
+
+QImage RenderTopView(const TForm1& form, const QRect& viewRect) {
+    QImage out = BlankView(viewRect);
+    const EditorState& s = form.State;
+    if (out.isNull() || s.Zoom < 1 || !s.TopViewOn) return out;
+    QPainter p(&out);
+    PreparePainter(p);
+    p.translate(-viewRect.topLeft());
+    const int z = s.Zoom, r = form.MarkerRadius();
+    const int nc = std::min(s.BodyColumns(), TopCapacity);
+    for (int i = 0; i < nc; ++i) {
+        const QPoint c = HandlePoint(s.TopX[i], s.TopW[i], z);
+        DrawMarker(p, c.x(), c.y(), r, Qt::black, i == s.TopPeakIndex ? Qt::white : Qt::black);
+    }
+    p.setPen(QPen(Qt::black, 1));
+    for (int i = 0; i + 1 < nc; ++i)
+        p.drawLine(HandlePoint(s.TopX[i], s.TopW[i], z),
+                   HandlePoint(s.TopX[i + 1], s.TopW[i + 1], z));
+    DrawMark(p, form.TopMark, Qt::black);
+    return out;
+}

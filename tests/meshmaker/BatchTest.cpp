@@ -1,0 +1,200 @@
+#include "Batch.h"
+#include "PgxReader.h"
+#include "TForm1.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using test::Picture;
+
+namespace {
+
+// A fish on a 121 x 61 picture: body rows 20..40 up to x 90, a tail fin
+// behind it, a dorsal fin on the back, a ventral and an anal fin below.
+QImage Fish() {
+    return Picture(121, 61,
+                   {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41), QRect(40, 12, 20, 8),
+                    QRect(30, 41, 10, 6), QRect(65, 41, 12, 8)});
+}
+
+struct BatchRun {
+    int status;
+    QString out, err;
+};
+
+BatchRun Batch(const QStringList& args) {
+    BatchRun r;
+    QTextStream out(&r.out), err(&r.err);
+    r.status = RunBatch(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
+}
+
+QByteArray Contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "Koi.BMP", Fish());
+    const BatchRun r =
+        Batch({picture, "--dorsal", "38,5,62,19", "--ventral", "28,41,42,52", "--anal",
+               "63,41,80,55", "--pectoral", "20,25,30,35,25,38", "--whisker", "2,40,12,55",
+               "--divisions", "6", "--thickness", "30", "--peak", "40", "--eye", "10,26,3"});
+    ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
+    const QString pgx = dir.filePath("koi.pgx");
+    EXPECT_EQ(r.out, pgx + "\n");
+    auto f = test::ReadPgx(Contents(pgx));
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->width, 121);
+    EXPECT_EQ(f->tailRoot, 90); // three quarters of 120
+    EXPECT_EQ(f->n, 6);
+    EXPECT_EQ(f->lastColumn, 90 / 15); // steps of 120 div 8
+    EXPECT_GT(f->tailLast, 0);
+    EXPECT_GT(f->dorsalLast, 0);
+    EXPECT_GT(f->ventralLast, 0);
+    EXPECT_GT(f->analLast, 0);
+    EXPECT_EQ(f->noPectoral, 0);
+    EXPECT_EQ(f->whiskerByte, 3); // two columns
+    EXPECT_EQ(f->eyeFlag, 1);
+    EXPECT_FLOAT_EQ(f->eye[1][0], 3 / 50.0f); // radius 3
+    EXPECT_FLOAT_EQ(f->eye[1][1], 1.5f / 50); // shape 10: half the radius
+    for (const auto* block : {&f->normals, &f->grid, &f->tail, &f->dorsal, &f->anal, &f->ventral,
+                              &f->pectoral, &f->whiskers, &f->eye})
+        for (const auto& v : *block)
+            for (float c : v) EXPECT_TRUE(std::isfinite(c));
+    EXPECT_TRUE(r.err.contains("koi.pgx"));
+}
+
+TEST(Batch, OptionsActInTheirOwnOrderWhateverTheCommandLineOrder) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString a = dir.filePath("a.pgx"), b = dir.filePath("b.pgx");
+    ASSERT_EQ(Batch({picture, "--step", "7", "--tail-x", "80", "--divisions", "3", "-o", a}).status,
+              ExitOk);
+    ASSERT_EQ(Batch({"-o", b, "--divisions", "3", "--tail-x", "80", picture, "--step", "7"}).status,
+              ExitOk);
+    EXPECT_EQ(Contents(a), Contents(b));
+    auto f = test::ReadPgx(Contents(a));
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->tailRoot, 80);
+    EXPECT_EQ(f->lastColumn, 80 / 7 + 1); // 0, 7, ..., 77, 80
+}
+
+TEST(Batch, BadOptionsAreUsageErrorsAndWriteNothing) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QStringList bad[] = {
+        {picture, "--fins"},
+        {picture, "--dorsal", "1,2,3"},
+        {picture, "--step", "x"},
+        {picture, "--step"},
+        {picture, "--eye", "1,2"},
+        {picture, "--eye", "10,10,-1"},
+        {},
+        {picture, picture},
+    };
+    for (const QStringList& args : bad) {
+        const BatchRun r = Batch(args);
+        EXPECT_EQ(r.status, ExitUsage) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("usage:"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fish.bmp"});
+}
+
+TEST(Batch, PicturesThatCannotBeReadFailWithTheirReason) {
+    QTemporaryDir dir;
+    QFile junk(dir.filePath("junk.bmp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("BM this is not a picture");
+    junk.close();
+    const QString tiny = test::SaveBmp(dir, "tiny.bmp", Picture(2, 40));
+    for (const QString& path : {junk.fileName(), tiny, dir.filePath("missing.bmp")}) {
+        const BatchRun r = Batch({path});
+        EXPECT_EQ(r.status, ExitFailed) << path.toStdString();
+        EXPECT_FALSE(r.err.isEmpty());
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.pgx"}, QDir::Files), QStringList{});
+}
+
+TEST(Batch, AnOutputThatCannotBeWrittenFailsAndKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    QFile blocker(dir.filePath("plain-file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const QString& out :
+         {dir.filePath("no/such/folder/a.pgx"), dir.filePath("plain-file/a.pgx")}) {
+        const BatchRun r = Batch({picture, "-o", out});
+        EXPECT_EQ(r.status, ExitFailed);
+        EXPECT_TRUE(r.err.contains("Error. Cannot make fish polygon data file."))
+            << r.err.toStdString();
+    }
+}
+
+TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString pgx = dir.filePath("fish.pgx");
+    ASSERT_EQ(Batch({picture}).status, ExitOk);
+    const QByteArray before = Contents(pgx);
+
+    // In a child process whose files may not grow past 100 bytes, save again.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{100, 100};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        test::ScriptedDialogs dialogs;
+        TForm1 form(dialogs);
+        if (!form.OpenPicture(picture).isEmpty()) _exit(3);
+        form.SpeedButton4Click(); // the tail: a different, longer file
+        const bool saved = form.SavePgx(pgx);
+        const bool told = dialogs.messages.contains("Error. Cannot make fish polygon data file.");
+        _exit(!saved && told ? 0 : 4);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(Contents(pgx), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fish.bmp", "fish.pgx"}));
+}
+
+TEST(Batch, TheProgramConvertsWithoutADisplay) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    p.setProcessEnvironment(env);
+    p.start(MESHMAKER_PROGRAM, {"--batch", picture, "--divisions", "25"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), ExitOk) << p.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), dir.filePath("fish.pgx"));
+    auto f = test::ReadPgx(Contents(dir.filePath("fish.pgx")));
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->n, 10); // divisions are capped at 10
+
+    p.start(MESHMAKER_PROGRAM, {"--batch", picture, "--bogus"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    EXPECT_EQ(p.exitCode(), ExitUsage);
+}

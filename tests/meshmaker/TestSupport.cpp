@@ -1,0 +1,78 @@
+#include "TestSupport.h"
+
+#include <QPainter>
+#include <QtEndian>
+
+namespace test {
+
+QImage Picture(int width, int height, const std::vector<QRect>& fish, QRgb fishColour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Water);
+    QPainter p(&image);
+    for (const QRect& r : fish) p.fillRect(r, QColor::fromRgb(fishColour));
+    return image;
+}
+
+EditorState StateWith(const QImage& picture, int step) {
+    EditorState s;
+    s.PictureBitmap = picture.convertToFormat(QImage::Format_RGB32);
+    s.PicMaxX = picture.width() - 1;
+    s.PicMaxY = picture.height() - 1;
+    for (int m = 1; m <= 6; ++m) s.Steps[m] = step;
+    s.Steps[7] = 4;
+    s.Zoom = 1;
+    return s;
+}
+
+QString SaveBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture) {
+    const QString path = dir.filePath(name);
+    picture.convertToFormat(QImage::Format_RGB888).save(path, "BMP");
+    return path;
+}
+
+namespace {
+void Put16(QByteArray& b, int at, int v) {
+    qToLittleEndian<quint16>(quint16(v), b.data() + at);
+}
+void Put32(QByteArray& b, int at, qint64 v) {
+    qToLittleEndian<quint32>(quint32(v), b.data() + at);
+}
+} // namespace
+
+QByteArray BmpBytes(const BmpSpec& spec) {
+    const int masksSize = spec.compression == 3 ? 12 : 0;
+    const int paletteSize = int(spec.palette.size()) * 4;
+    const int offset = 14 + 40 + masksSize + paletteSize;
+    QByteArray b(offset, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    Put32(b, 2, offset + spec.pixels.size());
+    Put32(b, 10, offset);
+    Put32(b, 14, 40);
+    Put32(b, 18, spec.width);
+    Put32(b, 22, spec.height);
+    Put16(b, 26, 1);
+    Put16(b, 28, spec.bitsPerPixel);
+    Put32(b, 30, spec.compression);
+    Put32(b, 34, spec.pixels.size());
+    Put32(b, 46, spec.palette.size());
+    int at = 54;
+    for (quint32 m : spec.masks) Put32(b, at, m), at += 4;
+    for (QRgb c : spec.palette) {
+        b[at] = char(qBlue(c));
+        b[at + 1] = char(qGreen(c));
+        b[at + 2] = char(qRed(c));
+        at += 4;
+    }
+    return b + spec.pixels;
+}
+
+QString ScriptedDialogs::OpenFileName(const QString& filter) {
+    filters << filter;
+    if (openAnswers.empty()) return {};
+    QString answer = openAnswers.front();
+    openAnswers.pop_front();
+    return answer;
+}
+
+} // namespace test

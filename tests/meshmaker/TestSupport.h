@@ -1,0 +1,54 @@
+#pragma once
+// Small fixtures for the editor's tests: pictures painted in code, BMP files
+// written byte by byte, scripted answers to the editor's questions.
+
+#include "Dialogs.h"
+#include "EditorState.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <vector>
+
+namespace test {
+
+inline constexpr QRgb Water = 0xFF3070C0u;  // background
+inline constexpr QRgb Orange = 0xFFF08020u; // fish
+
+// A picture of the background colour with fish rectangles painted on it.
+QImage Picture(int width, int height, const std::vector<QRect>& fish = {},
+               QRgb fishColour = Orange);
+
+// The editor state with this picture loaded and the given steps, as an open leaves it.
+EditorState StateWith(const QImage& picture, int step = 8);
+
+// Writes a picture as a 24-bit BMP into dir and returns its path.
+QString SaveBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture);
+
+// A BMP file built byte by byte: header fields as given, pixel bytes as given.
+struct BmpSpec {
+    int width = 0, height = 0; // negative height: rows stored top-down
+    int bitsPerPixel = 24;
+    int compression = 0;        // 0 plain, 1 RLE8, 3 bit fields
+    std::vector<QRgb> palette;  // for 8 bits and less
+    std::vector<quint32> masks; // red, green, blue masks for bit fields
+    QByteArray pixels;          // rows as stored, padding included
+};
+QByteArray BmpBytes(const BmpSpec& spec);
+
+// Answers the editor's questions from a script and keeps every message.
+class ScriptedDialogs : public Dialogs {
+public:
+    std::deque<QString> openAnswers;
+    QStringList messages;
+    QString OpenFileName(const QString& filter) override;
+    void ShowMessage(const QString& text) override { messages << text; }
+    QStringList filters;
+};
+
+} // namespace test
