@@ -90,26 +90,36 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
 
     const int outX = area.left() - viewRect.left();
     const int width = area.width();
+    const int firstSource = area.left() / z, lastSource = area.right() / z;
     int lastSourceRow = -1;
-    QRgb* lastLine = nullptr;
+    const QRgb* lastLine = nullptr;
     for (int vy = area.top(); vy <= area.bottom(); ++vy) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(vy - viewRect.top())) + outX;
         const int sy = vy / z;
-        if (sy == lastSourceRow) {
+        if (sy == lastSourceRow) { // the rows of one picture row are alike
             std::memcpy(line, lastLine, size_t(width) * sizeof(QRgb));
             continue;
         }
         const auto* bright = reinterpret_cast<const QRgb*>(s.PictureBitmap.constScanLine(sy));
         const auto* dim = reinterpret_cast<const QRgb*>(s.DimmedBitmap.constScanLine(sy));
-        int vx = area.left();
-        QRgb* o = line;
-        while (vx <= area.right()) {
-            const int sx = vx / z;
-            const int runEnd = std::min((sx + 1) * z, area.right() + 1);
-            const QRgb c = (sx >= dimFrom && sx < dimTo ? dim[sx] : bright[sx]) | 0xFF000000u;
-            std::fill(o, o + (runEnd - vx), c);
-            o += runEnd - vx;
-            vx = runEnd;
+        if (z == 1) {
+            // Whole runs of one source copied at once.
+            for (int sx = firstSource; sx <= lastSource;) {
+                const bool dimmed = sx >= dimFrom && sx < dimTo;
+                const int runEnd = std::min(
+                    lastSource + 1, dimmed ? dimTo : (sx < dimFrom ? dimFrom : lastSource + 1));
+                std::memcpy(line + (sx - firstSource), (dimmed ? dim : bright) + sx,
+                            size_t(runEnd - sx) * sizeof(QRgb));
+                sx = runEnd;
+            }
+        } else {
+            QRgb* o = line;
+            for (int sx = firstSource; sx <= lastSource; ++sx) {
+                const int from = std::max(sx * z, area.left()),
+                          to = std::min(sx * z + z, area.right() + 1);
+                const QRgb c = sx >= dimFrom && sx < dimTo ? dim[sx] : bright[sx];
+                for (int i = from; i < to; ++i) *o++ = c;
+            }
         }
         lastSourceRow = sy;
         lastLine = line;

@@ -1,0 +1,153 @@
+// Benchmarks of the editor: the batch conversion of whole fish, and the side
+// view at every zoom next to the floor of copying the same view pixels.
+//
+//   build/bench/meshmaker/meshmaker_bench
+//
+// Each figure is printed with the floor it is compared with, in the same run.
+
+#include "Batch.h"
+#include "Picture.h"
+#include "TForm1.h"
+#include "Views.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <vector>
+
+namespace {
+
+class NoDialogs : public Dialogs {
+public:
+    QString OpenFileName(const QString&) override { return {}; }
+    void ShowMessage(const QString&) override {}
+};
+
+// A fish painted in code: an orange body, fins and an eye on plain water.
+QImage PaintedFish(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB888);
+    image.fill(QColor(48, 112, 192));
+    QPainter p(&image);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 128, 32));
+    p.drawEllipse(QRectF(0, height * 0.25, width * 0.8, height * 0.5));
+    p.drawPolygon(
+        QPolygonF({QPointF(width * 0.7, height * 0.5), QPointF(width * 0.99, height * 0.1),
+                   QPointF(width * 0.99, height * 0.9)}));
+    p.drawPolygon(
+        QPolygonF({QPointF(width * 0.3, height * 0.3), QPointF(width * 0.45, height * 0.08),
+                   QPointF(width * 0.55, height * 0.3)}));
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(width * 0.1, height * 0.42), height * 0.04, height * 0.04);
+    return image;
+}
+
+struct Pictures {
+    QTemporaryDir dir;
+    QString large; // 4000 x 2000
+    QString huge;  // 4000 x 3000
+    Pictures() {
+        large = dir.filePath("large.bmp");
+        PaintedFish(4000, 2000).save(large, "BMP");
+        huge = dir.filePath("huge.bmp");
+        PaintedFish(4000, 3000).save(huge, "BMP");
+    }
+};
+
+Pictures& Fixtures() {
+    static Pictures pictures;
+    return pictures;
+}
+
+long ResidentKilobytes() {
+    std::ifstream statm("/proc/self/statm");
+    long size = 0, resident = 0;
+    statm >> size >> resident;
+    return resident * 4;
+}
+
+void RunBatchOn(benchmark::State& state, const QString& picture) {
+    QTemporaryDir out;
+    const QStringList args = {
+        picture, "--dorsal", "1200,0,2000,700", "--ventral", "1000,1300,1400,1900",   "--divisions",
+        "10",    "--eye",    "400,840,60",      "-o",        out.filePath("fish.pgx")};
+    for (auto _ : state) {
+        QString sink;
+        QTextStream o(&sink), e(&sink);
+        if (RunBatch(args, o, e) != ExitOk) state.SkipWithError("batch failed");
+    }
+}
+
+void BM_BatchSampleFish(benchmark::State& state) {
+    QTemporaryDir out;
+    const QStringList args = {SAMPLE_FISH, "-o", out.filePath("fish.pgx")};
+    for (auto _ : state) {
+        QString sink;
+        QTextStream o(&sink), e(&sink);
+        if (RunBatch(args, o, e) != ExitOk) state.SkipWithError("batch failed");
+    }
+}
+BENCHMARK(BM_BatchSampleFish)->Unit(benchmark::kMillisecond);
+
+void BM_Batch4000x2000(benchmark::State& state) {
+    RunBatchOn(state, Fixtures().large);
+}
+BENCHMARK(BM_Batch4000x2000)->Unit(benchmark::kMillisecond);
+
+// The floor of the batch conversion: reading the same BMP alone.
+void BM_ReadBmp4000x2000(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(Fixtures().large));
+}
+BENCHMARK(BM_ReadBmp4000x2000)->Unit(benchmark::kMillisecond);
+
+constexpr int ViewWidth = 1200, ViewHeight = 800;
+
+// RedrawSideView and the rendering of a 1200 x 800 view rectangle of a
+// 4000 x 3000 picture in body mode, at the zoom given as the argument.
+void BM_SideViewRender(benchmark::State& state) {
+    NoDialogs dialogs;
+    TForm1 form(dialogs);
+    form.OpenPicture(Fixtures().huge);
+    form.SetZoom(int(state.range(0)));
+    const int z = form.State.Zoom;
+    // A rectangle around the tail position, where the dimmed part begins.
+    const QRect rect(form.TailPosition() * z - ViewWidth / 2, 1500 * z - ViewHeight / 2, ViewWidth,
+                     ViewHeight);
+    for (auto _ : state) {
+        form.RedrawSideView();
+        QImage view = RenderSideView(form, rect);
+        benchmark::DoNotOptimize(view.constBits());
+    }
+    state.counters["resident_MB"] = double(ResidentKilobytes()) / 1024;
+    state.SetBytesProcessed(state.iterations() * qint64(ViewWidth) * ViewHeight * 4);
+}
+BENCHMARK(BM_SideViewRender)->Arg(1)->Arg(2)->Arg(4)->Arg(8)->Unit(benchmark::kMicrosecond);
+
+// The floor: copying the same number of view pixels.
+void BM_ViewMemcpy(benchmark::State& state) {
+    std::vector<quint32> from(size_t(ViewWidth) * ViewHeight, 0x12345678u), to(from.size());
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size() * sizeof(quint32));
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * qint64(from.size()) * 4);
+}
+BENCHMARK(BM_ViewMemcpy)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
