@@ -1,23 +1,70 @@
-// meshmaker: the editor window by default; --batch converts a picture
-// without a window (no display needed).
+// meshmaker: the editor window by default, opened on PICTURE.bmp when one is
+// given; --batch converts a picture without a window (no display needed).
+// Without a display, a given picture is converted in batch as well.
 
 #include "Batch.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#ifdef MESHMAKER_WITH_WINDOW
+#include "MainWindow.h"
+
+#include <QApplication>
+#endif
+
+namespace {
+
+QString Usage() {
+    return QStringLiteral("usage: meshmaker [PICTURE.bmp]\n       meshmaker --batch PICTURE.bmp "
+                          "[options]\n\n") +
+           BatchUsage();
+}
+
+bool HasDisplay() {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+
+int Batch(int argc, char** argv, const QStringList& args) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    return RunBatch(args, out, err);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
 
-    if (!args.isEmpty() && args.first() == QStringLiteral("--batch")) {
-        QCoreApplication app(argc, argv);
-        QTextStream out(stdout), err(stderr);
-        return RunBatch(args.mid(1), out, err);
+    if (!args.isEmpty() && args.first() == QStringLiteral("--batch"))
+        return Batch(argc, argv, args.mid(1));
+    if (!args.isEmpty() &&
+        (args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h"))) {
+        QTextStream(stdout) << Usage();
+        return ExitOk;
     }
-    QTextStream err(stderr);
-    err << "meshmaker: this build has no editor window\n" << BatchUsage();
-    return ExitUsage;
+    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(u'-'))) {
+        QTextStream(stderr) << Usage();
+        return ExitUsage;
+    }
+#ifdef MESHMAKER_WITH_WINDOW
+    if (HasDisplay()) {
+        QApplication app(argc, argv);
+        app.setApplicationName(QStringLiteral("meshmaker"));
+        app.setApplicationDisplayName(QString());
+        MainWindow window;
+        window.show();
+        if (!args.isEmpty()) window.Dispatch([&] { window.Form().OpenPicture(args.first()); });
+        return app.exec();
+    }
+#endif
+    if (!args.isEmpty()) {
+        QTextStream(stderr) << "meshmaker: no display; converting " << args.first()
+                            << " in batch\n";
+        return Batch(argc, argv, args);
+    }
+    QTextStream(stderr) << "meshmaker: no display to open the editor on\n" << Usage();
+    return ExitFailed;
 }

@@ -53,6 +53,7 @@ void TForm1::SpeedButton12Click() {
 
 void TForm1::SpeedButton13Click() {
     Form3().Visible = true;
+    ++Form3().ShowRequests;
     State.ToolMode = ModeEye;
     State.EyeSolid = true;
 }

@@ -332,6 +332,7 @@ void TForm1::Image1MouseMove(MouseState, int x, int y) {
     s.EyeY = py;
     Form3().ShowNeighbourhood(px, py);
     Form3().Visible = true;
+    ++Form3().ShowRequests;
 }
 
 // ---------------------------------------------------------------- body columns

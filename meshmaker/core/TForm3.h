@@ -17,7 +17,8 @@ public:
 
     QString Caption;
     bool Visible = false;
-    QRect Bounds; // outer frame; the window keeps it current
+    int ShowRequests = 0; // counts the requests to bring the window up
+    QRect Bounds;         // outer frame; the window keeps it current
 
     Image Image1, Image2, Image3;
     ScrollBar ScrollBar1, ScrollBar2;

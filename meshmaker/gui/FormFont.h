@@ -1,0 +1,13 @@
+#pragma once
+// The windows' font: the Japanese proportional Gothic, or the nearest the
+// machine has (IPAPGothic on Debian).
+
+#include <QFont>
+
+inline QFont FormFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("IPAexGothic")});
+    font.setPixelSize(pixelSize);
+    return font;
+}

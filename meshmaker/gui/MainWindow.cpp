@@ -1,0 +1,355 @@
+#include "MainWindow.h"
+
+#include "EyeDesignerWindow.h"
+#include "FormFont.h"
+#include "StepCheckBox.h"
+#include "TForm3.h"
+#include "ToolIcons.h"
+#include "VersionDialog.h"
+#include "ViewWidget.h"
+#include "Views.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// The picture of each tool button.
+const std::pair<const char*, const char*> ButtonPictures[] = {
+    {"SpeedButton1", "open"},     {"SpeedButton11", "save"},   {"SpeedButton2", "zoom-in"},
+    {"SpeedButton3", "zoom-out"}, {"SpeedButton5", "body"},    {"SpeedButton4", "tail"},
+    {"SpeedButton6", "dorsal"},   {"SpeedButton7", "ventral"}, {"SpeedButton8", "anal"},
+    {"SpeedButton9", "pectoral"}, {"SpeedButton10", "front"},  {"SpeedButton12", "top"},
+    {"SpeedButton13", "eye"},
+};
+
+QString PictureOf(const QString& name) {
+    for (auto [button, picture] : ButtonPictures)
+        if (name == QLatin1String(button)) return QString::fromLatin1(picture);
+    return {};
+}
+
+} // namespace
+
+MainWindow::MainWindow() : dialogs_(this), form_(dialogs_) {
+    setObjectName(QStringLiteral("Form1"));
+    setFont(FormFont(12));
+    setWindowTitle(form_.Caption);
+    setWindowIcon(ToolIcon(QStringLiteral("program"), QSize(32, 32)));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    panel_ = new QWidget(central);
+    panel_->setObjectName(QStringLiteral("Panel1"));
+    panel_->setFixedHeight(ToolPanelHeight);
+    scroll_ = new QScrollArea(central);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    client_ = new QWidget();
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    scroll_->setWidget(client_);
+    layout->addWidget(panel_);
+    layout->addWidget(scroll_, 1);
+    setCentralWidget(central);
+
+    BuildMenu();
+    BuildToolPanel();
+    BuildViews();
+
+    version_ = new VersionDialog(this);
+    version_->onOk = [this] { Dispatch([this] { form_.Form2Button1Click(); }); };
+    connect(version_, &QDialog::finished, this, [this] { form_.Form2.Visible = false; });
+    eyeDesigner_ = std::make_unique<EyeDesignerWindow>(
+        form_.Form3(), [this](std::function<void()> h) { Dispatch(h); });
+
+    move(form_.Bounds.topLeft());
+    resize(form_.Bounds.size());
+    Refresh();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->addAction(QStringLiteral("Open Fish BMP File..."), this,
+                    [this] { Dispatch([this] { form_.Open1Click(); }); });
+    file->addAction(QStringLiteral("Save (PGX File)"), this,
+                    [this] { Dispatch([this] { form_.Saveas1Click(); }); });
+    file->addAction(QStringLiteral("Exit"), this,
+                    [this] { Dispatch([this] { form_.Exit1Click(); }); });
+    QMenu* zoom = menuBar()->addMenu(QStringLiteral("Zoom"));
+    zoom->addAction(QStringLiteral("x1"), this, [this] { Dispatch([this] { form_.x11Click(); }); });
+    zoom->addAction(QStringLiteral("x2"), this, [this] { Dispatch([this] { form_.x21Click(); }); });
+    zoom->addAction(QStringLiteral("x4"), this, [this] { Dispatch([this] { form_.x41Click(); }); });
+    zoom->addAction(QStringLiteral("x8"), this, [this] { Dispatch([this] { form_.x81Click(); }); });
+    QAction* version = menuBar()->addAction(QStringLiteral("Version"));
+    connect(version, &QAction::triggered, this, [this] {
+        Dispatch([this] {
+            KeepBounds();
+            // The dialog's outer size: its frame is known once it has been
+            // shown; before that it has the same decoration as this window.
+            const QSize decoration = frameGeometry().size() - size();
+            form_.Form2.Bounds.setSize(version_->isVisible() ? version_->frameGeometry().size()
+                                                             : version_->size() + decoration);
+            form_.Version1Click();
+        });
+    });
+}
+
+void MainWindow::BuildToolPanel() {
+    auto addButton = [this](const Button& record, const QString& name, void (TForm1::*handler)()) {
+        QAbstractButton* b = nullptr;
+        if (record.Caption.isEmpty()) {
+            auto* tool = new QToolButton(panel_);
+            tool->setIcon(ToolIcon(PictureOf(name), QSize(24, 20)));
+            tool->setIconSize(QSize(24, 20));
+            tool->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus from a field
+            b = tool;
+        } else {
+            b = new QPushButton(record.Caption, panel_);
+        }
+        b->setObjectName(name);
+        connect(b, &QAbstractButton::clicked, this,
+                [this, handler] { Dispatch([this, handler] { (form_.*handler)(); }); });
+        buttons_.emplace_back(&record, b);
+    };
+    addButton(form_.SpeedButton1, "SpeedButton1", &TForm1::SpeedButton1Click);
+    addButton(form_.SpeedButton11, "SpeedButton11", &TForm1::SpeedButton11Click);
+    addButton(form_.SpeedButton2, "SpeedButton2", &TForm1::SpeedButton2Click);
+    addButton(form_.SpeedButton3, "SpeedButton3", &TForm1::SpeedButton3Click);
+    addButton(form_.SpeedButton5, "SpeedButton5", &TForm1::SpeedButton5Click);
+    addButton(form_.SpeedButton4, "SpeedButton4", &TForm1::SpeedButton4Click);
+    addButton(form_.SpeedButton6, "SpeedButton6", &TForm1::SpeedButton6Click);
+    addButton(form_.SpeedButton7, "SpeedButton7", &TForm1::SpeedButton7Click);
+    addButton(form_.SpeedButton8, "SpeedButton8", &TForm1::SpeedButton8Click);
+    addButton(form_.SpeedButton9, "SpeedButton9", &TForm1::SpeedButton9Click);
+    addButton(form_.Button1, "Button1", &TForm1::Button1Click);
+    addButton(form_.SpeedButton10, "SpeedButton10", &TForm1::SpeedButton10Click);
+    addButton(form_.SpeedButton12, "SpeedButton12", &TForm1::SpeedButton12Click);
+    addButton(form_.SpeedButton13, "SpeedButton13", &TForm1::SpeedButton13Click);
+
+    auto addEdit = [this](Edit& record, const QString& name, void (TForm1::*onExit)(),
+                          void (TForm1::*onKey)(int)) {
+        auto* e = new QLineEdit(panel_);
+        e->setObjectName(name);
+        e->installEventFilter(this);
+        connect(e, &QLineEdit::returnPressed, this,
+                [this, onKey] { Dispatch([this, onKey] { (form_.*onKey)(13); }); });
+        edits_.emplace_back(&record, e);
+        exitHandlers_.emplace_back(e, onExit);
+        return e;
+    };
+    addEdit(form_.Edit1, "Edit1", &TForm1::Edit1Exit, &TForm1::Edit1KeyPress);
+    addEdit(form_.Edit2, "Edit2", &TForm1::Edit2Exit, &TForm1::Edit2KeyPress);
+
+    const std::pair<const Label*, const char*> labels[] = {{&form_.Label1, "Label1"},
+                                                           {&form_.Label2, "Label2"},
+                                                           {&form_.Label3, "Label3"},
+                                                           {&form_.Label4, "Label4"},
+                                                           {&form_.Label5, "Label5"}};
+    for (auto [record, name] : labels) {
+        auto* l = new QLabel(panel_);
+        l->setObjectName(QString::fromLatin1(name));
+        labels_.emplace_back(record, l);
+    }
+
+    auto addCheckBox = [this](CheckBox& record, const QString& name, void (TForm1::*onRelease)()) {
+        auto* c = new StepCheckBox(panel_);
+        c->setObjectName(name);
+        if (onRelease) {
+            c->setFocusPolicy(Qt::NoFocus);
+            c->onRelease = [this, onRelease] {
+                Dispatch([this, onRelease] { (form_.*onRelease)(); });
+            };
+        } else {
+            // No handler of its own: the box just toggles.
+            connect(c, &QCheckBox::toggled, this, [this, &record](bool on) {
+                if (!syncing_) record.Checked = on;
+            });
+        }
+        checkBoxes_.emplace_back(&record, c);
+    };
+    addCheckBox(form_.CheckBox1, "CheckBox1", &TForm1::CheckBox1MouseUp);
+    addCheckBox(form_.CheckBox2, "CheckBox2", &TForm1::CheckBox2MouseUp);
+    addCheckBox(form_.CheckBox3, "CheckBox3", &TForm1::CheckBox3MouseUp);
+    addCheckBox(form_.CheckBox4, "CheckBox4", &TForm1::CheckBox4MouseUp);
+    addCheckBox(form_.CheckBox5, "CheckBox5", &TForm1::CheckBox5MouseUp);
+    addCheckBox(form_.CheckBox6, "CheckBox6", &TForm1::CheckBox6MouseUp);
+    addCheckBox(form_.CheckBox8, "CheckBox8", &TForm1::CheckBox8MouseUp);
+    addCheckBox(form_.CheckBox7, "CheckBox7", nullptr);
+    addCheckBox(form_.CheckBox9, "CheckBox9", &TForm1::CheckBox9MouseUp);
+}
+
+void MainWindow::BuildViews() {
+    auto addView = [this](const Image& record, const QString& name, ViewWidget::Render render) {
+        auto* v = new ViewWidget(client_, std::move(render));
+        v->setObjectName(name);
+        images_.emplace_back(&record, v);
+        return v;
+    };
+    image1_ = addView(form_.Image1, "Image1",
+                      [this](const QRect& r) { return RenderSideView(form_, r); });
+    image1_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image1MouseDown(b, s, p.x(), p.y()); });
+    };
+    image1_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image1MouseUp(b, s, p.x(), p.y()); });
+    };
+    image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
+        if (form_.State.ToolMode == ModeEye)
+            Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
+    };
+    image2_ = addView(form_.Image2, "Image2",
+                      [this](const QRect& r) { return RenderFrontView(form_, r); });
+    image2_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image2MouseDown(b, s, p.x(), p.y()); });
+    };
+    image2_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image2MouseUp(b, s, p.x(), p.y()); });
+    };
+    image3_ =
+        addView(form_.Image3, "Image3", [this](const QRect& r) { return RenderTopView(form_, r); });
+    image3_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image3MouseDown(b, s, p.x(), p.y()); });
+    };
+    image3_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
+        Dispatch([=, this] { form_.Image3MouseUp(b, s, p.x(), p.y()); });
+    };
+
+    auto addScrollBar = [this](const ScrollBar& record, const QString& name,
+                               void (TForm1::*set)(int)) {
+        auto* bar = new QScrollBar(Qt::Horizontal, client_);
+        bar->setObjectName(name);
+        connect(bar, &QScrollBar::valueChanged, this, [this, set](int v) {
+            if (!syncing_) Dispatch([this, set, v] { (form_.*set)(v); });
+        });
+        scrollBars_.emplace_back(&record, bar);
+    };
+    addScrollBar(form_.ScrollBar1, "ScrollBar1", &TForm1::SetScrollBar1Position);
+    addScrollBar(form_.ScrollBar2, "ScrollBar2", &TForm1::SetScrollBar2Position);
+    addScrollBar(form_.ScrollBar4, "ScrollBar4", &TForm1::SetScrollBar4Position);
+}
+
+QRect MainWindow::InClient(const QRect& formRect) const {
+    return formRect.translated(0, -ToolPanelHeight);
+}
+
+void MainWindow::PullEdits() {
+    for (auto [record, widget] : edits_) record->Text = widget->text();
+}
+
+void MainWindow::Dispatch(const std::function<void()>& handler) {
+    PullEdits();
+    handler();
+    Refresh();
+}
+
+void MainWindow::Refresh() {
+    syncing_ = true;
+    setWindowTitle(form_.Caption);
+    for (auto [record, widget] : buttons_) {
+        widget->setGeometry(record->Geometry);
+        widget->setToolTip(record->Hint);
+        widget->setVisible(record->Visible);
+    }
+    for (auto [record, widget] : edits_) {
+        if (widget->text() != record->Text) widget->setText(record->Text);
+        widget->setGeometry(record->Geometry);
+        widget->setToolTip(record->Hint);
+    }
+    for (auto [record, widget] : labels_) {
+        widget->setText(record->Caption);
+        widget->move(record->Geometry.topLeft());
+        widget->adjustSize();
+        widget->setVisible(record->Visible);
+    }
+    for (auto [record, widget] : checkBoxes_) {
+        widget->setChecked(record->Checked);
+        widget->setGeometry(record->Geometry);
+        widget->setToolTip(record->Hint);
+        widget->setVisible(record->Visible);
+    }
+    QRect extent;
+    for (auto [record, widget] : scrollBars_) {
+        widget->setRange(record->Min, record->Max);
+        widget->setValue(record->Position);
+        widget->setGeometry(InClient(record->Geometry));
+        widget->setVisible(record->Visible);
+        if (record->Visible) extent |= widget->geometry();
+    }
+    for (auto [record, widget] : images_) {
+        widget->setGeometry(InClient(record->Geometry));
+        widget->setVisible(record->Visible);
+        if (record->Visible) extent |= widget->geometry();
+    }
+    client_->resize(std::max(extent.right() + 1, 1), std::max(extent.bottom() + 1, 1));
+    syncing_ = false;
+
+    if (form_.SideViewRevision != shownSide_)
+        image1_->update(), shownSide_ = form_.SideViewRevision;
+    if (form_.FrontViewRevision != shownFront_)
+        image2_->update(), shownFront_ = form_.FrontViewRevision;
+    if (form_.TopViewRevision != shownTop_) image3_->update(), shownTop_ = form_.TopViewRevision;
+
+    if (form_.Form2.Visible) {
+        version_->move(form_.Form2.Bounds.topLeft());
+        version_->show();
+        version_->raise();
+    } else {
+        version_->hide();
+    }
+    eyeDesigner_->Refresh();
+    if (form_.CloseRequested) close();
+}
+
+void MainWindow::KeepBounds() {
+    form_.Bounds = frameGeometry();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    // The form's size is its outer size, frame included.
+    const QSize frame = frameGeometry().size() - size();
+    resize(form_.Bounds.size() - frame);
+    move(form_.Bounds.topLeft());
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    KeepBounds();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    KeepBounds();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    version_->hide();
+    eyeDesigner_->hide();
+    qApp->quit();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Leaving a field applies it; switching to another program does not.
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&
+        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
+        for (auto [edit, onExit] : exitHandlers_)
+            if (watched == edit) Dispatch([this, onExit = onExit] { (form_.*onExit)(); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,12 @@
+#include "WidgetDialogs.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+QString WidgetDialogs::OpenFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, QString(), QString(), filter);
+}
+
+void WidgetDialogs::ShowMessage(const QString& text) {
+    QMessageBox::information(parent_, QString::fromUtf8(ApplicationTitle), text);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The editor's modal questions, answered with Qt's file dialog and message box.
+
+#include "Dialogs.h"
+
+class QWidget;
+
+class WidgetDialogs : public Dialogs {
+public:
+    explicit WidgetDialogs(QWidget* parent) : parent_(parent) {}
+    QString OpenFileName(const QString& filter) override;
+    void ShowMessage(const QString& text) override;
+
+private:
+    QWidget* parent_;
+};
+
+// The caption of the program's message boxes.
+inline const char* const ApplicationTitle = "Vantel's Pelagor3D Fish Data Maker";

@@ -1,0 +1,276 @@
+// The main window's frame through its handlers: opening, the division
+// fields, the check boxes, zoom, the tail position and the version dialog.
+
+#include "TForm1.h"
+#include "TForm3.h"
+#include "TestSupport.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using test::Picture;
+
+namespace {
+
+struct Editor {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TForm1 form{dialogs};
+    QString Save(const QString& name, const QImage& picture) {
+        return test::SaveBmp(dir, name, picture);
+    }
+    void Open(const QString& path) {
+        dialogs.openAnswers.push_back(path);
+        form.SpeedButton1Click();
+    }
+};
+
+// A 101 x 61 fish: body rows 20..40.
+QImage Fish101() {
+    return Picture(101, 61, {QRect(0, 20, 101, 21)});
+}
+
+} // namespace
+
+TEST(OpenPicture, SetsUpTheEditorForANewFish) {
+    Editor e;
+    e.form.State.TailLast = 7; // lists of an earlier fish stay
+    e.form.State.EyeZ = 3;
+    e.form.State.EyeX = 9;
+    e.form.Edit1.Text = "30";
+    e.Open(e.Save("fish.bmp", Fish101()));
+    const EditorState& s = e.form.State;
+    EXPECT_EQ(e.dialogs.filters, QStringList{"Windows BMP File (*.bmp)"});
+    EXPECT_EQ(s.PicMaxX, 100);
+    EXPECT_EQ(s.PicMaxY, 60);
+    for (int m = 1; m <= 6; ++m) EXPECT_EQ(s.Steps[m], 12) << m;
+    EXPECT_EQ(e.form.Edit1.Text, "12");
+    EXPECT_EQ(e.form.Edit2.Text, "4");
+    EXPECT_EQ(s.N(), 4);
+    EXPECT_EQ(e.form.ScrollBar1.Min, 1);
+    EXPECT_EQ(e.form.ScrollBar1.Max, 99);
+    EXPECT_EQ(e.form.TailPosition(), 75);
+    EXPECT_EQ(e.form.ScrollBar2.Min, 1);
+    EXPECT_EQ(e.form.ScrollBar2.Max, 80);
+    EXPECT_EQ(e.form.Thickness(), 40);
+    EXPECT_EQ(s.ToolMode, ModeBody);
+    EXPECT_EQ(s.Zoom, 1);
+    EXPECT_EQ(e.form.Label1.Caption, "x1");
+    EXPECT_TRUE(s.BodyDone);
+    EXPECT_TRUE(e.form.CheckBox1.Checked);
+    EXPECT_EQ(s.BodyX[s.BodyLast], 75);
+    EXPECT_EQ(s.TailLast, 7);
+    EXPECT_FALSE(s.TailDone);
+    EXPECT_EQ(s.EyeX, 0);
+    EXPECT_EQ(s.EyeZ, 3);
+    EXPECT_EQ(s.PicturePath, e.dir.filePath("fish.bmp"));
+    EXPECT_TRUE(e.form.ScrollBar1.Visible);
+    EXPECT_FALSE(e.form.ScrollBar2.Visible);
+    EXPECT_FALSE(e.form.Image2.Visible);
+    EXPECT_EQ(e.form.Image1.Geometry, QRect(0, 97 + 16 + 10, 100, 60));
+    EXPECT_TRUE(e.dialogs.messages.isEmpty());
+}
+
+TEST(OpenPicture, ClearsEveryStepAndHidesTheShapeTools) {
+    Editor e;
+    e.Open(e.Save("fish.bmp", Fish101()));
+    e.form.SpeedButton4Click();
+    e.form.SpeedButton10Click();
+    e.form.SpeedButton13Click();
+    ASSERT_TRUE(e.form.SpeedButton12.Visible);
+    e.Open(e.Save("other.bmp", Fish101()));
+    const EditorState& s = e.form.State;
+    for (bool flag : {s.TailDone, s.DorsalDone, s.VentralDone, s.AnalDone, s.PectoralDone,
+                      s.FrontOn, s.WhiskerOn, s.EyeSolid, s.TopViewOn})
+        EXPECT_FALSE(flag);
+    for (const CheckBox* c : {&e.form.CheckBox2, &e.form.CheckBox7, &e.form.CheckBox9})
+        EXPECT_FALSE(c->Checked);
+    for (const Control* c :
+         {(const Control*)&e.form.SpeedButton12, (const Control*)&e.form.SpeedButton13,
+          (const Control*)&e.form.CheckBox9, (const Control*)&e.form.Image3,
+          (const Control*)&e.form.ScrollBar4})
+        EXPECT_FALSE(c->Visible);
+}
+
+TEST(OpenPicture, AFileThatCannotBeOpenedLeavesTheEditorAsItWas) {
+    Editor e;
+    e.Open(e.Save("fish.bmp", Fish101()));
+    e.form.SpeedButton4Click();
+    const EditorState before = e.form.State;
+    QFile junk(e.dir.filePath("junk.bmp"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("BM nonsense");
+    junk.close();
+    for (const QString& path : {junk.fileName(), e.Save("tiny.bmp", Picture(2, 2))}) {
+        e.dialogs.messages.clear();
+        e.Open(path);
+        EXPECT_EQ(e.dialogs.messages.size(), 1) << path.toStdString();
+        const EditorState& s = e.form.State;
+        EXPECT_EQ(s.PicturePath, before.PicturePath);
+        EXPECT_EQ(s.PictureBitmap, before.PictureBitmap);
+        EXPECT_EQ(s.TailLast, before.TailLast);
+        EXPECT_TRUE(s.TailDone);
+        EXPECT_EQ(s.BodyY, before.BodyY);
+    }
+    // Cancelled or missing: nothing at all, not even a message.
+    e.dialogs.messages.clear();
+    e.Open(QString());
+    e.Open(e.dir.filePath("missing.bmp"));
+    EXPECT_TRUE(e.dialogs.messages.isEmpty());
+    EXPECT_EQ(e.form.State.PicturePath, before.PicturePath);
+}
+
+TEST(HorizontalStep, FieldValuesAreCheckedAndTheCurrentListRebuilt) {
+    struct Case {
+        const char *typed, *shown;
+    } cases[] = {{"0", "2"},   {"-3", "2"},  {"1", "1"},           {"33", "33"}, {"40", "33"},
+                 {"abc", "5"}, {" 7 ", "7"}, {"99999999999", "5"}, {"", "5"}};
+    for (const Case& c : cases) {
+        Editor e;
+        e.Open(e.Save("fish.bmp", Fish101()));
+        e.form.Edit1.Text = c.typed;
+        e.form.Edit1Exit();
+        EXPECT_EQ(e.form.Edit1.Text, c.shown) << c.typed;
+        const int step = QString(c.shown).toInt();
+        EXPECT_EQ(e.form.State.Steps[ModeBody], step) << c.typed;
+        EXPECT_TRUE(e.form.State.BodyDone);
+        EXPECT_EQ(e.form.State.BodyX[2], std::min(step, 75))
+            << c.typed; // rebuilt with the new step
+    }
+}
+
+TEST(HorizontalStep, EnterAppliesOtherKeysDoNotAndModesAbove5IgnoreIt) {
+    Editor e;
+    e.Open(e.Save("fish.bmp", Fish101()));
+    e.form.Edit1.Text = "9";
+    e.form.Edit1KeyPress('9');
+    EXPECT_EQ(e.form.State.Steps[ModeBody], 12);
+    e.form.Edit1KeyPress(13);
+    EXPECT_EQ(e.form.State.Steps[ModeBody], 9);
+
+    e.form.SpeedButton4Click(); // the tail: its own step
+    EXPECT_EQ(e.form.Edit1.Text, "12");
+    e.form.Edit1.Text = "6";
+    e.form.Edit1Exit();
+    EXPECT_EQ(e.form.State.Steps[ModeTail], 6);
+    EXPECT_EQ(e.form.State.TailX[2], 75 + 6);
+
+    for (auto tool :
+         {&TForm1::SpeedButton9Click, &TForm1::SpeedButton6Click}) { // modes 106 and 103
+        (e.form.*tool)();
+        const auto steps = e.form.State.Steps;
+        e.form.Edit1.Text = "20";
+        e.form.Edit1Exit();
+        EXPECT_EQ(e.form.State.Steps, steps);
+        EXPECT_EQ(e.form.Edit1.Text, "20");
+    }
+}
+
+TEST(VerticalDivisions, FieldValuesAreKeptBetween1And10) {
+    struct Case {
+        const char *typed, *shown;
+    } cases[] = {{"25", "10"}, {"x", "4"}, {"0", "1"}, {"-5", "1"}, {"7", "7"}};
+    for (const Case& c : cases) {
+        Editor e;
+        e.Open(e.Save("fish.bmp", Fish101()));
+        e.form.Edit2.Text = c.typed;
+        e.form.Edit2KeyPress(13);
+        EXPECT_EQ(e.form.Edit2.Text, c.shown) << c.typed;
+        const int n = QString(c.shown).toInt();
+        EXPECT_EQ(e.form.State.N(), n);
+        EXPECT_EQ(e.form.State.SectionY[n], 40.2) << c.typed; // the section rebuilt with n rows
+    }
+}
+
+TEST(StepCheckBoxes, AReleaseClearsTheStepWhateverTheBoxShowed) {
+    struct Case {
+        void (TForm1::*release)();
+        CheckBox TForm1::*box;
+        bool EditorState::*flag;
+        int EditorState::*last; // reset to 0, or null
+    } cases[] = {
+        {&TForm1::CheckBox1MouseUp, &TForm1::CheckBox1, &EditorState::BodyDone, nullptr},
+        {&TForm1::CheckBox2MouseUp, &TForm1::CheckBox2, &EditorState::TailDone,
+         &EditorState::TailLast},
+        {&TForm1::CheckBox3MouseUp, &TForm1::CheckBox3, &EditorState::DorsalDone,
+         &EditorState::DorsalLast},
+        {&TForm1::CheckBox4MouseUp, &TForm1::CheckBox4, &EditorState::VentralDone,
+         &EditorState::VentralLast},
+        {&TForm1::CheckBox5MouseUp, &TForm1::CheckBox5, &EditorState::AnalDone,
+         &EditorState::AnalLast},
+        {&TForm1::CheckBox6MouseUp, &TForm1::CheckBox6, &EditorState::PectoralDone, nullptr},
+        {&TForm1::CheckBox8MouseUp, &TForm1::CheckBox8, &EditorState::WhiskerOn,
+         &EditorState::WhiskerLast},
+        {&TForm1::CheckBox9MouseUp, &TForm1::CheckBox9, &EditorState::EyeSolid, nullptr},
+    };
+    for (const Case& c : cases)
+        for (bool shown : {true, false}) {
+            Editor e;
+            e.Open(e.Save("fish.bmp", Fish101()));
+            EditorState& s = e.form.State;
+            s.*c.flag = true;
+            (e.form.*c.box).Checked = shown;
+            if (c.last) s.*c.last = 9;
+            const int bodyLast = s.BodyLast, revision = e.form.SideViewRevision;
+            (e.form.*c.release)();
+            EXPECT_FALSE((e.form.*c.box).Checked);
+            EXPECT_FALSE(s.*c.flag);
+            if (c.last) {
+                EXPECT_EQ(s.*c.last, 0);
+            }
+            EXPECT_EQ(s.BodyLast, bodyLast);              // nothing rebuilt ...
+            EXPECT_EQ(e.form.SideViewRevision, revision); // ... nothing redrawn
+        }
+}
+
+TEST(Zoom, StaysBetween1And8AndLaysOutTheViews) {
+    Editor e;
+    e.form.SpeedButton2Click(); // before any picture
+    EXPECT_EQ(e.form.State.Zoom, 1);
+    e.Open(e.Save("fish.bmp", Fish101()));
+    e.form.SpeedButton3Click();
+    EXPECT_EQ(e.form.State.Zoom, 1);
+    e.form.x81Click();
+    e.form.SpeedButton2Click();
+    EXPECT_EQ(e.form.State.Zoom, 8);
+    EXPECT_EQ(e.form.Label1.Caption, "x8");
+    EXPECT_EQ(e.form.Image1.Geometry, QRect(0, 123, 800, 480));
+    EXPECT_EQ(e.form.Image2.Geometry, QRect(800, 124, 720, 480)); // 1.5 x the height
+    e.form.SpeedButton3Click();
+    EXPECT_EQ(e.form.State.Zoom, 4);
+    EXPECT_EQ(e.form.Label1.Caption, "x4");
+
+    Editor wide; // a long, low fish: half the width is more than 1.5 x the height
+    wide.Open(wide.Save("eel.bmp", Picture(401, 21, {QRect(0, 5, 401, 10)})));
+    EXPECT_EQ(wide.form.Image2.Geometry.width(), 200);
+}
+
+TEST(TailPosition, MovingItRetracesTheBodyAndUnticksTheTail) {
+    Editor e;
+    e.Open(e.Save("fish.bmp", Fish101()));
+    e.form.SpeedButton4Click();
+    ASSERT_TRUE(e.form.CheckBox2.Checked);
+    e.form.SetScrollBar1Position(60);
+    EXPECT_EQ(e.form.State.ToolMode, ModeBody);
+    EXPECT_TRUE(e.form.CheckBox1.Checked);
+    EXPECT_FALSE(e.form.CheckBox2.Checked);
+    EXPECT_FALSE(e.form.State.TailDone);
+    EXPECT_EQ(e.form.State.BodyX[e.form.State.BodyLast], 60);
+    EXPECT_EQ(e.form.State.TailX[0], 75); // the tail strip is not rebuilt
+    e.form.SetScrollBar1Position(500);    // moved as far as the bar goes
+    EXPECT_EQ(e.form.TailPosition(), 99);
+}
+
+TEST(VersionDialog, IsCentredOnTheMainWindowWhereverItIs) {
+    Editor e;
+    e.form.Form2.Bounds.setSize(QSize(401, 190));
+    e.form.Version1Click();
+    EXPECT_TRUE(e.form.Form2.Visible);
+    EXPECT_EQ(e.form.Form2.Bounds.topLeft(), QPoint(208 + 375 - 200, 200 + 287 - 95));
+    e.form.Bounds.moveTo(10, 20);
+    e.form.Version1Click();
+    EXPECT_EQ(e.form.Form2.Bounds.topLeft(), QPoint(10 + 375 - 200, 20 + 287 - 95));
+    e.form.Form2Button1Click();
+    EXPECT_FALSE(e.form.Form2.Visible);
+}

@@ -1,0 +1,162 @@
+// The editor's windows, offscreen: built with their controls, and wired to
+// the form's handlers.
+
+#include "MainWindow.h"
+#include "EyeDesignerWindow.h"
+#include "TestSupport.h"
+#include "VersionDialog.h"
+#include "Views.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+template <typename W = QWidget> W* Find(QWidget& window, const char* name) {
+    W* w = window.findChild<W*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+struct Shown {
+    QTemporaryDir dir;
+    MainWindow window;
+    Shown() {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void Open(const QImage& picture) {
+        const QString path = test::SaveBmp(dir, "fish.bmp", picture);
+        window.Dispatch([&] { window.Form().OpenPicture(path); });
+    }
+};
+
+QImage Fish() {
+    return test::Picture(121, 61,
+                         {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41), QRect(40, 12, 20, 8)});
+}
+
+} // namespace
+
+TEST(MainWindow, BuildsEveryControlWhereItBelongs) {
+    Shown s;
+    EXPECT_EQ(s.window.windowTitle(), "Vantel's Pelagor 3D Fish Data Maker");
+    struct Case {
+        const char* name;
+        QRect geometry;
+        const char* tip;
+        bool visible;
+    } cases[] = {
+        {"SpeedButton1", {8, 8, 30, 25}, "魚の画像ファイルを読み込みます", true},
+        {"SpeedButton11", {40, 8, 30, 25}, "魚の座標データ(pgxファイル)を書き出します", true},
+        {"SpeedButton2", {72, 8, 30, 25}, "拡大表示します", true},
+        {"SpeedButton3", {104, 8, 30, 25}, "縮小表示します", true},
+        {"SpeedButton5", {168, 8, 30, 25}, "体の輪郭を決めます", true},
+        {"SpeedButton4", {197, 8, 30, 25}, "尾鰭の輪郭を決めます", true},
+        {"SpeedButton6", {226, 8, 30, 25}, "背鰭の範囲を決めます", true},
+        {"SpeedButton7", {256, 8, 30, 25}, "胸鰭の範囲を決めます", true},
+        {"SpeedButton8", {285, 8, 30, 25}, "尻鰭の範囲を決めます", true},
+        {"SpeedButton9", {314, 8, 30, 25}, "胸鰭の輪郭を決めます", true},
+        {"Button1", {344, 8, 33, 25}, "ヒゲの範囲を決めます", true},
+        {"SpeedButton10", {384, 8, 30, 25}, "正面の形を決めます", true},
+        {"SpeedButton12", {424, 8, 30, 25}, "上方からみた形を決めます", false},
+        {"SpeedButton13", {464, 8, 33, 25}, "眼を立体的にします", false},
+        {"Edit1", {8, 48, 65, 20}, "側面をここで指定したピクセル数毎に分割します", true},
+        {"Edit2", {8, 72, 65, 20}, "縦のポリゴン分割数を決めます", true},
+        {"CheckBox1", {176, 48, 17, 17}, "チェックをはずすと再設定できます", true},
+        {"CheckBox6", {322, 48, 17, 17}, "チェックをはずすと再設定できます", true},
+        {"CheckBox8", {352, 48, 17, 17}, "", true},
+        {"CheckBox7", {392, 48, 17, 17}, "チェックをはずすと再設定できます", true},
+        {"CheckBox9", {472, 48, 25, 17}, "", false},
+    };
+    for (const Case& c : cases) {
+        QWidget* w = Find(s.window, c.name);
+        if (!w) continue;
+        EXPECT_EQ(w->geometry(), c.geometry) << c.name;
+        EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.tip)) << c.name;
+        EXPECT_EQ(w->isVisible(), c.visible) << c.name;
+    }
+    EXPECT_EQ(Find<QPushButton>(s.window, "Button1")->text(), "髭");
+    EXPECT_EQ(Find<QLineEdit>(s.window, "Edit1")->text(), "8");
+    EXPECT_EQ(Find<QLineEdit>(s.window, "Edit2")->text(), "4");
+    EXPECT_EQ(Find<QLabel>(s.window, "Label1")->text(), "x1");
+    EXPECT_EQ(Find<QLabel>(s.window, "Label3")->text(),
+              "やり直しの時はCheckをはずしてボタンをクリック");
+    EXPECT_EQ(Find<QLabel>(s.window, "Label4")->pos(), QPoint(80, 48));
+    EXPECT_EQ(Find<QLabel>(s.window, "Label4")->text(), "横分割ピクセル数");
+    EXPECT_EQ(Find<QLabel>(s.window, "Label5")->text(), "縦分割数");
+    EXPECT_FALSE(Find(s.window, "Image2")->isVisible());
+    EXPECT_FALSE(Find(s.window, "Image3")->isVisible());
+    for (const char* name : {"SpeedButton1", "SpeedButton5", "SpeedButton13"})
+        EXPECT_FALSE(Find<QToolButton>(s.window, name)->icon().isNull()) << name;
+    QStringList menus;
+    for (QAction* a : s.window.menuBar()->actions()) menus << a->text();
+    EXPECT_EQ(menus, (QStringList{"File", "Zoom", "Version"}));
+    EXPECT_EQ(s.window.font().pixelSize(), 12);
+}
+
+TEST(MainWindow, ButtonsFieldsAndBoxesReachTheirHandlers) {
+    Shown s;
+    s.Open(Fish());
+    TForm1& form = s.window.Form();
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton4"), Qt::LeftButton);
+    EXPECT_EQ(form.State.ToolMode, ModeTail);
+    EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox2")->isChecked());
+
+    // A release on a ticked box clears it, and it stays clear on a second click.
+    for (int click = 0; click < 2; ++click) {
+        QTest::mouseClick(Find<QCheckBox>(s.window, "CheckBox2"), Qt::LeftButton);
+        EXPECT_FALSE(Find<QCheckBox>(s.window, "CheckBox2")->isChecked());
+        EXPECT_EQ(form.State.TailLast, 0);
+    }
+    // The box without a handler just toggles.
+    QTest::mouseClick(Find<QCheckBox>(s.window, "CheckBox7"), Qt::LeftButton);
+    EXPECT_TRUE(form.CheckBox7.Checked);
+
+    QLineEdit* edit1 = Find<QLineEdit>(s.window, "Edit1");
+    edit1->setFocus();
+    edit1->selectAll();
+    QTest::keyClicks(edit1, "0");
+    QTest::keyClick(edit1, Qt::Key_Return);
+    EXPECT_EQ(form.State.Steps[ModeTail], 2);
+    EXPECT_EQ(edit1->text(), "2");
+
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton2"), Qt::LeftButton);
+    EXPECT_EQ(form.State.Zoom, 2);
+    EXPECT_EQ(Find<QLabel>(s.window, "Label1")->text(), "x2");
+    EXPECT_EQ(Find(s.window, "Image1")->size(), QSize(240, 120));
+}
+
+TEST(MainWindow, TheSideViewShowsWhatTheViewsRender) {
+    Shown s;
+    s.Open(Fish());
+    s.window.Dispatch([&] { s.window.Form().x41Click(); });
+    QWidget* image1 = Find(s.window, "Image1");
+    const QImage shown =
+        image1->grab(QRect(0, 0, 200, 120)).toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown, RenderSideView(s.window.Form(), QRect(0, 0, 200, 120)));
+    EXPECT_EQ(Find<QScrollBar>(s.window, "ScrollBar1")->value(), 90);
+}
+
+TEST(MainWindow, VersionDialogOpensCentredAndOkHidesIt) {
+    Shown s;
+    s.window.Dispatch([&] { s.window.Form().Version1Click(); });
+    VersionDialog* dialog = s.window.Form2Window();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Version情報");
+    EXPECT_EQ(dialog->size(), QSize(395, 168));
+    EXPECT_EQ(Find<QLabel>(*dialog, "VersionText")->text(),
+              "Vantel's Pelagor3D Data Maker Version 2.50h");
+    EXPECT_EQ(Find(*dialog, "VersionText")->geometry(), QRect(17, 80, 360, 20));
+    QTest::mouseClick(Find<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(s.window.Form().Form2.Visible);
+}
