@@ -1,0 +1,302 @@
+// The side-view tools through their handlers: picking, moving, fin
+// rectangles, the pectoral triangle, inserting and deleting body columns.
+
+#include "TForm1.h"
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using test::Picture;
+
+namespace {
+
+constexpr MouseState Left{.Left = true};
+constexpr MouseState Right{.Right = true};
+constexpr MouseState ShiftLeft{.Shift = true, .Left = true};
+constexpr MouseState None{};
+
+// A 121 x 61 fish traced at open: body rows 20..40 up to x 90 in steps of
+// 15, a tail fin behind it, a dorsal fin on the back, fins below.
+struct Editor {
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TForm1 form{dialogs};
+    EditorState& s = form.State;
+    Editor() {
+        dialogs.openAnswers.push_back(
+            test::SaveBmp(dir, "fish.bmp",
+                          Picture(121, 61,
+                                  {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41),
+                                   QRect(40, 12, 20, 8), QRect(65, 41, 12, 8)})));
+        form.SpeedButton1Click();
+    }
+    // A press and a release in view pixels.
+    void Drag(int x0, int y0, int x1, int y1, MouseState held = Left) {
+        form.Image1MouseDown(MouseButton::Left, held, x0, y0);
+        form.Image1MouseUp(MouseButton::Left, None, x1, y1);
+    }
+};
+
+} // namespace
+
+TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
+    struct Case {
+        void (TForm1::*tool)();
+        bool EditorState::*done;
+        int doneMode, pendingMode;
+        const char* prompt;
+    } cases[] = {
+        {&TForm1::SpeedButton6Click, &EditorState::DorsalDone, 3, 103,
+         "マウスでドラッグして背ビレの範囲を決めて下さい"},
+        {&TForm1::SpeedButton7Click, &EditorState::VentralDone, 4, 104,
+         "マウスでドラッグして腹ビレの範囲を決めて下さい"},
+        {&TForm1::SpeedButton8Click, &EditorState::AnalDone, 5, 105,
+         "マウスでドラッグして尻ビレの範囲を決めて下さい"},
+        {&TForm1::SpeedButton9Click, &EditorState::PectoralDone, 6, 106,
+         "胸ビレを囲む3点を左方から▽の字型にクリックしてください"},
+        {&TForm1::Button1Click, &EditorState::WhiskerOn, 8, 108,
+         "ヒゲ、特殊なヒレなどの範囲を決めてください"},
+    };
+    for (const Case& c : cases) {
+        Editor e;
+        e.form.CheckBox7.Checked = e.s.FrontOn = true;
+        (e.form.*c.tool)();
+        EXPECT_EQ(e.s.ToolMode, c.pendingMode);
+        EXPECT_EQ(e.form.Label2.Caption, QString::fromUtf8(c.prompt));
+        e.form.Label2.Caption.clear();
+        e.s.*c.done = true;
+        (e.form.*c.tool)();
+        EXPECT_EQ(e.s.ToolMode, c.doneMode);
+        EXPECT_TRUE(e.form.Label2.Caption.isEmpty());
+    }
+    // Starting a new ventral rectangle or pectoral triangle clears the front shape.
+    for (auto tool : {&TForm1::SpeedButton7Click, &TForm1::SpeedButton9Click}) {
+        Editor e;
+        e.form.CheckBox7.Checked = e.s.FrontOn = true;
+        (e.form.*tool)();
+        EXPECT_FALSE(e.s.FrontOn);
+        EXPECT_FALSE(e.form.CheckBox7.Checked);
+    }
+    // The whisker tool ticks its box at once, before the drag.
+    Editor e;
+    e.form.Button1Click();
+    EXPECT_TRUE(e.s.WhiskerOn);
+    EXPECT_TRUE(e.form.CheckBox8.Checked);
+}
+
+TEST(Picking, BodyToleranceGrowsWithTheZoomTheOthersStay) {
+    struct Case {
+        int zoom, mode, distance;
+        bool picked;
+    } cases[] = {
+        {1, ModeBody, 2, true},  {1, ModeBody, 3, false}, {1, ModeTail, 2, true},
+        {1, ModeTail, 3, false}, {8, ModeBody, 6, true},  {8, ModeBody, 7, false},
+        {8, ModeTail, 2, true},  {8, ModeTail, 3, false},
+    };
+    for (const Case& c : cases) {
+        Editor e;
+        e.form.SpeedButton4Click();
+        if (c.mode == ModeBody) e.form.SpeedButton5Click();
+        e.form.SetZoom(c.zoom);
+        // Body point 2 lies at (15, 20); tail point 2 at (105, 10).
+        const QPoint target = c.mode == ModeBody ? QPoint(15, 20) : QPoint(105, 10);
+        for (QPoint offset :
+             {QPoint(c.distance, 0), QPoint(0, -c.distance), QPoint(-c.distance, c.distance)}) {
+            const QPoint p = (target + offset) * c.zoom;
+            e.form.Image1MouseDown(MouseButton::Left, Left, p.x(), p.y());
+            EXPECT_EQ(e.s.DragIndex, c.picked ? 2 : -1)
+                << "zoom " << c.zoom << " mode " << c.mode << " offset " << offset.x() << ","
+                << offset.y();
+            EXPECT_EQ(e.form.SideMark.has_value(), c.picked);
+            e.form.RedrawSideView();
+        }
+    }
+}
+
+TEST(Picking, OverlappingPointsGoToTheHighestIndexButTheLowestWhisker) {
+    Editor e;
+    e.s.BodyY[4] = e.s.BodyY[5] = 30; // column 2's upper and lower points on one spot
+    e.form.Image1MouseDown(MouseButton::Left, Left, 30, 30);
+    EXPECT_EQ(e.s.DragIndex, 5);
+
+    e.form.Button1Click();
+    e.Drag(0, 45, 40, 50); // whisker ends at y 50 under columns 0..3
+    ASSERT_EQ(e.s.WhiskerLast, 7);
+    e.form.Image1MouseDown(MouseButton::Left, Left, 15, 50);
+    EXPECT_EQ(e.s.DragIndex, 3); // the ends at x 0 and 30 are out of reach; 15 wins over none
+    e.s.WhiskerX[5] = e.s.WhiskerX[7] = 15;
+    e.form.Image1MouseDown(MouseButton::Left, Left, 15, 50);
+    EXPECT_EQ(e.s.DragIndex, 3); // three ends on one spot: the lowest index
+    e.form.Image1MouseDown(MouseButton::Left, Left, 15, 40);
+    EXPECT_EQ(e.s.DragIndex, -1); // the body-side points cannot be picked
+}
+
+TEST(Moving, BodyPointsMoveUpAndDownFinPointsAnywhere) {
+    Editor e;
+    e.Drag(15, 20, 19, 12);
+    EXPECT_EQ(e.s.BodyX[2], 15);
+    EXPECT_EQ(e.s.BodyY[2], 12);
+    EXPECT_EQ(e.s.DragIndex, -1);
+
+    e.form.SpeedButton6Click();
+    e.Drag(38, 5, 62, 19); // the dorsal rectangle
+    ASSERT_EQ(e.s.ToolMode, ModeDorsal);
+    const double x = e.s.DorsalX[2], y = e.s.DorsalY[2];
+    e.Drag(int(x), int(y), int(x) + 4, int(y) - 3);
+    EXPECT_EQ(e.s.DorsalX[2], x + 4);
+    EXPECT_EQ(e.s.DorsalY[2], y - 3);
+    EXPECT_EQ(e.s.DorsalX[3], x); // its partner on the body stays
+}
+
+TEST(Moving, PressesAndReleasesAreClampedToThePicture) {
+    Editor e;
+    e.form.SetZoom(2);
+    e.form.Image1MouseDown(MouseButton::Left, Left, -5, 40); // x 0 at the press
+    EXPECT_EQ(e.s.DragIndex, 0);
+    e.form.Image1MouseUp(MouseButton::Left, None, 1000, 1000);
+    EXPECT_EQ(e.s.BodyY[0], 59); // the release stops one short of the last row
+
+    e.form.SpeedButton6Click();
+    e.form.Image1MouseDown(MouseButton::Left, Left, 1000, -9);
+    e.form.Image1MouseUp(MouseButton::Left, None, 1000, 1000);
+    EXPECT_EQ(e.s.DorsalRange.x0, 119); // both x at the release limit after sorting
+    EXPECT_EQ(e.s.DorsalRange.x1, 120);
+    EXPECT_EQ(e.s.DorsalRange.y0, 0);
+    EXPECT_EQ(e.s.DorsalRange.y1, 59);
+}
+
+TEST(Ranges, ADragFromLowerRightGivesTheSameStrip) {
+    for (auto tool :
+         {&TForm1::SpeedButton6Click, &TForm1::SpeedButton7Click, &TForm1::SpeedButton8Click}) {
+        Editor a, b;
+        (a.form.*tool)();
+        a.Drag(35, 5, 80, 55);
+        (b.form.*tool)();
+        b.Drag(80, 55, 35, 5);
+        EXPECT_EQ(a.s.DorsalX, b.s.DorsalX);
+        EXPECT_EQ(a.s.DorsalY, b.s.DorsalY);
+        EXPECT_EQ(a.s.VentralY, b.s.VentralY);
+        EXPECT_EQ(a.s.AnalY, b.s.AnalY);
+        EXPECT_EQ(a.s.DorsalLast + a.s.VentralLast + a.s.AnalLast,
+                  b.s.DorsalLast + b.s.VentralLast + b.s.AnalLast);
+        EXPECT_TRUE(a.form.Label2.Caption.isEmpty()); // the prompt goes once the strip is built
+    }
+    Editor e;
+    e.form.SpeedButton8Click();
+    e.Drag(60, 30, 70, 55);
+    EXPECT_TRUE(e.form.CheckBox5.Checked);
+    EXPECT_EQ(e.s.AnalLast, 3);
+    EXPECT_EQ(e.s.AnalY[3], 48); // the anal fin's lower edge, found in column 70
+}
+
+TEST(Ranges, AWhiskerDraggedLeftIsEmptyAndKeepsThePrompt) {
+    Editor e;
+    e.form.Button1Click();
+    e.Drag(60, 45, 10, 55);
+    EXPECT_EQ(e.s.WhiskerLast, -1);
+    EXPECT_EQ(e.s.ToolMode, ModeWhisker);
+    EXPECT_EQ(e.form.Label2.Caption, "ヒゲ、特殊なヒレなどの範囲を決めてください");
+}
+
+TEST(Pectoral, ThreeClicksCompleteTheTriangle) {
+    Editor e;
+    e.form.SpeedButton9Click();
+    e.Drag(0, 0, 20, 25);
+    e.Drag(0, 0, 40, 25);
+    EXPECT_EQ(e.s.ToolMode, ModePectoralPlacing);
+    EXPECT_FALSE(e.form.CheckBox6.Checked);
+    e.Drag(0, 0, 30, 38);
+    EXPECT_EQ(e.s.ToolMode, ModePectoral);
+    EXPECT_TRUE(e.s.PectoralDone);
+    EXPECT_TRUE(e.form.CheckBox6.Checked);
+    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.form.Label2.Caption, "胸ビレを囲む3点を左方から▽の字型にクリックしてください");
+    EXPECT_EQ(e.s.PectoralX, (std::array<double, 3>{20, 40, 30}));
+    EXPECT_EQ(e.s.PectoralY, (std::array<double, 3>{25, 25, 38}));
+    // In mode 6 the points are picked and moved freely.
+    e.Drag(40, 25, 44, 22);
+    EXPECT_EQ(e.s.PectoralX[1], 44);
+    EXPECT_EQ(e.s.PectoralY[1], 22);
+}
+
+TEST(Pectoral, AClickOnTheFrontViewMidwayRestartsTheTriangle) {
+    Editor e;
+    e.form.SpeedButton9Click();
+    e.Drag(0, 0, 20, 25);
+    e.form.Image2MouseDown(MouseButton::Left, Left, 300,
+                           300); // hits nothing: the counter goes to -1
+    e.form.Image2MouseUp(MouseButton::Left, None, 300, 300);
+    ASSERT_EQ(e.s.DragIndex, -1);
+    e.Drag(0, 0, 50, 30);
+    EXPECT_EQ(e.s.PectoralX[0], 50); // stored as the first point again
+    EXPECT_EQ(e.s.DragIndex, 1);
+    e.Drag(0, 0, 60, 30);
+    e.Drag(0, 0, 55, 38);
+    EXPECT_TRUE(e.s.PectoralDone);
+}
+
+TEST(BodyColumns, ShiftClickInsertsAColumnOfMeanEdges) {
+    Editor e;
+    e.form.SpeedButton6Click();
+    e.Drag(38, 5, 62, 19);
+    e.form.SpeedButton5Click();
+    const int last = e.s.BodyLast;
+    e.s.BodyY[4] = 24;                                            // column 2 (x 30) raised
+    e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 15, 20); // right on body point 2
+    EXPECT_EQ(e.s.BodyLast, last + 2);
+    EXPECT_EQ(e.s.BodyX[4], 15); // before the column at 30: 15 < 30, not 15 < 15
+    EXPECT_EQ(e.s.BodyX[5], 15);
+    EXPECT_EQ(e.s.BodyX[2], 15);
+    EXPECT_EQ(e.s.BodyY[4], (20 + 24) / 2.0);
+    EXPECT_EQ(e.s.BodyY[5], 40);
+    EXPECT_EQ(e.s.BodyX[6], 30);
+    EXPECT_EQ(e.s.BodyX[e.s.BodyLast + 1], -1.0);
+    EXPECT_NE(e.s.DragIndex, 2); // inserted, not picked
+    EXPECT_FALSE(e.s.DorsalDone);
+    EXPECT_FALSE(e.form.CheckBox3.Checked);
+    EXPECT_FALSE(e.form.CheckBox5.Checked);
+
+    // Beyond the last column there is nowhere to insert.
+    e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 100, 30);
+    EXPECT_EQ(e.s.BodyLast, last + 2);
+}
+
+TEST(BodyColumns, RightClickDeletesInnerColumnsOnly) {
+    Editor e;
+    const int last = e.s.BodyLast;
+    e.form.Image1MouseDown(MouseButton::Right, Right, 0, 20);  // the first column
+    e.form.Image1MouseDown(MouseButton::Right, Right, 90, 40); // the last column
+    EXPECT_EQ(e.s.BodyLast, last);
+    EXPECT_FALSE(e.form.SideMark.has_value()); // not even the pick mark
+    e.form.CheckBox3.Checked = e.s.DorsalDone = true;
+    e.form.Image1MouseDown(MouseButton::Right, Right, 30, 40); // column 2's lower point
+    EXPECT_EQ(e.s.BodyLast, last - 2);
+    EXPECT_EQ(e.s.BodyX[4], 45);
+    EXPECT_EQ(e.s.BodyX[e.s.BodyLast + 1], -1.0);
+    EXPECT_FALSE(e.form.CheckBox3.Checked);
+    EXPECT_FALSE(e.s.AnalDone);
+}
+
+TEST(BodyColumns, AFullListRefusesAnotherColumn) {
+    Editor e;
+    e.form.Edit1.Text = "1";
+    e.form.Edit1Exit(); // one column per pixel up to 90: 91 columns
+    while (e.s.BodyColumns() < BodyMaxColumns)
+        e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 45, 30);
+    const EditorState before = e.s;
+    e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 45, 30);
+    EXPECT_EQ(e.s.BodyLast, before.BodyLast);
+    EXPECT_EQ(e.s.BodyX, before.BodyX);
+    EXPECT_TRUE(e.form.Label2.Caption.contains("250"));
+}
+
+TEST(SideViewMouse, NothingHappensBeforeAPictureIsOpened) {
+    test::ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    const EditorState before = form.State;
+    form.Image1MouseDown(MouseButton::Left, Left, 5, 5);
+    form.Image1MouseUp(MouseButton::Left, None, 5, 5);
+    form.Image1MouseMove(None, 5, 5);
+    EXPECT_EQ(form.State.DragIndex, before.DragIndex);
+    EXPECT_EQ(form.State.BodyLast, 0);
+}
