@@ -7,17 +7,18 @@ background: the editor takes the colour of pixel (0, 0) as the background and
 every other colour as the fish, so the background is a single colour and no
 fish pixel ever has it.
 
-Where things are (pixel coordinates, y downward):
-  snout           touches column 0 around rows 94..106
-  body            deepest around x = 130..160 (rows 45..155)
-  tail root       slim part around x = 290..306 (rows 88..112)
-  tail fin        x = 296..398, forked, lobe tips at rows 25 and 175
-  dorsal fin      on the back, x = 140..232
-  ventral fin     under the belly, x = 120..170
-  anal fin        under the rear body, x = 220..280
-  pectoral fin    on the body behind the gill, x = 82..125
-  eye             centre (45, 82), pale iris radius 7, pupil radius 4
-  whiskers        two barbels hanging from the mouth, about 20 pixels long
+Where things are (picture pixels, x to the right, y downward):
+  background      RGB (176, 216, 240)
+  snout           touches column 0 at rows 92..105
+  body            deepest (110 rows, 45..154) at x = 139..158, at least 108 rows over x = 130..170
+  tail root       slim part at x = 280..305, rows 88..111 from x = 290 on
+  tail fin        x = 297..398, rows 25..174, forked: the notch reaches in to about x = 369 at row 100
+  dorsal fin      on the back, x = 140..230, rows 10..69
+  ventral fin     under the belly, x = 121..169, rows 152..191
+  anal fin        under the rear body, x = 220..279, rows 115..164
+  pectoral fin    on the body behind the gill, x = 82..124, rows 101..126
+  eye             centre (45, 82): pale iris to radius 7, dark pupil radius 4, dark rim to 8.2
+  whiskers        from the mouth at (3, 104) and (8, 104) down to (8, 123) and (18, 123)
 
 Everything is drawn on a canvas three times finer than the picture and then
 averaged down, so the inner details are smooth; the outline of the fish is
