@@ -40,7 +40,8 @@ QString PictureOf(const QString& name) {
 
 } // namespace
 
-MainWindow::MainWindow() : dialogs_(this), form_(dialogs_) {
+MainWindow::MainWindow(Dialogs* dialogs)
+    : widgetDialogs_(this), form_(dialogs ? *dialogs : widgetDialogs_) {
     setObjectName(QStringLiteral("Form1"));
     setFont(FormFont(12));
     setWindowTitle(form_.Caption);

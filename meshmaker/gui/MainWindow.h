@@ -23,7 +23,8 @@ class ViewWidget;
 
 class MainWindow : public QMainWindow {
 public:
-    MainWindow();
+    // dialogs answers the editor's questions; by default Qt's file dialog and message box.
+    explicit MainWindow(Dialogs* dialogs = nullptr);
     ~MainWindow() override;
 
     TForm1& Form() { return form_; }
@@ -51,7 +52,7 @@ private:
     void KeepBounds();
     QRect InClient(const QRect& formRect) const;
 
-    WidgetDialogs dialogs_;
+    WidgetDialogs widgetDialogs_;
     TForm1 form_;
 
     QWidget* panel_ = nullptr;

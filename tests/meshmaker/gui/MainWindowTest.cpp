@@ -3,11 +3,13 @@
 
 #include "MainWindow.h"
 #include "EyeDesignerWindow.h"
+#include "TForm3.h"
 #include "TestSupport.h"
 #include "VersionDialog.h"
 #include "Views.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -17,6 +19,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -28,7 +32,8 @@ template <typename W = QWidget> W* Find(QWidget& window, const char* name) {
 
 struct Shown {
     QTemporaryDir dir;
-    MainWindow window;
+    test::ScriptedDialogs dialogs;
+    MainWindow window{&dialogs};
     Shown() {
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -159,4 +164,74 @@ TEST(MainWindow, VersionDialogOpensCentredAndOkHidesIt) {
     QTest::mouseClick(Find<QPushButton>(*dialog, "Button1"), Qt::LeftButton);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(s.window.Form().Form2.Visible);
+}
+
+namespace {
+
+// A press, a move and a release with the left button, in a view's pixels.
+void Drag(QWidget* view, QPoint from, QPoint to) {
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(view, to);
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+} // namespace
+
+TEST(MainWindow, DraggingOnTheSideViewBuildsAFinStrip) {
+    Shown s;
+    s.Open(Fish());
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton6"), Qt::LeftButton);
+    EXPECT_EQ(s.window.Form().State.ToolMode, ModeDorsalRange);
+    Drag(Find(s.window, "Image1"), QPoint(62, 19), QPoint(38, 5));
+    EXPECT_EQ(s.window.Form().State.ToolMode, ModeDorsal);
+    EXPECT_GT(s.window.Form().State.DorsalLast, 0);
+    EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox3")->isChecked());
+    EXPECT_EQ(Find<QLabel>(s.window, "Label2")->text(), "");
+}
+
+TEST(MainWindow, DraggingOnTheFrontAndTopViewsReshapesTheBody) {
+    Shown s;
+    s.Open(Fish());
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
+    EditorState& st = s.window.Form().State;
+    QWidget* image2 = Find(s.window, "Image2");
+    QWidget* image3 = Find(s.window, "Image3");
+    ASSERT_TRUE(image2->isVisible());
+    ASSERT_TRUE(image3->isVisible());
+    EXPECT_TRUE(Find<QToolButton>(s.window, "SpeedButton12")->isVisible());
+    const QPoint vertex(int(std::lround(st.SectionZ[2])), int(std::lround(st.SectionY[2])));
+    Drag(image2, vertex, QPoint(4, 0));
+    EXPECT_EQ(st.SectionZ[2], 4);
+    const int column = st.TopPeakIndex + 1;
+    const QPoint handle(int(std::lround(st.TopX[column])), int(std::lround(st.TopW[column])));
+    Drag(image3, handle, QPoint(handle.x(), 1));
+    EXPECT_EQ(st.TopW[column], 1);
+}
+
+TEST(MainWindow, TheEyeIsPlacedSizedAndSaved) {
+    Shown s;
+    s.Open(Fish());
+    TForm1& form = s.window.Form();
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton13"), Qt::LeftButton);
+    QWidget* designer = s.window.Form3Window();
+    EXPECT_TRUE(designer->isVisible());
+    QWidget* image1 = Find(s.window, "Image1");
+    QTest::mouseMove(image1, QPoint(20, 28));
+    EXPECT_EQ(form.State.EyeX, 20);
+    QTest::mouseClick(image1, Qt::LeftButton, Qt::NoModifier, QPoint(22, 27));
+    EXPECT_EQ(form.State.ToolMode, ModeEyePlaced);
+    QTest::mouseClick(Find(*designer, "Image1"), Qt::LeftButton, Qt::NoModifier, QPoint(120, 100));
+    EXPECT_EQ(form.Form3().Radius, 4);
+    QTest::mouseClick(Find<QPushButton>(*designer, "Button1"), Qt::LeftButton);
+    EXPECT_FALSE(designer->isVisible());
+    EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox9")->isChecked());
+
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton11"), Qt::LeftButton);
+    EXPECT_EQ(s.dialogs.messages, QStringList{"Dataファイルを書き出しました"});
+    QFile pgx(s.dir.filePath("fish.pgx"));
+    ASSERT_TRUE(pgx.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pgx.readAll();
+    ASSERT_GT(bytes.size(), 40);
+    EXPECT_EQ(bytes[9], 1); // the eye record ends the file
 }
