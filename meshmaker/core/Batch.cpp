@@ -223,6 +223,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         return ExitFailed;
     }
     out << path << "\n";
+    out.flush();
     err << Summary(f.State, path) << "\n";
     return ExitOk;
 }

@@ -274,6 +274,11 @@ void MainWindow::Refresh() {
         widget->adjustSize();
         widget->setVisible(record->Visible);
     }
+    // The longest prompt reaches into the redo hint beside it; while it does,
+    // the hint makes way so that the prompt reads as a sentence of its own.
+    QLabel *prompt = labels_[1].second, *redoHint = labels_[2].second;
+    if (!prompt->text().isEmpty() && prompt->geometry().intersects(redoHint->geometry()))
+        redoHint->hide();
     for (auto [record, widget] : checkBoxes_) {
         widget->setChecked(record->Checked);
         widget->setGeometry(record->Geometry);

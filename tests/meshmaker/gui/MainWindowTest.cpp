@@ -8,6 +8,7 @@
 #include "VersionDialog.h"
 #include "Views.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -234,4 +235,71 @@ TEST(MainWindow, TheEyeIsPlacedSizedAndSaved) {
     const QByteArray bytes = pgx.readAll();
     ASSERT_GT(bytes.size(), 40);
     EXPECT_EQ(bytes[9], 1); // the eye record ends the file
+}
+
+// Every tool on the sample fish, as a person sees it. The window shows what
+// the renderers draw in each mode; with MESHMAKER_SCREENSHOT_DIR set, each
+// step is also saved as a picture.
+TEST(MainWindow, EveryToolOnTheSampleFish) {
+    Shown s;
+    s.window.Dispatch([&] { s.window.Form().OpenPicture(SAMPLE_FISH); });
+    TForm1& form = s.window.Form();
+    QWidget* image1 = Find(s.window, "Image1");
+    const QString dir = qEnvironmentVariable("MESHMAKER_SCREENSHOT_DIR");
+    auto look = [&](const char* name) {
+        QApplication::processEvents();
+        const QRect visible = image1->visibleRegion().boundingRect();
+        ASSERT_FALSE(visible.isEmpty()) << name;
+        EXPECT_EQ(image1->grab(visible).toImage().convertToFormat(QImage::Format_RGB32),
+                  RenderSideView(form, visible))
+            << name;
+        if (!dir.isEmpty()) s.window.grab().save(dir + "/" + name + ".png");
+    };
+    auto click = [&](const char* button) {
+        QTest::mouseClick(Find<QAbstractButton>(s.window, button), Qt::LeftButton);
+    };
+    auto drag = [&](QPoint from, QPoint to) {
+        const int z = form.State.Zoom;
+        QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, from * z);
+        QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, to * z);
+    };
+
+    look("body-x1");
+    click("SpeedButton4");
+    look("tail-x1");
+    click("SpeedButton6");
+    drag({140, 10}, {230, 60});
+    look("dorsal-x1");
+    click("SpeedButton7");
+    drag({121, 150}, {169, 191});
+    look("ventral-x1");
+    click("SpeedButton8");
+    drag({220, 115}, {279, 164});
+    look("anal-x1");
+    click("SpeedButton9");
+    for (QPoint p : {QPoint(82, 101), QPoint(124, 104), QPoint(100, 126)}) drag(p, p);
+    look("pectoral-x1");
+    click("Button1");
+    drag({2, 105}, {18, 123});
+    look("whisker-x1");
+    click("SpeedButton10");
+    look("front-top-x1");
+    click("SpeedButton13");
+    QTest::mouseMove(image1, QPoint(45, 82));
+    QTest::mouseClick(image1, Qt::LeftButton, Qt::NoModifier, QPoint(45, 82));
+    QTest::mouseClick(Find(*s.window.Form3Window(), "Image1"), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(140, 100));
+    if (!dir.isEmpty()) s.window.Form3Window()->grab().save(dir + "/eye-designer.png");
+    QTest::mouseClick(Find<QPushButton>(*s.window.Form3Window(), "Button1"), Qt::LeftButton);
+    EXPECT_EQ(form.State.EyeRadius, 8);
+
+    click("SpeedButton2");
+    click("SpeedButton2");
+    for (auto [button, name] : {std::pair{"SpeedButton5", "body-x4"},
+                                {"SpeedButton6", "dorsal-x4"},
+                                {"SpeedButton9", "pectoral-x4"},
+                                {"Button1", "whisker-x4"}}) {
+        click(button);
+        look(name);
+    }
 }
