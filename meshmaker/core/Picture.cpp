@@ -26,8 +26,9 @@ QString TooSmallMessage(QSize size) {
 }
 
 bool FitsInLimit(QSize size) {
-    const qint64 bytes = qint64(size.width()) * qint64(size.height()) * 4;
-    return bytes <= qint64(MaxPictureMegabytes) * 1024 * 1024;
+    if (size.width() <= 0 || size.height() <= 0) return true;  // nothing declared: the reader decides
+    const qint64 maxPixels = qint64(MaxPictureMegabytes) * 1024 * 1024 / 4;
+    return size.width() <= maxPixels / size.height();  // width * height <= maxPixels, without overflow
 }
 
 // The size a BMP file's header declares, read before the reader sees it, so a
