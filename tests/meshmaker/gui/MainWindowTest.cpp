@@ -302,4 +302,9 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
         click(button);
         look(name);
     }
+    click("SpeedButton10");
+    look("front-top-x4");
+    s.window.Dispatch([&] { form.Version1Click(); });
+    EXPECT_TRUE(s.window.Form2Window()->isVisible());
+    if (!dir.isEmpty()) s.window.Form2Window()->grab().save(dir + "/version.png");
 }
