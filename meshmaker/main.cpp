@@ -21,7 +21,7 @@ QString Usage() {
            BatchUsage();
 }
 
-bool HasDisplay() {
+[[maybe_unused]] bool HasDisplay() {
     return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
            qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
 }

@@ -7,6 +7,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -26,40 +27,84 @@ QString TooSmallMessage(QSize size) {
 }
 
 bool FitsInLimit(QSize size) {
-    if (size.width() <= 0 || size.height() <= 0) return true;  // nothing declared: the reader decides
+    if (size.width() <= 0 || size.height() <= 0)
+        return true; // nothing declared: the reader decides
     const qint64 maxPixels = qint64(MaxPictureMegabytes) * 1024 * 1024 / 4;
-    return size.width() <= maxPixels / size.height();  // width * height <= maxPixels, without overflow
+    return size.width() <=
+           maxPixels / size.height(); // width * height <= maxPixels, without overflow
 }
 
-// The size a BMP file's header declares, read before the reader sees it, so a
-// header that asks for gigabytes is refused before anything is allocated.
-QSize DeclaredBmpSize(const QString& path) {
+// What a BMP file's header declares, read before the reader sees the file,
+// so that a header asking for gigabytes, or for more pixel bytes than the
+// file holds, is refused before anything is allocated.
+struct BmpHeader {
+    QSize size;
+    qint64 dataEnd = -1; // where uncompressed pixel data ends; -1 when compressed
+    qint64 fileSize = 0;
+};
+
+std::optional<BmpHeader> ReadBmpHeader(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return {};
-    const QByteArray head = file.read(26);
-    if (head.size() < 26 || !head.startsWith("BM")) return {};
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray head = file.read(34);
+    if (head.size() < 26 || !head.startsWith("BM")) return std::nullopt;
     const auto* h = head.constData();
-    const quint32 infoSize = qFromLittleEndian<quint32>(h + 14);
-    if (infoSize == 12) // the old core header: 16-bit width and height
-        return {qFromLittleEndian<quint16>(h + 18), qFromLittleEndian<quint16>(h + 20)};
-    const qint64 width = qFromLittleEndian<qint32>(h + 18);
-    const qint64 height = std::llabs(qFromLittleEndian<qint32>(h + 22));
-    if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX) return {};
-    return {int(width), int(height)};
+    BmpHeader b;
+    b.fileSize = file.size();
+    const qint64 dataOffset = qFromLittleEndian<quint32>(h + 10);
+    int bits = 0;
+    quint32 compression = 0;
+    if (qFromLittleEndian<quint32>(h + 14) == 12) { // the old core header: 16-bit sides
+        b.size = QSize(qFromLittleEndian<quint16>(h + 18), qFromLittleEndian<quint16>(h + 20));
+        bits = qFromLittleEndian<quint16>(h + 24);
+    } else {
+        if (head.size() < 34) return std::nullopt;
+        const qint64 width = qFromLittleEndian<qint32>(h + 18);
+        const qint64 height = std::llabs(qFromLittleEndian<qint32>(h + 22));
+        if (width <= 0 || height <= 0 || width > INT_MAX || height > INT_MAX) return std::nullopt;
+        b.size = QSize(int(width), int(height));
+        bits = qFromLittleEndian<quint16>(h + 28);
+        compression = qFromLittleEndian<quint32>(h + 30);
+    }
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (uncompressed && bits > 0 && bits <= 32 && FitsInLimit(b.size)) {
+        const qint64 rowBytes = (qint64(b.size.width()) * bits + 31) / 32 * 4;
+        b.dataEnd = dataOffset + rowBytes * b.size.height();
+    }
+    return b;
+}
+
+QString CutShortMessage(qint64 needed, qint64 present) {
+    return QStringLiteral(
+               "画像ファイルが途中で切れています (%1 バイト必要ですが %2 バイトしかありません)")
+        .arg(needed)
+        .arg(present);
 }
 
 } // namespace
 
 LoadedPicture LoadPicture(const QString& path) {
     QImageReader::setAllocationLimit(MaxPictureMegabytes);
-    if (const QSize declared = DeclaredBmpSize(path); declared.isValid() && !FitsInLimit(declared))
-        return {QImage(), TooLargeMessage(declared)};
+    if (const auto bmp = ReadBmpHeader(path)) {
+        if (!FitsInLimit(bmp->size)) return {QImage(), TooLargeMessage(bmp->size)};
+        if (bmp->dataEnd > bmp->fileSize)
+            return {QImage(), CutShortMessage(bmp->dataEnd, bmp->fileSize)};
+    }
     QImageReader reader(path);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
     if (declared.isValid() && !FitsInLimit(declared)) return {QImage(), TooLargeMessage(declared)};
 
-    QImage image = reader.read();
+    // Read into a cleared image of the declared size and format: pixels that
+    // the file does not set (skipped by a compressed picture, or missing at
+    // its end) are then 0 (black, or a palette's first colour), never
+    // whatever the memory held.
+    QImage image;
+    if (declared.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
+        image = QImage(declared, reader.imageFormat());
+        if (!image.isNull()) image.fill(0);
+    }
+    if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         QString why = reader.errorString();
         if (why.isEmpty()) why = QStringLiteral("画像を読み込めません");

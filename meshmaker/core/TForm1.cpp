@@ -175,6 +175,7 @@ void TForm1::SpeedButton11Click() {
 }
 
 bool TForm1::SavePgx(const QString& path) {
+    if (!State.HasPicture()) return false; // nothing to write before a picture is open
     const QByteArray bytes = BuildPgxBytes(State, TailPosition(), Form3().SwatchColour());
     if (!WriteFileAtomically(path, bytes)) {
         dialogs_.ShowMessage(QStringLiteral("Error. Cannot make fish polygon data file."));

@@ -98,6 +98,8 @@ TEST(PictureLoading, RefusalsCarryAReason) {
         {"narrow", test::BmpBytes({2, 5, 24, 0, {}, {}, QByteArray(5 * 8, '\0')}), "3"},
         {"low", test::BmpBytes({5, 2, 24, 0, {}, {}, QByteArray(2 * 16, '\0')}), "3"},
         {"huge", test::BmpBytes({100000, 100000, 24, 0, {}, {}, QByteArray(64, '\0')}), "512"},
+        {"cut short", test::BmpBytes({40, 30, 24, 0, {}, {}, QByteArray(40 * 3 * 20, '\0')}),
+         "3654"},
     };
     for (const Case& c : cases) {
         const LoadedPicture p = LoadPicture(Write(dir, QString(c.name) + ".bmp", c.bytes));
@@ -106,6 +108,16 @@ TEST(PictureLoading, RefusalsCarryAReason) {
         EXPECT_TRUE(p.error.contains(c.reasonContains)) << c.name << ": " << p.error.toStdString();
     }
     EXPECT_FALSE(LoadPicture(dir.filePath("missing.bmp")).error.isEmpty());
+}
+
+TEST(PictureLoading, PixelsACompressedPictureLeavesUnsetTakeItsFirstColour) {
+    QTemporaryDir dir;
+    // RLE8 that ends the picture at once: no pixel is set by the file.
+    const LoadedPicture p = LoadPicture(Write(
+        dir, "empty-rle.bmp", test::BmpBytes({6, 4, 8, 1, {W, F}, {}, QByteArray("\x00\x01", 2)})));
+    ASSERT_FALSE(p.image.isNull()) << p.error.toStdString();
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x) EXPECT_EQ(RgbAt(p.image, x, y), W) << x << "," << y;
 }
 
 TEST(Dimming, HalvesEveryChannelExceptInTheLastColumnAndRow) {

@@ -1,0 +1,252 @@
+// Fuzz target: the bytes are a session of user events on a small fish
+// (tool buttons, presses, moves and releases on the three views, field
+// texts, scroll bars, zoom, check boxes, the eye designer, opening and
+// saving). After every event the editor's invariants are checked, and every
+// saved file is read back.
+//
+// Each event is one byte choosing the event, then its arguments.
+
+#include "EditorChecks.h"
+#include "TForm1.h"
+#include "TForm3.h"
+#include "Views.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <array>
+#include <cstdint>
+#include <deque>
+
+namespace {
+
+class Scripted : public Dialogs {
+public:
+    std::deque<QString> answers;
+    QString OpenFileName(const QString&) override {
+        if (answers.empty()) return {};
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void ShowMessage(const QString&) override {}
+};
+
+struct Pictures {
+    QTemporaryDir dir;
+    QString fish, small, junk;
+    Pictures() {
+        QImage image(48, 28, QImage::Format_RGB32);
+        image.fill(qRgb(40, 100, 200));
+        QPainter p(&image);
+        p.fillRect(0, 9, 36, 10, QColor(240, 130, 30));  // body
+        p.fillRect(36, 4, 11, 20, QColor(230, 120, 20)); // tail
+        p.fillRect(14, 4, 8, 5, QColor(200, 90, 20));    // dorsal fin
+        p.fillRect(10, 19, 5, 5, QColor(200, 90, 20));   // ventral fin
+        p.fillRect(24, 19, 6, 4, QColor(200, 90, 20));   // anal fin
+        p.end();
+        fish = dir.filePath("fish.bmp");
+        image.save(fish, "BMP");
+        small = dir.filePath("small.bmp");
+        image.copy(0, 8, 3, 3).save(small, "BMP");
+        junk = dir.filePath("junk.bmp");
+        QFile f(junk);
+        if (f.open(QIODevice::WriteOnly)) f.write("BM not a picture");
+    }
+};
+
+class Events {
+public:
+    Events(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    bool more() const { return at_ < size_; }
+    int byte() { return at_ < size_ ? data_[at_++] : 0; }
+    int word() { return byte() | byte() << 8; }
+    // A coordinate around a view of the given extent, now and then far outside.
+    int coordinate(int extent) {
+        const int w = word();
+        if (w >= 0xF000) return (w & 1) ? 40000 : -40000;
+        return w % (extent + 100) - 50;
+    }
+    MouseState state() {
+        const int b = byte();
+        return {bool(b & 1), bool(b & 2), bool(b & 4), bool(b & 8), bool(b & 16), bool(b & 32)};
+    }
+    MouseButton button() { return static_cast<MouseButton>(byte() % 3); }
+    QString text() {
+        static const char alphabet[] = "0123456789- xa+";
+        QString t;
+        for (int n = byte() % 7; n > 0; --n) t += QChar(alphabet[byte() % (sizeof alphabet - 1)]);
+        return t;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t at_ = 0;
+};
+
+using Handler = void (TForm1::*)();
+constexpr std::array<Handler, 14> ToolButtons = {
+    &TForm1::SpeedButton1Click,  &TForm1::SpeedButton11Click, &TForm1::SpeedButton2Click,
+    &TForm1::SpeedButton3Click,  &TForm1::SpeedButton5Click,  &TForm1::SpeedButton4Click,
+    &TForm1::SpeedButton6Click,  &TForm1::SpeedButton7Click,  &TForm1::SpeedButton8Click,
+    &TForm1::SpeedButton9Click,  &TForm1::Button1Click,       &TForm1::SpeedButton10Click,
+    &TForm1::SpeedButton12Click, &TForm1::SpeedButton13Click};
+constexpr std::array<Handler, 8> CheckBoxes = {
+    &TForm1::CheckBox1MouseUp, &TForm1::CheckBox2MouseUp, &TForm1::CheckBox3MouseUp,
+    &TForm1::CheckBox4MouseUp, &TForm1::CheckBox5MouseUp, &TForm1::CheckBox6MouseUp,
+    &TForm1::CheckBox8MouseUp, &TForm1::CheckBox9MouseUp};
+constexpr std::array<Handler, 6> Zooms = {&TForm1::SpeedButton2Click, &TForm1::SpeedButton3Click,
+                                          &TForm1::x11Click,          &TForm1::x21Click,
+                                          &TForm1::x41Click,          &TForm1::x81Click};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void RenderSome(TForm1& form, Events& e) {
+    const int which = e.byte() % 3;
+    const Image& image = which == 0 ? form.Image1 : which == 1 ? form.Image2 : form.Image3;
+    const QRect r(e.coordinate(image.Geometry.width()), e.coordinate(image.Geometry.height()),
+                  e.byte() % 64, e.byte() % 64);
+    const QImage view = which == 0   ? RenderSideView(form, r)
+                        : which == 1 ? RenderFrontView(form, r)
+                                     : RenderTopView(form, r);
+    fuzzcheck::Require(view.size() == r.size() || (r.isEmpty() && view.isNull()),
+                       "a view renders the asked size");
+}
+
+void Step(TForm1& form, Scripted& dialogs, const Pictures& pictures, Events& e) {
+    const int w1 = form.Image1.Geometry.width(), h1 = form.Image1.Geometry.height();
+    const int w2 = form.Image2.Geometry.width(), h2 = form.Image2.Geometry.height();
+    const int w3 = form.Image3.Geometry.width(), h3 = form.Image3.Geometry.height();
+    switch (e.byte() % 16) {
+    case 0: {
+        const int k = e.byte() % ToolButtons.size();
+        if (k == 0)
+            dialogs.answers = {std::array<QString, 4>{pictures.fish, pictures.small, pictures.junk,
+                                                      QString()}[e.byte() % 4]};
+        (form.*ToolButtons[k])();
+        break;
+    }
+    case 1: {
+        const MouseButton b = e.button();
+        const MouseState s = e.state();
+        const int x = e.coordinate(w1), y = e.coordinate(h1);
+        form.Image1MouseDown(b, s, x, y);
+        break;
+    }
+    case 2: {
+        const MouseButton b = e.button();
+        const MouseState s = e.state();
+        const int x = e.coordinate(w1), y = e.coordinate(h1);
+        form.Image1MouseUp(b, s, x, y);
+        break;
+    }
+    case 3: {
+        const MouseState s = e.state();
+        const int x = e.coordinate(w1), y = e.coordinate(h1);
+        form.Image1MouseMove(s, x, y);
+        break;
+    }
+    case 4:
+    case 5: {
+        const bool press = e.byte() & 1;
+        const MouseButton b = e.button();
+        const MouseState s = e.state();
+        const int x = e.coordinate(w2), y = e.coordinate(h2);
+        press ? form.Image2MouseDown(b, s, x, y) : form.Image2MouseUp(b, s, x, y);
+        break;
+    }
+    case 6:
+    case 7: {
+        const bool press = e.byte() & 1;
+        const MouseButton b = e.button();
+        const MouseState s = e.state();
+        const int x = e.coordinate(w3), y = e.coordinate(h3);
+        press ? form.Image3MouseDown(b, s, x, y) : form.Image3MouseUp(b, s, x, y);
+        break;
+    }
+    case 8:
+        form.Edit1.Text = e.text();
+        (e.byte() & 1) ? form.Edit1Exit() : form.Edit1KeyPress(13);
+        break;
+    case 9:
+        form.Edit2.Text = e.text();
+        (e.byte() & 1) ? form.Edit2Exit() : form.Edit2KeyPress(13);
+        break;
+    case 10: {
+        const int which = e.byte() % 3, position = e.word() - 0x100;
+        if (which == 0) form.SetScrollBar1Position(position);
+        if (which == 1) form.SetScrollBar2Position(position);
+        if (which == 2) form.SetScrollBar4Position(position);
+        break;
+    }
+    case 11:
+        (form.*Zooms[e.byte() % Zooms.size()])();
+        break;
+    case 12:
+        (form.*CheckBoxes[e.byte() % CheckBoxes.size()])();
+        break;
+    case 13: {
+        TForm3& eye = form.Form3();
+        switch (e.byte() % 5) {
+        case 0: {
+            const MouseButton b = e.button();
+            const int x = e.coordinate(200), y = e.coordinate(200);
+            eye.Image1MouseUp(b, x, y);
+            break;
+        }
+        case 1:
+            eye.SetScrollBar1Position(e.byte() - 10);
+            break;
+        case 2:
+            eye.SetScrollBar2Position(e.word() % 400 - 50);
+            break;
+        case 3:
+            eye.Button1Click();
+            break;
+        default:
+            eye.Button2Click();
+            break;
+        }
+        break;
+    }
+    case 14: {
+        // Saved as the disk button saves: beside the picture, when one is open.
+        const QString pgx =
+            form.State.PicturePath.isEmpty() ? QString() : PgxOutputPath(form.State.PicturePath);
+        QFile::remove(pgx);
+        form.SpeedButton11Click();
+        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(ReadAll(pgx), form.State);
+        break;
+    }
+    default:
+        RenderSome(form, e);
+        break;
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Pictures pictures;
+    Scripted dialogs;
+    TForm1 form(dialogs);
+    if (size > 0 && data[0] % 8 != 0) form.OpenPicture(pictures.fish); // mostly on an open fish
+    Events events(data + (size > 0), size - (size > 0));
+    for (int n = 0; n < 4000 && events.more(); ++n) {
+        Step(form, dialogs, pictures, events);
+        fuzzcheck::CheckState(form.State);
+    }
+    return 0;
+}

@@ -1,0 +1,62 @@
+// Fuzz target: arbitrary bytes as a picture file, through the loader and an
+// open of the editor, then a trace, the front tool and a save.
+
+#include "EditorChecks.h"
+#include "Picture.h"
+#include "TForm1.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstdint>
+
+namespace {
+
+class Silent : public Dialogs {
+public:
+    QString OpenFileName(const QString&) override { return {}; }
+    void ShowMessage(const QString&) override {}
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath("input.bmp");
+    {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly)) return 0;
+        f.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    const LoadedPicture picture = LoadPicture(path);
+    if (picture.image.isNull()) {
+        fuzzcheck::Require(!picture.error.isEmpty(), "a refused picture has a reason");
+        return 0;
+    }
+    fuzzcheck::Require(picture.image.width() >= MinPictureSide &&
+                           picture.image.height() >= MinPictureSide,
+                       "small pictures refused");
+
+    Silent dialogs;
+    TForm1 form(dialogs);
+    fuzzcheck::Require(form.OpenPicture(path).isEmpty(), "a picture the loader takes opens");
+    fuzzcheck::CheckState(form.State);
+    form.SpeedButton4Click();
+    form.SpeedButton10Click();
+    fuzzcheck::CheckState(form.State);
+    const QString pgx = dir.filePath("input.pgx");
+    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(ReadAll(pgx), form.State);
+    return 0;
+}
