@@ -50,13 +50,16 @@ QImage PaintedFish(int width, int height) {
 
 struct Pictures {
     QTemporaryDir dir;
-    QString large; // 4000 x 2000
-    QString huge;  // 4000 x 3000
+    QString large;   // 4000 x 2000
+    QString largest; // 6000 x 4000
+    QString huge;    // 4000 x 3000
     Pictures() {
         large = dir.filePath("large.bmp");
         PaintedFish(4000, 2000).save(large, "BMP");
         huge = dir.filePath("huge.bmp");
         PaintedFish(4000, 3000).save(huge, "BMP");
+        largest = dir.filePath("largest.bmp");
+        PaintedFish(6000, 4000).save(largest, "BMP");
     }
 };
 
@@ -100,11 +103,21 @@ void BM_Batch4000x2000(benchmark::State& state) {
 }
 BENCHMARK(BM_Batch4000x2000)->Unit(benchmark::kMillisecond);
 
+void BM_Batch6000x4000(benchmark::State& state) {
+    RunBatchOn(state, Fixtures().largest);
+}
+BENCHMARK(BM_Batch6000x4000)->Unit(benchmark::kMillisecond);
+
 // The floor of the batch conversion: reading the same BMP alone.
 void BM_ReadBmp4000x2000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(Fixtures().large));
 }
 BENCHMARK(BM_ReadBmp4000x2000)->Unit(benchmark::kMillisecond);
+
+void BM_ReadBmp6000x4000(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(Fixtures().largest));
+}
+BENCHMARK(BM_ReadBmp6000x4000)->Unit(benchmark::kMillisecond);
 
 constexpr int ViewWidth = 1200, ViewHeight = 800;
 

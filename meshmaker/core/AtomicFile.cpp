@@ -4,8 +4,6 @@
 
 namespace {
 
-constexpr qint64 ChunkSize = 1 << 20;
-
 bool Injected(AtomicWriteFaults::Step step, int index) {
     return AtomicWriteFaults::Inject && AtomicWriteFaults::Inject(step, index);
 }
@@ -21,8 +19,9 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     if (Injected(Step::Open, 0) || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     int index = 0;
-    for (qint64 at = 0; at < bytes.size(); at += ChunkSize, ++index) {
-        const qint64 length = std::min(ChunkSize, bytes.size() - at);
+    const qint64 chunk = std::max<qint64>(1, AtomicWriteFaults::ChunkSize);
+    for (qint64 at = 0; at < bytes.size(); at += chunk, ++index) {
+        const qint64 length = std::min(chunk, bytes.size() - at);
         if (Injected(Step::Write, index) || file.write(bytes.constData() + at, length) != length) {
             file.cancelWriting();
             file.commit(); // removes the temporary file; the target is untouched

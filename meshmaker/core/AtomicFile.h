@@ -14,7 +14,11 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 // Test seam: a hook that can make one step of WriteFileAtomically fail, so
 // tests can walk every failure point. Empty in the program.
 namespace AtomicWriteFaults {
+// Open: creating the temporary file; Write: one write; Commit: the close and
+// the rename over the target.
 enum class Step { Open, Write, Commit };
 // Called before each step (index counts the writes from 0); returning true fails the step.
 inline std::function<bool(Step step, int index)> Inject;
+// The bytes of one write; tests make it small to have many writes to fail.
+inline qint64 ChunkSize = qint64(1) << 20;
 } // namespace AtomicWriteFaults
