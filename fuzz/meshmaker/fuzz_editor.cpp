@@ -7,12 +7,12 @@
 // Each event is one byte choosing the event, then its arguments.
 
 #include "EditorChecks.h"
+#include "FuzzSupport.h"
 #include "TForm1.h"
 #include "TForm3.h"
 #include "Views.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -21,18 +21,6 @@
 #include <deque>
 
 namespace {
-
-class Scripted : public Dialogs {
-public:
-    std::deque<QString> answers;
-    QString OpenFileName(const QString&) override {
-        if (answers.empty()) return {};
-        QString a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    void ShowMessage(const QString&) override {}
-};
 
 struct Pictures {
     QTemporaryDir dir;
@@ -102,11 +90,6 @@ constexpr std::array<Handler, 6> Zooms = {&TForm1::SpeedButton2Click, &TForm1::S
                                           &TForm1::x11Click,          &TForm1::x21Click,
                                           &TForm1::x41Click,          &TForm1::x81Click};
 
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 void RenderSome(TForm1& form, Events& e) {
     const int which = e.byte() % 3;
     const Image& image = which == 0 ? form.Image1 : which == 1 ? form.Image2 : form.Image3;
@@ -119,7 +102,8 @@ void RenderSome(TForm1& form, Events& e) {
                        "a view renders the asked size");
 }
 
-void Step(TForm1& form, Scripted& dialogs, const Pictures& pictures, Events& e) {
+void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& pictures,
+          Events& e) {
     const int w1 = form.Image1.Geometry.width(), h1 = form.Image1.Geometry.height();
     const int w2 = form.Image2.Geometry.width(), h2 = form.Image2.Geometry.height();
     const int w3 = form.Image3.Geometry.width(), h3 = form.Image3.Geometry.height();
@@ -221,7 +205,7 @@ void Step(TForm1& form, Scripted& dialogs, const Pictures& pictures, Events& e) 
             form.State.PicturePath.isEmpty() ? QString() : PgxOutputPath(form.State.PicturePath);
         QFile::remove(pgx);
         form.SpeedButton11Click();
-        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(ReadAll(pgx), form.State);
+        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.State);
         break;
     }
     default:
@@ -233,14 +217,13 @@ void Step(TForm1& form, Scripted& dialogs, const Pictures& pictures, Events& e) 
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    fuzzsupport::StartOffscreenApplication(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Pictures pictures;
-    Scripted dialogs;
+    fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     if (size > 0 && data[0] % 8 != 0) form.OpenPicture(pictures.fish); // mostly on an open fish
     Events events(data + (size > 0), size - (size > 0));

@@ -2,33 +2,17 @@
 // open of the editor, then a trace, the front tool and a save.
 
 #include "EditorChecks.h"
+#include "FuzzSupport.h"
 #include "Picture.h"
 #include "TForm1.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
 
-namespace {
-
-class Silent : public Dialogs {
-public:
-    QString OpenFileName(const QString&) override { return {}; }
-    void ShowMessage(const QString&) override {}
-};
-
-QByteArray ReadAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    fuzzsupport::StartOffscreenApplication(argc, argv);
     return 0;
 }
 
@@ -49,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            picture.image.height() >= MinPictureSide,
                        "small pictures refused");
 
-    Silent dialogs;
+    fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     fuzzcheck::Require(form.OpenPicture(path).isEmpty(), "a picture the loader takes opens");
     fuzzcheck::CheckState(form.State);
@@ -57,6 +41,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.SpeedButton10Click();
     fuzzcheck::CheckState(form.State);
     const QString pgx = dir.filePath("input.pgx");
-    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(ReadAll(pgx), form.State);
+    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.State);
     return 0;
 }

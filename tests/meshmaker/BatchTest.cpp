@@ -41,11 +41,6 @@ BatchRun Batch(const QStringList& args) {
     return r;
 }
 
-QByteArray Contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
@@ -58,7 +53,7 @@ TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
     ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
     const QString pgx = dir.filePath("koi.pgx");
     EXPECT_EQ(r.out, pgx + "\n");
-    auto f = test::ReadPgx(Contents(pgx));
+    auto f = test::ReadPgx(test::FileBytes(pgx));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->width, 121);
     EXPECT_EQ(f->tailRoot, 90); // three quarters of 120
@@ -88,8 +83,8 @@ TEST(Batch, OptionsActInTheirOwnOrderWhateverTheCommandLineOrder) {
               ExitOk);
     ASSERT_EQ(Batch({"-o", b, "--divisions", "3", "--tail-x", "80", picture, "--step", "7"}).status,
               ExitOk);
-    EXPECT_EQ(Contents(a), Contents(b));
-    auto f = test::ReadPgx(Contents(a));
+    EXPECT_EQ(test::FileBytes(a), test::FileBytes(b));
+    auto f = test::ReadPgx(test::FileBytes(a));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->tailRoot, 80);
     EXPECT_EQ(f->lastColumn, 80 / 7 + 1); // 0, 7, ..., 77, 80
@@ -152,7 +147,7 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
     const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
     const QString pgx = dir.filePath("fish.pgx");
     ASSERT_EQ(Batch({picture}).status, ExitOk);
-    const QByteArray before = Contents(pgx);
+    const QByteArray before = test::FileBytes(pgx);
 
     // In a child process whose files may not grow past 100 bytes, save again.
     const pid_t child = fork();
@@ -173,7 +168,7 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(Contents(pgx), before);
+    EXPECT_EQ(test::FileBytes(pgx), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fish.bmp", "fish.pgx"}));
 }
 
@@ -190,7 +185,7 @@ TEST(Batch, TheProgramConvertsWithoutADisplay) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), ExitOk) << p.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), dir.filePath("fish.pgx"));
-    auto f = test::ReadPgx(Contents(dir.filePath("fish.pgx")));
+    auto f = test::ReadPgx(test::FileBytes(dir.filePath("fish.pgx")));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->n, 10); // divisions are capped at 10
 

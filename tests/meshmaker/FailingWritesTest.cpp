@@ -14,11 +14,6 @@
 
 namespace {
 
-QByteArray Contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 struct Faults {
     explicit Faults(qint64 chunk) { AtomicWriteFaults::ChunkSize = chunk; }
     ~Faults() {
@@ -38,7 +33,7 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
                     .isEmpty());
     const QString pgx = dir.filePath("fish.pgx");
     ASSERT_TRUE(form.SavePgx(pgx));
-    const QByteArray old = Contents(pgx);
+    const QByteArray old = test::FileBytes(pgx);
     form.SpeedButton4Click(); // the next file is a different one
     form.SpeedButton10Click();
 
@@ -49,7 +44,7 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
         return false;
     };
     ASSERT_TRUE(form.SavePgx(dir.filePath("probe.pgx")));
-    ASSERT_EQ(writes, (Contents(dir.filePath("probe.pgx")).size() + 63) / 64);
+    ASSERT_EQ(writes, (test::FileBytes(dir.filePath("probe.pgx")).size() + 63) / 64);
 
     struct Point {
         AtomicWriteFaults::Step step;
@@ -65,12 +60,12 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
         dialogs.messages.clear();
         EXPECT_FALSE(form.SavePgx(pgx)) << int(p.step) << " " << p.index;
         EXPECT_EQ(dialogs.messages, QStringList{"Error. Cannot make fish polygon data file."});
-        EXPECT_EQ(Contents(pgx), old);
+        EXPECT_EQ(test::FileBytes(pgx), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
                   (QStringList{"fish.bmp", "fish.pgx", "probe.pgx"}));
     }
     RecordProperty("failure_points", int(points.size()));
     AtomicWriteFaults::Inject = nullptr;
     EXPECT_TRUE(form.SavePgx(pgx));
-    EXPECT_EQ(Contents(pgx), Contents(dir.filePath("probe.pgx")));
+    EXPECT_EQ(test::FileBytes(pgx), test::FileBytes(dir.filePath("probe.pgx")));
 }

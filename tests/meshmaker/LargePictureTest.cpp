@@ -63,9 +63,7 @@ TEST(LargePicture, A6000By4000FishOpensTracesZoomsAndSaves) {
     EXPECT_LT(ResidentMegabytes() - atX1, 64);
 
     ASSERT_TRUE(form.SavePgx(dir.filePath("large.pgx")));
-    QFile f(dir.filePath("large.pgx"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const auto pgx = test::ReadPgx(f.readAll());
+    const auto pgx = test::ReadPgxFile(dir.filePath("large.pgx"));
     ASSERT_TRUE(pgx);
     EXPECT_EQ(pgx->width, 6000);
     EXPECT_GT(pgx->dorsalLast, 0);

@@ -3,6 +3,7 @@
 // from the counts in the head. The tests read back what the editor wrote.
 
 #include <QByteArray>
+#include <QFile>
 #include <QtEndian>
 
 #include <array>
@@ -92,6 +93,13 @@ inline std::optional<PgxFile> ReadPgx(const QByteArray& bytes) {
     }
     if (c.at() != bytes.size()) return std::nullopt;
     return f;
+}
+
+// Reads a whole file from disk; nothing when it is missing or unreadable as a PGX file.
+inline std::optional<PgxFile> ReadPgxFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    return ReadPgx(f.readAll());
 }
 
 } // namespace test

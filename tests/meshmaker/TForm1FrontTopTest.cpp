@@ -20,16 +20,10 @@ constexpr MouseState None{};
 
 // A 121 x 61 fish: body rows 20..40 up to x 90 (columns every 15 pixels),
 // deepest at column 1 (rows 16..40), with the front editor open.
-struct Editor {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
-    EditorState& s = form.State;
+struct Editor : test::OpenedEditor {
     explicit Editor(const QImage& picture = Picture(121, 61,
-                                                    {QRect(0, 20, 91, 21), QRect(10, 16, 10, 4)})) {
-        dialogs.openAnswers.push_back(test::SaveBmp(dir, "fish.bmp", picture));
-        form.SpeedButton1Click();
-    }
+                                                    {QRect(0, 20, 91, 21), QRect(10, 16, 10, 4)}))
+        : OpenedEditor(picture) {}
     void Front(int x0, int y0, int x1, int y1) {
         form.Image2MouseDown(MouseButton::Left, Left, x0, y0);
         form.Image2MouseUp(MouseButton::Left, None, x1, y1);
@@ -149,9 +143,7 @@ TEST(FrontView, TheVentralFinTiltsAboutItsHighPointAndAFlatFinStaysFinite) {
     e.Front(flat.x(), flat.y(), 20, 0);
     for (int k = 0; k <= e.s.VentralLast; ++k) EXPECT_EQ(e.s.VentralZ[k], 0) << k;
     ASSERT_TRUE(e.form.SavePgx(e.dir.filePath("flat.pgx")));
-    QFile f(e.dir.filePath("flat.pgx"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    auto pgx = test::ReadPgx(f.readAll());
+    auto pgx = test::ReadPgxFile(e.dir.filePath("flat.pgx"));
     ASSERT_TRUE(pgx);
     for (const auto& v : pgx->ventral) EXPECT_TRUE(std::isfinite(v[2]));
 }
@@ -222,9 +214,7 @@ TEST(FrontAndTop, ThePgxCarriesTheEditedDepthsAndWidths) {
     ASSERT_EQ(e.s.TopW[3], 6);
     const QString path = e.dir.filePath("edited.pgx");
     ASSERT_TRUE(e.form.SavePgx(path));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    auto pgx = test::ReadPgx(f.readAll());
+    auto pgx = test::ReadPgxFile(path);
     ASSERT_TRUE(pgx);
     const int rows = e.s.N() + 1;
     const double ratio = 6 / e.s.TopW[e.s.TopPeakIndex];

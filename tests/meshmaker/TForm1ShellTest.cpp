@@ -13,16 +13,9 @@ using test::Picture;
 
 namespace {
 
-struct Editor {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
+struct Editor : test::OpenedEditor {
     QString Save(const QString& name, const QImage& picture) {
         return test::SaveBmp(dir, name, picture);
-    }
-    void Open(const QString& path) {
-        dialogs.openAnswers.push_back(path);
-        form.SpeedButton1Click();
     }
 };
 

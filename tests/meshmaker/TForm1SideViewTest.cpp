@@ -17,19 +17,11 @@ constexpr MouseState None{};
 
 // A 121 x 61 fish traced at open: body rows 20..40 up to x 90 in steps of
 // 15, a tail fin behind it, a dorsal fin on the back, fins below.
-struct Editor {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
-    EditorState& s = form.State;
-    Editor() {
-        dialogs.openAnswers.push_back(
-            test::SaveBmp(dir, "fish.bmp",
-                          Picture(121, 61,
-                                  {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41),
-                                   QRect(40, 12, 20, 8), QRect(65, 41, 12, 8)})));
-        form.SpeedButton1Click();
-    }
+struct Editor : test::OpenedEditor {
+    Editor()
+        : OpenedEditor(Picture(121, 61,
+                               {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41), QRect(40, 12, 20, 8),
+                                QRect(65, 41, 12, 8)})) {}
     // A press and a release in view pixels.
     void Drag(int x0, int y0, int x1, int y1, MouseState held = Left) {
         form.Image1MouseDown(MouseButton::Left, held, x0, y0);

@@ -22,18 +22,16 @@ constexpr QRgb Eye = 0xFF102030u, Below = 0xFF0A0B0Cu;
 
 // A 121 x 61 fish, body rows 20..40 up to x 90, an eye at (30, 25) with a
 // marked pixel just below its rim at (30, 28); front editor open, eye tool on.
-struct Editor {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
-    EditorState& s = form.State;
+QImage EyedFish() {
+    QImage picture = Picture(121, 61, {QRect(0, 20, 91, 21)});
+    picture.setPixel(30, 25, Eye);
+    picture.setPixel(30, 28, Below);
+    return picture;
+}
+
+struct Editor : test::OpenedEditor {
     TForm3& eye = form.Form3();
-    Editor() {
-        QImage picture = Picture(121, 61, {QRect(0, 20, 91, 21)});
-        picture.setPixel(30, 25, Eye);
-        picture.setPixel(30, 28, Below);
-        dialogs.openAnswers.push_back(test::SaveBmp(dir, "fish.bmp", picture));
-        form.SpeedButton1Click();
+    Editor() : OpenedEditor(EyedFish()) {
         form.SpeedButton10Click();
         form.SpeedButton13Click();
     }
@@ -254,9 +252,7 @@ TEST(EyeDesigner, ThePgxEndsWithTheEyeRecord) {
     e.eye.Button1Click();
     const QString path = e.dir.filePath("eye.pgx");
     ASSERT_TRUE(e.form.SavePgx(path));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    auto pgx = test::ReadPgx(f.readAll());
+    auto pgx = test::ReadPgxFile(path);
     ASSERT_TRUE(pgx);
     EXPECT_EQ(pgx->eyeFlag, 1);
     EXPECT_EQ(pgx->eye[0][0], float(30 / 50.0 - 120 / 50.0 / 2));

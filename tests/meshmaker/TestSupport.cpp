@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QPainter>
 #include <QtEndian>
 
@@ -65,6 +66,20 @@ QByteArray BmpBytes(const BmpSpec& spec) {
         at += 4;
     }
     return b + spec.pixels;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+OpenedEditor::OpenedEditor(const QImage& picture) {
+    Open(SaveBmp(dir, "fish.bmp", picture));
+}
+
+void OpenedEditor::Open(const QString& path) {
+    dialogs.openAnswers.push_back(path);
+    form.SpeedButton1Click();
 }
 
 QString ScriptedDialogs::OpenFileName(const QString& filter) {

@@ -4,6 +4,7 @@
 
 #include "Dialogs.h"
 #include "EditorState.h"
+#include "TForm1.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -49,6 +50,22 @@ public:
     QString OpenFileName(const QString& filter) override;
     void ShowMessage(const QString& text) override { messages << text; }
     QStringList filters;
+};
+
+// The whole contents of a file, empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
+
+// An editor with scripted answers; with a picture, that picture is saved as
+// fish.bmp in its own folder and opened as the Open button opens it.
+struct OpenedEditor {
+    QTemporaryDir dir;
+    ScriptedDialogs dialogs;
+    TForm1 form{dialogs};
+    EditorState& s = form.State;
+    OpenedEditor() = default;
+    explicit OpenedEditor(const QImage& picture);
+    // Opens a file through the Open button's dialog.
+    void Open(const QString& path);
 };
 
 } // namespace test

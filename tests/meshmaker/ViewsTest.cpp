@@ -13,14 +13,8 @@ namespace {
 
 constexpr QRgb Black = 0xFF000000u, White = 0xFFFFFFFFu, Grey = 0xFF808080u, Red = 0xFFFF0000u;
 
-struct Editor {
-    QTemporaryDir dir;
-    test::ScriptedDialogs dialogs;
-    TForm1 form{dialogs};
-    explicit Editor(const QImage& picture) {
-        dialogs.openAnswers.push_back(test::SaveBmp(dir, "fish.bmp", picture));
-        form.SpeedButton1Click();
-    }
+struct Editor : test::OpenedEditor {
+    using OpenedEditor::OpenedEditor;
     QImage Side() const {
         return RenderSideView(form, QRect(QPoint(0, 0), form.Image1.Geometry.size()));
     }

@@ -1,0 +1,38 @@
+#pragma once
+// What the editor's fuzz targets share: an offscreen application, a
+// question-answerer that says nothing, reading a file back.
+
+#include "Dialogs.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QGuiApplication>
+
+#include <deque>
+
+namespace fuzzsupport {
+
+inline void StartOffscreenApplication(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+}
+
+// Answers open-file dialogs from a list (cancel when it is empty); shows nothing.
+class ScriptedDialogs : public Dialogs {
+public:
+    std::deque<QString> answers;
+    QString OpenFileName(const QString&) override {
+        if (answers.empty()) return {};
+        QString a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void ShowMessage(const QString&) override {}
+};
+
+inline QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace fuzzsupport
