@@ -113,13 +113,29 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
                 sx = runEnd;
             }
         } else {
+            // Each picture pixel becomes z view pixels; the first and last
+            // may be cut by the rectangle.
             QRgb* o = line;
-            for (int sx = firstSource; sx <= lastSource; ++sx) {
-                const int from = std::max(sx * z, area.left()),
-                          to = std::min(sx * z + z, area.right() + 1);
-                const QRgb c = sx >= dimFrom && sx < dimTo ? dim[sx] : bright[sx];
-                for (int i = from; i < to; ++i) *o++ = c;
+            auto colour = [&](int sx) {
+                return sx >= dimFrom && sx < dimTo ? dim[sx] : bright[sx];
+            };
+            const int headEnd = std::min((firstSource + 1) * z, area.right() + 1);
+            o = std::fill_n(o, headEnd - area.left(), colour(firstSource));
+            const int lastWhole = (area.right() + 1) / z - 1; // the last picture pixel shown whole
+            if (z == 2) {
+                for (int sx = firstSource + 1; sx <= lastWhole; ++sx) {
+                    const QRgb c = colour(sx);
+                    o[0] = c;
+                    o[1] = c;
+                    o += 2;
+                }
+            } else {
+                for (int sx = firstSource + 1; sx <= lastWhole; ++sx)
+                    o = std::fill_n(o, z, colour(sx));
             }
+            const int tailFrom = std::max(lastWhole + 1, firstSource + 1) * z;
+            if (tailFrom <= area.right())
+                std::fill_n(o, area.right() + 1 - tailFrom, colour(tailFrom / z));
         }
         lastSourceRow = sy;
         lastLine = line;
@@ -127,10 +143,13 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
 }
 
 QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
-    QImage out = BlankView(viewRect);
-    if (out.isNull()) return out;
-    DrawEnlargedPicture(form, viewRect, out);
     const EditorState& s = form.State;
+    const QRect picture(0, 0, s.PicMaxX * s.Zoom, s.PicMaxY * s.Zoom);
+    // Only what the picture does not cover is cleared first.
+    QImage out(std::max(viewRect.width(), 0), std::max(viewRect.height(), 0), QImage::Format_RGB32);
+    if (out.isNull()) return out;
+    if (!s.HasPicture() || s.Zoom < 1 || !picture.contains(viewRect)) out.fill(Qt::white);
+    DrawEnlargedPicture(form, viewRect, out);
     if (s.Zoom < 1 || !s.HasPicture()) return out;
 
     QPainter p(&out);
