@@ -22,6 +22,9 @@
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#else
+#include <io.h>
+#define fdatasync _commit
 #endif
 
 namespace {
@@ -104,11 +107,7 @@ void PlainCopy(benchmark::State& state, bool flushToDisk) {
             while ((got = in.read(buffer.data(), buffer.size())) > 0)
                 out.write(buffer.constData(), got);
         }
-#ifdef Q_OS_UNIX
         if (flushToDisk) ::fdatasync(out.handle());
-#else
-        (void)flushToDisk;
-#endif
     }
     state.SetBytesProcessed(state.iterations() * model.bytes);
 }
@@ -126,6 +125,9 @@ BENCHMARK(BM_PlainCopyToDisk)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The console report, and at its end each figure against both floors.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that a saved report stays plain text.
+    RatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
