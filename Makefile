@@ -20,8 +20,8 @@ test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j2
 
 bench: build
-	$(BUILD)/bench/meshmaker_bench
-	$(BUILD)/bench/pgpack_bench
+	$(BUILD)/bench/meshmaker/meshmaker_bench
+	$(BUILD)/bench/pgpack/pgpack_bench
 
 clean:
 	rm -rf $(BUILD)

@@ -157,7 +157,7 @@ void TForm1::Image3MouseUp(MouseButton, MouseState state, int, int y) {
     EditorState& s = State;
     if (s.DragIndex == -1 || s.Zoom == 0) return;
     const int i = s.DragIndex;
-    if (i >= 0 && i < TopCapacity) {
+    if (i >= 1 && i <= std::min(s.BodyColumns(), TopCapacity) - 2) { // an inner column only
         double w = double(y) / s.Zoom;
         const double peak = s.TopW[std::clamp(s.TopPeakIndex, 0, TopCapacity - 1)];
         const bool onlyShift = state.Shift && !state.Ctrl && !state.Alt;

@@ -293,30 +293,31 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
 
 void TForm1::PutPointDown(int px, int py) {
     EditorState& s = State;
+    // The point must be one of the current list: a press on another view, or
+    // in another tool, leaves an index that this list may not have.
     const int i = s.DragIndex;
-    auto inBody = [&] { return i >= 0 && i < BodyCapacity; };
-    auto inStrip = [&] { return i >= 0 && i < StripCapacity; };
+    auto in = [i](int last) { return i >= 0 && i <= last; };
     switch (s.ToolMode) {
     case ModeBody:
-        if (inBody()) s.BodyY[i] = py;
+        if (in(s.BodyLast)) s.BodyY[i] = py;
         break;
     case ModeTail:
-        if (inStrip()) s.TailY[i] = py;
+        if (in(s.TailLast)) s.TailY[i] = py;
         break;
     case ModeDorsal:
-        if (inStrip()) s.DorsalX[i] = px, s.DorsalY[i] = py;
+        if (in(s.DorsalLast)) s.DorsalX[i] = px, s.DorsalY[i] = py;
         break;
     case ModeVentral:
-        if (inStrip()) s.VentralY[i] = py;
+        if (in(s.VentralLast)) s.VentralY[i] = py;
         break;
     case ModeAnal:
-        if (inStrip()) s.AnalX[i] = px, s.AnalY[i] = py;
+        if (in(s.AnalLast)) s.AnalX[i] = px, s.AnalY[i] = py;
         break;
     case ModePectoral:
-        if (i >= 0 && i <= 2) s.PectoralX[i] = px, s.PectoralY[i] = py;
+        if (in(2)) s.PectoralX[i] = px, s.PectoralY[i] = py;
         break;
     case ModeWhisker:
-        if (inStrip()) s.WhiskerY[i] = py;
+        if (in(s.WhiskerLast)) s.WhiskerY[i] = py;
         break;
     default:
         break;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using test::Picture;
 
 namespace {
@@ -280,6 +282,23 @@ TEST(BodyColumns, AFullListRefusesAnotherColumn) {
     EXPECT_EQ(e.s.BodyLast, before.BodyLast);
     EXPECT_EQ(e.s.BodyX, before.BodyX);
     EXPECT_TRUE(e.form.Label2.Caption.contains("250"));
+}
+
+TEST(Moving, AReleaseNeverPutsDownAPointTheListDoesNotHave) {
+    Editor e;
+    e.form.SpeedButton8Click();
+    e.Drag(60, 30, 70, 55);
+    ASSERT_EQ(e.s.AnalLast, 3);
+    e.form.SpeedButton10Click();
+    // A press on top-view column 4 leaves index 4; the anal tool is chosen
+    // before any release there.
+    e.form.Image3MouseDown(MouseButton::Left, Left, int(e.s.TopX[4]),
+                           int(std::lround(e.s.TopW[4])));
+    ASSERT_EQ(e.s.DragIndex, 4);
+    e.form.SpeedButton8Click();
+    e.form.Image1MouseUp(MouseButton::Left, None, 20, 20);
+    EXPECT_EQ(e.s.AnalX[4], -1.0); // the end marker, not a point
+    EXPECT_EQ(e.s.DragIndex, -1);
 }
 
 TEST(SideViewMouse, NothingHappensBeforeAPictureIsOpened) {
