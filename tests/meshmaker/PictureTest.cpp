@@ -62,7 +62,7 @@ TEST(PictureLoading, EveryBmpVariantGivesTheSameFishAndBackground) {
 
     struct Case {
         const char* name;
-        test::BmpSpec spec;
+        test::BmpLayout layout;
     } cases[] = {
         {"24 bit", {4, 3, 24, 0, {}, {}, Rows({water24, fish24, water24})}},
         {"24 bit top-down", {4, -3, 24, 0, {}, {}, Rows({water24, fish24, water24})}},
@@ -73,7 +73,7 @@ TEST(PictureLoading, EveryBmpVariantGivesTheSameFishAndBackground) {
     };
     for (const Case& c : cases) {
         const LoadedPicture p =
-            LoadPicture(Write(dir, QString(c.name) + ".bmp", test::BmpBytes(c.spec)));
+            LoadPicture(Write(dir, QString(c.name) + ".bmp", test::BmpBytes(c.layout)));
         ASSERT_FALSE(p.image.isNull()) << c.name << ": " << p.error.toStdString();
         EXPECT_EQ(p.image.size(), QSize(4, 3)) << c.name;
         for (int y = 0; y < 3; ++y)

@@ -40,32 +40,32 @@ void Put32(QByteArray& b, int at, qint64 v) {
 }
 } // namespace
 
-QByteArray BmpBytes(const BmpSpec& spec) {
-    const int masksSize = spec.compression == 3 ? 12 : 0;
-    const int paletteSize = int(spec.palette.size()) * 4;
+QByteArray BmpBytes(const BmpLayout& layout) {
+    const int masksSize = layout.compression == 3 ? 12 : 0;
+    const int paletteSize = int(layout.palette.size()) * 4;
     const int offset = 14 + 40 + masksSize + paletteSize;
     QByteArray b(offset, '\0');
     b[0] = 'B';
     b[1] = 'M';
-    Put32(b, 2, offset + spec.pixels.size());
+    Put32(b, 2, offset + layout.pixels.size());
     Put32(b, 10, offset);
     Put32(b, 14, 40);
-    Put32(b, 18, spec.width);
-    Put32(b, 22, spec.height);
+    Put32(b, 18, layout.width);
+    Put32(b, 22, layout.height);
     Put16(b, 26, 1);
-    Put16(b, 28, spec.bitsPerPixel);
-    Put32(b, 30, spec.compression);
-    Put32(b, 34, spec.pixels.size());
-    Put32(b, 46, spec.palette.size());
+    Put16(b, 28, layout.bitsPerPixel);
+    Put32(b, 30, layout.compression);
+    Put32(b, 34, layout.pixels.size());
+    Put32(b, 46, layout.palette.size());
     int at = 54;
-    for (quint32 m : spec.masks) Put32(b, at, m), at += 4;
-    for (QRgb c : spec.palette) {
+    for (quint32 m : layout.masks) Put32(b, at, m), at += 4;
+    for (QRgb c : layout.palette) {
         b[at] = char(qBlue(c));
         b[at + 1] = char(qGreen(c));
         b[at + 2] = char(qRed(c));
         at += 4;
     }
-    return b + spec.pixels;
+    return b + layout.pixels;
 }
 
 QByteArray FileBytes(const QString& path) {

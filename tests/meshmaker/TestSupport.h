@@ -32,7 +32,7 @@ EditorState StateWith(const QImage& picture, int step = 8);
 QString SaveBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture);
 
 // A BMP file built byte by byte: header fields as given, pixel bytes as given.
-struct BmpSpec {
+struct BmpLayout {
     int width = 0, height = 0; // negative height: rows stored top-down
     int bitsPerPixel = 24;
     int compression = 0;        // 0 plain, 1 RLE8, 3 bit fields
@@ -40,7 +40,7 @@ struct BmpSpec {
     std::vector<quint32> masks; // red, green, blue masks for bit fields
     QByteArray pixels;          // rows as stored, padding included
 };
-QByteArray BmpBytes(const BmpSpec& spec);
+QByteArray BmpBytes(const BmpLayout& layout);
 
 // Answers the editor's questions from a script and keeps every message.
 class ScriptedDialogs : public Dialogs {
