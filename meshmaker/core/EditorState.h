@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 // Capacities of the lists, in entries (two per column).
@@ -113,3 +114,41 @@ struct EditorState {
     int BodyColumns() const { return (BodyLast + 1) / 2; }
     bool HasPicture() const { return !PictureBitmap.isNull(); }
 };
+
+// The points a side-view tool shows and edits: the list of its mode, the
+// pectoral triangle counting as a list of three points. Empty (Last -1) in
+// the other modes.
+template <typename Value> struct PointList {
+    Value* X = nullptr;
+    Value* Y = nullptr;
+    int Last = -1; // never past the list's capacity
+};
+
+inline PointList<double> ListOfMode(EditorState& s, int mode) {
+    auto list = [](auto& xs, auto& ys, int last) {
+        return PointList<double>{xs.data(), ys.data(), std::min(last, int(xs.size()) - 1)};
+    };
+    switch (mode) {
+    case ModeBody:
+        return list(s.BodyX, s.BodyY, s.BodyLast);
+    case ModeTail:
+        return list(s.TailX, s.TailY, s.TailLast);
+    case ModeDorsal:
+        return list(s.DorsalX, s.DorsalY, s.DorsalLast);
+    case ModeVentral:
+        return list(s.VentralX, s.VentralY, s.VentralLast);
+    case ModeAnal:
+        return list(s.AnalX, s.AnalY, s.AnalLast);
+    case ModePectoral:
+        return list(s.PectoralX, s.PectoralY, 2);
+    case ModeWhisker:
+        return list(s.WhiskerX, s.WhiskerY, s.WhiskerLast);
+    default:
+        return {};
+    }
+}
+
+inline PointList<const double> ListOfMode(const EditorState& s, int mode) {
+    const auto list = ListOfMode(const_cast<EditorState&>(s), mode);
+    return {list.X, list.Y, list.Last};
+}

@@ -114,37 +114,31 @@ void TForm1::Button1Click() {
 
 int TForm1::HitTest(int px, int py) const {
     const EditorState& s = State;
-    auto hit = [&](double x, double y, int t) {
-        return std::abs(px - Nearest(x)) < t && std::abs(py - Nearest(y)) < t;
+    const auto list = ListOfMode(s, s.ToolMode);
+    auto hit = [&](int i, int t) {
+        return std::abs(px - Nearest(list.X[i])) < t && std::abs(py - Nearest(list.Y[i])) < t;
     };
-    auto fromTop = [&](const auto& xs, const auto& ys, int last, int lowest, int stride, int t) {
-        for (int i = last; i >= lowest; --i)
-            if ((stride == 1 || (i - lowest) % 2 == 0) && hit(xs[i], ys[i], t)) return i;
+    // The candidates from the highest index down to lowest, every stride-th.
+    auto fromTop = [&](int lowest, int stride, int t) {
+        for (int i = list.Last; i >= lowest; --i)
+            if ((i - lowest) % stride == 0 && hit(i, t)) return i;
         return -1;
     };
-    const int bodyTolerance = MarkerRadius();
     switch (s.ToolMode) {
     case ModeBody:
-        return fromTop(s.BodyX, s.BodyY, std::min(s.BodyLast, BodyCapacity - 1), 0, 1,
-                       bodyTolerance);
+        return fromTop(0, 1, MarkerRadius());
     case ModeTail:
-        return fromTop(s.TailX, s.TailY, std::min(s.TailLast, StripCapacity - 1), 0, 1, 3);
-    case ModeDorsal: {
-        const int last = std::min(s.DorsalLast, StripCapacity - 1);
-        return fromTop(s.DorsalX, s.DorsalY, last - (last % 2 != 0), 2, 2, 3); // even entries
-    }
     case ModeVentral:
-        return fromTop(s.VentralX, s.VentralY, std::min(s.VentralLast, StripCapacity - 1), 0, 1, 3);
-    case ModeAnal: {
-        const int last = std::min(s.AnalLast, StripCapacity - 1);
-        return fromTop(s.AnalX, s.AnalY, last - (last % 2 == 0), 3, 2, 3); // odd entries
-    }
     case ModePectoral:
-        return fromTop(s.PectoralX, s.PectoralY, 2, 0, 1, 3);
+        return fromTop(0, 1, 3);
+    case ModeDorsal:
+        return fromTop(2, 2, 3); // even entries: the fin edge
+    case ModeAnal:
+        return fromTop(3, 2, 3); // odd entries from 3: the fin edge
     case ModeWhisker:
         // The whisker ends, lowest index first.
-        for (int i = 1; i <= std::min(s.WhiskerLast, StripCapacity - 1); i += 2)
-            if (hit(s.WhiskerX[i], s.WhiskerY[i], 3)) return i;
+        for (int i = 1; i <= list.Last; i += 2)
+            if (hit(i, 3)) return i;
         return -1;
     default:
         return -1;
@@ -173,33 +167,9 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
             return;
         }
         s.DragIndex = i;
-        const double* xs = nullptr;
-        const double* ys = nullptr;
-        switch (mode) {
-        case ModeBody:
-            xs = s.BodyX.data(), ys = s.BodyY.data();
-            break;
-        case ModeTail:
-            xs = s.TailX.data(), ys = s.TailY.data();
-            break;
-        case ModeDorsal:
-            xs = s.DorsalX.data(), ys = s.DorsalY.data();
-            break;
-        case ModeVentral:
-            xs = s.VentralX.data(), ys = s.VentralY.data();
-            break;
-        case ModeAnal:
-            xs = s.AnalX.data(), ys = s.AnalY.data();
-            break;
-        case ModePectoral:
-            xs = s.PectoralX.data(), ys = s.PectoralY.data();
-            break;
-        default:
-            xs = s.WhiskerX.data(), ys = s.WhiskerY.data();
-            break;
-        }
-        SideMark =
-            ViewMark{QPoint(Nearest(xs[i]) * s.Zoom, Nearest(ys[i]) * s.Zoom), MarkerRadius()};
+        const auto list = ListOfMode(s, mode);
+        SideMark = ViewMark{QPoint(Nearest(list.X[i]) * s.Zoom, Nearest(list.Y[i]) * s.Zoom),
+                            MarkerRadius()};
         ++SideViewRevision;
         return;
     }
@@ -296,32 +266,12 @@ void TForm1::PutPointDown(int px, int py) {
     // The point must be one of the current list: a press on another view, or
     // in another tool, leaves an index that this list may not have.
     const int i = s.DragIndex;
-    auto in = [i](int last) { return i >= 0 && i <= last; };
-    switch (s.ToolMode) {
-    case ModeBody:
-        if (in(s.BodyLast)) s.BodyY[i] = py;
-        break;
-    case ModeTail:
-        if (in(s.TailLast)) s.TailY[i] = py;
-        break;
-    case ModeDorsal:
-        if (in(s.DorsalLast)) s.DorsalX[i] = px, s.DorsalY[i] = py;
-        break;
-    case ModeVentral:
-        if (in(s.VentralLast)) s.VentralY[i] = py;
-        break;
-    case ModeAnal:
-        if (in(s.AnalLast)) s.AnalX[i] = px, s.AnalY[i] = py;
-        break;
-    case ModePectoral:
-        if (in(2)) s.PectoralX[i] = px, s.PectoralY[i] = py;
-        break;
-    case ModeWhisker:
-        if (in(s.WhiskerLast)) s.WhiskerY[i] = py;
-        break;
-    default:
-        break;
-    }
+    const auto list = ListOfMode(s, s.ToolMode);
+    if (i < 0 || i > list.Last) return;
+    // Fin edges and the pectoral points move freely; the others up and down.
+    if (s.ToolMode == ModeDorsal || s.ToolMode == ModeAnal || s.ToolMode == ModePectoral)
+        list.X[i] = px;
+    list.Y[i] = py;
 }
 
 void TForm1::Image1MouseMove(MouseState, int x, int y) {

@@ -158,29 +158,15 @@ QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
     const int z = s.Zoom;
     switch (form.SideViewMode) {
     case ModeBody:
-        DrawColumnPairList(p, s.BodyX.data(), s.BodyY.data(),
-                           std::min(s.BodyLast, BodyCapacity - 1), ModeBody, z);
-        break;
     case ModeTail:
-        DrawColumnPairList(p, s.TailX.data(), s.TailY.data(),
-                           std::min(s.TailLast, StripCapacity - 1), ModeTail, z);
-        break;
     case ModeDorsal:
-        DrawColumnPairList(p, s.DorsalX.data(), s.DorsalY.data(),
-                           std::min(s.DorsalLast, StripCapacity - 1), ModeDorsal, z);
-        break;
     case ModeVentral:
-        DrawColumnPairList(p, s.VentralX.data(), s.VentralY.data(),
-                           std::min(s.VentralLast, StripCapacity - 1), ModeVentral, z);
-        break;
     case ModeAnal:
-        DrawColumnPairList(p, s.AnalX.data(), s.AnalY.data(),
-                           std::min(s.AnalLast, StripCapacity - 1), ModeAnal, z);
+    case ModeWhisker: {
+        const auto list = ListOfMode(s, form.SideViewMode);
+        DrawColumnPairList(p, list.X, list.Y, list.Last, form.SideViewMode, z);
         break;
-    case ModeWhisker:
-        DrawColumnPairList(p, s.WhiskerX.data(), s.WhiskerY.data(),
-                           std::min(s.WhiskerLast, StripCapacity - 1), ModeWhisker, z);
-        break;
+    }
     case ModePectoral:
         DrawPectoralTriangle(p, s, 2, z, form.MarkerRadius());
         break;
