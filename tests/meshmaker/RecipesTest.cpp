@@ -20,6 +20,10 @@ struct Recipe {
     QStringList options;
 };
 
+void PrintTo(const Recipe& r, std::ostream* os) {
+    *os << r.name;
+}
+
 std::vector<Recipe> ReadRecipes() {
     std::vector<Recipe> recipes;
     QFile f(QStringLiteral(RECIPES_DIR "/recipes.txt"));
