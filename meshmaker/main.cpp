@@ -3,6 +3,7 @@
 // Without a display, a given picture is converted in batch as well.
 
 #include "Batch.h"
+#include "Texts.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -16,9 +17,7 @@
 namespace {
 
 QString Usage() {
-    return QStringLiteral("usage: meshmaker [PICTURE.bmp]\n       meshmaker --batch PICTURE.bmp "
-                          "[options]\n\n") +
-           BatchUsage();
+    return Texts::Usage + BatchUsage();
 }
 
 [[maybe_unused]] bool HasDisplay() {
@@ -61,10 +60,9 @@ int main(int argc, char** argv) {
     }
 #endif
     if (!args.isEmpty()) {
-        QTextStream(stderr) << "meshmaker: no display; converting " << args.first()
-                            << " in batch\n";
+        QTextStream(stderr) << Texts::NoDisplayConverting.arg(args.first());
         return Batch(argc, argv, args);
     }
-    QTextStream(stderr) << "meshmaker: no display to open the editor on\n" << Usage();
+    QTextStream(stderr) << Texts::NoDisplay << Usage();
     return ExitFailed;
 }

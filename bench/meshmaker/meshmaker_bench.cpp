@@ -128,7 +128,7 @@ void BM_SideViewRender(benchmark::State& state) {
     TForm1 form(dialogs);
     form.OpenPicture(Fixtures().huge);
     form.SetZoom(int(state.range(0)));
-    const int z = form.State.Zoom;
+    const int z = form.Ui.Zoom;
     // A rectangle around the tail position, where the dimmed part begins.
     const QRect rect(form.TailPosition() * z - ViewWidth / 2, 1500 * z - ViewHeight / 2, ViewWidth,
                      ViewHeight);

@@ -3,9 +3,10 @@
 // no list past its capacity, every last index consistent with its end
 // marker, no NaN or infinity anywhere, and every saved file readable.
 
-#include "EditorState.h"
+#include "Fish.h"
 #include "PgxReader.h"
 #include "PgxWriter.h"
+#include "TForm1.h"
 
 #include <QByteArray>
 
@@ -39,7 +40,7 @@ void RequireList(const Array& xs, int last, int capacity, const char* what) {
     }
 }
 
-inline void CheckState(const EditorState& s) {
+inline void CheckFish(const Fish& s) {
     RequireList(s.BodyX, s.BodyLast, BodyCapacity, "body list");
     RequireList(s.TailX, s.TailLast, StripCapacity, "tail list");
     RequireList(s.DorsalX, s.DorsalLast, StripCapacity, "dorsal list");
@@ -63,9 +64,26 @@ inline void CheckState(const EditorState& s) {
         Require(std::isfinite(v), "single values");
 }
 
+// The editor at the end of an event: the fish as above, settled, and shown
+// by controls that agree with it.
+inline void CheckEditor(TForm1& form) {
+    CheckFish(form.Current());
+    Require(!form.AfterEvent(), "an event settles the fish once");
+    const Fish& f = form.Current();
+    for (const ScrollBar* bar : {&form.ScrollBar1, &form.ScrollBar2, &form.ScrollBar4})
+        Require(bar->Min <= bar->Max && bar->Position >= bar->Min && bar->Position <= bar->Max,
+                "scroll positions within their ranges");
+    Require(form.ScrollBar1.Position == f.TailPosition && form.ScrollBar2.Position == f.Thickness &&
+                form.ScrollBar4.Position == f.PeakPosition,
+            "scroll bars show the fish");
+    Require(form.CheckBox1.Checked == f.BodyDone && form.CheckBox2.Checked == f.TailDone &&
+                form.CheckBox6.Checked == f.PectoralDone && form.CheckBox8.Checked == f.WhiskerOn,
+            "check boxes show the fish");
+}
+
 // A written PGX file: read back block by block, its size as the counts say,
 // every float finite.
-inline void CheckPgx(const QByteArray& bytes, const EditorState& s) {
+inline void CheckPgx(const QByteArray& bytes, const Fish& s) {
     const auto f = test::ReadPgx(bytes);
     Require(f.has_value(), "PGX file readable");
     Require(bytes.size() == PgxFileSize(s), "PGX size formula");

@@ -8,6 +8,7 @@
 
 #include "EditorChecks.h"
 #include "FuzzSupport.h"
+#include "PgxOutputPath.h"
 #include "TForm1.h"
 #include "TForm3.h"
 #include "Views.h"
@@ -201,11 +202,11 @@ void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
     }
     case 14: {
         // Saved as the disk button saves: beside the picture, when one is open.
-        const QString pgx =
-            form.State.PicturePath.isEmpty() ? QString() : PgxOutputPath(form.State.PicturePath);
+        const QString& picture = form.Picture.PicturePath;
+        const QString pgx = picture.isEmpty() ? QString() : PgxOutputPath(picture);
         QFile::remove(pgx);
         form.SpeedButton11Click();
-        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.State);
+        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current());
         break;
     }
     default:
@@ -226,10 +227,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     if (size > 0 && data[0] % 8 != 0) form.OpenPicture(pictures.fish); // mostly on an open fish
+    form.AfterEvent();
     Events events(data + (size > 0), size - (size > 0));
     for (int n = 0; n < 4000 && events.more(); ++n) {
+        // Every event ends as the window ends it; the revision moves exactly
+        // when the fish has changed.
+        const Fish before = form.Current();
+        const int revision = form.Document.Revision();
         Step(form, dialogs, pictures, events);
-        fuzzcheck::CheckState(form.State);
+        const bool changed = !(form.Current() == before);
+        fuzzcheck::Require(form.AfterEvent() == changed, "the fish settles when it changed");
+        fuzzcheck::Require(form.Document.Revision() == revision + (changed ? 1 : 0),
+                           "the revision moves exactly on a change");
+        fuzzcheck::CheckEditor(form);
     }
     return 0;
 }

@@ -42,11 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     fuzzcheck::Require(form.OpenPicture(path).isEmpty(), "a picture the loader takes opens");
-    fuzzcheck::CheckState(form.State);
+    form.AfterEvent();
+    fuzzcheck::CheckEditor(form);
     form.SpeedButton4Click();
+    form.AfterEvent();
     form.SpeedButton10Click();
-    fuzzcheck::CheckState(form.State);
+    form.AfterEvent();
+    fuzzcheck::CheckEditor(form);
     const QString pgx = dir.filePath("input.pgx");
-    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.State);
+    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current());
     return 0;
 }

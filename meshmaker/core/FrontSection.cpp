@@ -21,7 +21,7 @@ struct Vec {
 
 // The normal of vertex j from its two neighbours, or nothing where they
 // coincide with it or cancel out.
-std::optional<Normal> InnerNormal(const EditorState& s, int j) {
+std::optional<Normal> InnerNormal(const Fish& s, int j) {
     const Vec u{s.SectionY[j - 1] - s.SectionY[j], s.SectionZ[j - 1] - s.SectionZ[j]};
     const Vec v{s.SectionY[j + 1] - s.SectionY[j], s.SectionZ[j + 1] - s.SectionZ[j]};
     const double lu = std::hypot(u.y, u.z), lv = std::hypot(v.y, v.z);
@@ -34,7 +34,7 @@ std::optional<Normal> InnerNormal(const EditorState& s, int j) {
 
 } // namespace
 
-void ComputeSectionNormals(EditorState& s) {
+void ComputeSectionNormals(Fish& s) {
     const int n = s.N();
     if (n < 1 || n > MaxDivisions) return;
     s.SectionNormals[0] = {0.0f, 1.0f, 0.0f};
@@ -63,7 +63,7 @@ void ComputeSectionNormals(EditorState& s) {
     }
 }
 
-void BuildFrontSection(EditorState& s, int S) {
+void BuildFrontSection(Fish& s, int S) {
     const int n = s.N();
     if (n < 1 || n > MaxDivisions) return;
     if (s.FrontColumn < 0 || s.FrontColumn + 1 > s.BodyLast) return;
@@ -101,7 +101,7 @@ void BuildFrontSection(EditorState& s, int S) {
     ComputeSectionNormals(s);
 }
 
-void BuildTopView(EditorState& s, int E, int peakX) {
+void BuildTopView(Fish& s, int E, int peakX) {
     s.TopPeakX = peakX;
     const int n = std::clamp(s.N(), 0, MaxDivisions);
     int k = 0;
@@ -127,7 +127,7 @@ void BuildTopView(EditorState& s, int E, int peakX) {
     }
 }
 
-int ChooseFrontColumn(const EditorState& s) {
+int ChooseFrontColumn(const Fish& s) {
     int chosen = -1, best = 0;
     for (int i = 0; i <= s.BodyLast - 1; i += 2) {
         const int height = Nearest(s.BodyY[i + 1] - s.BodyY[i]);
@@ -139,9 +139,9 @@ int ChooseFrontColumn(const EditorState& s) {
     return chosen;
 }
 
-void ChooseVentralIndices(EditorState& s) {
+void ChooseVentralIndices(Fish& s, int picMaxY) {
     int high = -1, low = -1;
-    int highest = s.PicMaxY, lowest = 0;
+    int highest = picMaxY, lowest = 0;
     for (int i = 0; i <= s.VentralLast - 1; i += 2) {
         if (Nearest(s.VentralY[i]) < highest) {
             highest = Nearest(s.VentralY[i]);
@@ -156,6 +156,6 @@ void ChooseVentralIndices(EditorState& s) {
     s.VentralLowIndex = low < 0 ? std::max(s.VentralLast, 0) : low;
 }
 
-int ChoosePectoralOuterIndex(const EditorState& s) {
+int ChoosePectoralOuterIndex(const Fish& s) {
     return Nearest(s.PectoralX[2]) > Nearest(s.PectoralX[1]) ? 2 : 1;
 }

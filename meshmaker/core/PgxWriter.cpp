@@ -56,21 +56,13 @@ void WriteStrip(ByteWriter& w, const Transform& t, const StripArray& xs, const S
     for (int k = 0; k <= last; ++k) w.vertex(t.x(xs[k]), t.y(ys[k]), 0.0f);
 }
 
-int BodyColumnsInFile(const EditorState& s) {
+int BodyColumnsInFile(const Fish& s) {
     return std::max(0, (s.BodyLast + 1) / 2);
 }
 
 } // namespace
 
-QString PgxOutputPath(const QString& picturePath) {
-    const int slash = std::max(picturePath.lastIndexOf(u'/'), picturePath.lastIndexOf(u'\\'));
-    const QString folder = picturePath.left(slash + 1);
-    QString name = picturePath.mid(slash + 1).toLower();
-    if (name.endsWith(QStringLiteral(".bmp"))) name.chop(4);
-    return folder + name + QStringLiteral(".pgx");
-}
-
-qint64 PgxFileSize(const EditorState& s) {
+qint64 PgxFileSize(const Fish& s) {
     const qint64 n = s.N(), c = BodyColumnsInFile(s);
     qint64 size = PgxHeaderSize + 12 * (n + 1) * (c + 1);
     for (int last : {s.TailLast, s.DorsalLast, s.AnalLast, s.VentralLast})
@@ -81,10 +73,11 @@ qint64 PgxFileSize(const EditorState& s) {
     return size;
 }
 
-QByteArray BuildPgxBytes(const EditorState& s, int tailRoot, QRgb eyeRearColour) {
+QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
     const int n = s.N();
     const int c = BodyColumnsInFile(s);
-    const int width = s.PictureBitmap.width(), height = s.PictureBitmap.height();
+    const int width = picture.PictureBitmap.width(), height = picture.PictureBitmap.height();
+    const int tailRoot = s.TailPosition;
     ByteWriter w(PgxFileSize(s));
 
     // Head
@@ -93,7 +86,7 @@ QByteArray BuildPgxBytes(const EditorState& s, int tailRoot, QRgb eyeRearColour)
     w.u8(s.EyeSolid ? 1 : 0);
     w.u8(s.PectoralDone ? 0 : 1);
     w.u8(s.WhiskerLast > 0 ? quint8(s.WhiskerLast & 0xFF) : 0);
-    w.u32(FileColour(RgbAt(s.PictureBitmap, 0, 0)));
+    w.u32(FileColour(RgbAt(picture.PictureBitmap, 0, 0)));
     for (int v : {width, height, tailRoot, c - 1, n, c * (n + 1), s.TailLast, s.DorsalLast,
                   s.VentralLast, s.AnalLast})
         w.i16(v);
@@ -148,7 +141,7 @@ QByteArray BuildPgxBytes(const EditorState& s, int tailRoot, QRgb eyeRearColour)
     if (s.EyeSolid) {
         w.vertex(t.x(s.EyeX), t.y(s.EyeY), Transform::depth(s.EyeZ));
         w.vertex(float(s.EyeRadius / FileUnit), float(s.EyeBulge / FileUnit), 0.0f);
-        w.u32(FileColour(eyeRearColour));
+        w.u32(FileColour(s.EyeRearColour));
     }
     return w.take();
 }

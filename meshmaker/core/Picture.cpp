@@ -1,5 +1,7 @@
 #include "Picture.h"
 
+#include "Texts.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -12,18 +14,11 @@
 namespace {
 
 QString TooLargeMessage(QSize size) {
-    return QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。%3 MB を超える画像は開けません")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(MaxPictureMegabytes);
+    return Texts::PictureTooLarge.arg(size.width()).arg(size.height()).arg(MaxPictureMegabytes);
 }
 
 QString TooSmallMessage(QSize size) {
-    return QStringLiteral(
-               "画像が小さすぎます (%1 x %2 ピクセル)。幅と高さは %3 ピクセル以上必要です")
-        .arg(size.width())
-        .arg(size.height())
-        .arg(MinPictureSide);
+    return Texts::PictureTooSmall.arg(size.width()).arg(size.height()).arg(MinPictureSide);
 }
 
 bool FitsInLimit(QSize size) {
@@ -75,10 +70,7 @@ std::optional<BmpHeader> ReadBmpHeader(const QString& path) {
 }
 
 QString CutShortMessage(qint64 needed, qint64 present) {
-    return QStringLiteral(
-               "画像ファイルが途中で切れています (%1 バイト必要ですが %2 バイトしかありません)")
-        .arg(needed)
-        .arg(present);
+    return Texts::PictureCutShort.arg(needed).arg(present);
 }
 
 } // namespace
@@ -107,8 +99,8 @@ LoadedPicture LoadPicture(const QString& path) {
     if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         QString why = reader.errorString();
-        if (why.isEmpty()) why = QStringLiteral("画像を読み込めません");
-        return {QImage(), QFileInfo(path).fileName() + QStringLiteral(": ") + why};
+        if (why.isEmpty()) why = Texts::PictureUnreadable;
+        return {QImage(), Texts::PictureRefused.arg(QFileInfo(path).fileName(), why)};
     }
     if (image.width() < MinPictureSide || image.height() < MinPictureSide)
         return {QImage(), TooSmallMessage(image.size())};

@@ -2,6 +2,7 @@
 
 #include "Numbers.h"
 #include "Picture.h"
+#include "ToolModes.h"
 
 #include <algorithm>
 #include <optional>
@@ -26,12 +27,12 @@ std::optional<int> ScanColumn(const QImage& picture, int x, int from, int to) {
 
 // A body or tail column: upper and lower edge of the fish in column x, rows
 // 0..PicMaxY-1; a column without fish keeps 0 and PicMaxY.
-void TraceColumn(const EditorState& s, int x, double& upper, double& lower) {
+void TraceColumn(const EditorPicture& p, int x, double& upper, double& lower) {
     upper = 0;
-    lower = s.PicMaxY;
-    if (s.PicMaxY < 1) return;
-    if (auto y = ScanColumn(s.PictureBitmap, x, 0, s.PicMaxY - 1)) upper = *y;
-    if (auto y = ScanColumn(s.PictureBitmap, x, s.PicMaxY - 1, 0)) lower = *y;
+    lower = p.PicMaxY;
+    if (p.PicMaxY < 1) return;
+    if (auto y = ScanColumn(p.PictureBitmap, x, 0, p.PicMaxY - 1)) upper = *y;
+    if (auto y = ScanColumn(p.PictureBitmap, x, p.PicMaxY - 1, 0)) lower = *y;
 }
 
 int EffectiveStep(int step) {
@@ -60,7 +61,7 @@ std::vector<int> SliceColumns(int start, int end, int step, int maxColumns) {
     return xs;
 }
 
-ColumnChoice ChooseBodyColumns(const EditorState& s, int x0, int x1) {
+ColumnChoice ChooseBodyColumns(const Fish& s, int x0, int x1) {
     const int nc = s.BodyColumns();
     if (nc < 1) return {};
     auto firstRightOf = [&](int x) {
@@ -77,26 +78,26 @@ ColumnChoice ChooseBodyColumns(const EditorState& s, int x0, int x1) {
     return c;
 }
 
-void BuildBodyOutline(EditorState& s, int E) {
-    if (s.BodyDone || !s.HasPicture()) return;
+void BuildBodyOutline(Fish& s, const EditorPicture& p, int E) {
+    if (s.BodyDone || !p.HasPicture()) return;
     const auto xs = SliceColumns(0, E, s.Steps[ModeBody], BodyMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.BodyX[2 * k] = s.BodyX[2 * k + 1] = x;
-        TraceColumn(s, x, s.BodyY[2 * k], s.BodyY[2 * k + 1]);
+        TraceColumn(p, x, s.BodyY[2 * k], s.BodyY[2 * k + 1]);
         ++k;
     }
     s.BodyLast = FinishList(s.BodyX, k);
     s.BodyDone = true;
 }
 
-void BuildTailStrip(EditorState& s, int E) {
-    if (s.TailDone || !s.HasPicture()) return;
-    const auto xs = SliceColumns(E, s.PicMaxX, s.Steps[ModeTail], StripMaxColumns);
+void BuildTailStrip(Fish& s, const EditorPicture& p, int E) {
+    if (s.TailDone || !p.HasPicture()) return;
+    const auto xs = SliceColumns(E, p.PicMaxX, s.Steps[ModeTail], StripMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.TailX[2 * k] = s.TailX[2 * k + 1] = x;
-        TraceColumn(s, x, s.TailY[2 * k], s.TailY[2 * k + 1]);
+        TraceColumn(p, x, s.TailY[2 * k], s.TailY[2 * k + 1]);
         ++k;
     }
     if (k > 0 && s.BodyLast >= 1) {
@@ -111,8 +112,8 @@ void BuildTailStrip(EditorState& s, int E) {
     s.TailDone = true;
 }
 
-void BuildVentralStrip(EditorState& s) {
-    if (s.VentralDone || !s.HasPicture()) return;
+void BuildVentralStrip(Fish& s, const EditorPicture& p) {
+    if (s.VentralDone || !p.HasPicture()) return;
     const RangeRect& r = s.VentralRange;
     const auto xs = SliceColumns(r.x0, r.x1, s.Steps[ModeVentral], StripMaxColumns);
     int k = 0;
@@ -120,20 +121,20 @@ void BuildVentralStrip(EditorState& s) {
         s.VentralX[2 * k] = s.VentralX[2 * k + 1] = x;
         s.VentralY[2 * k] = r.y0;
         s.VentralY[2 * k + 1] = r.y1;
-        if (auto y = ScanColumn(s.PictureBitmap, x, r.y0, r.y1)) s.VentralY[2 * k] = *y;
-        if (auto y = ScanColumn(s.PictureBitmap, x, r.y1, r.y0)) s.VentralY[2 * k + 1] = *y;
+        if (auto y = ScanColumn(p.PictureBitmap, x, r.y0, r.y1)) s.VentralY[2 * k] = *y;
+        if (auto y = ScanColumn(p.PictureBitmap, x, r.y1, r.y0)) s.VentralY[2 * k + 1] = *y;
         ++k;
     }
     s.VentralLast = FinishList(s.VentralX, k);
     s.VentralDone = true;
 }
 
-void BuildDorsalStrip(EditorState& s) {
-    if (s.DorsalDone || !s.HasPicture()) return;
+void BuildDorsalStrip(Fish& s, const EditorPicture& p) {
+    if (s.DorsalDone || !p.HasPicture()) return;
     const RangeRect& r = s.DorsalRange;
     const ColumnChoice c = ChooseBodyColumns(s, r.x0, r.x1);
     // The fin edge is found once, in the picture column at the rectangle's right side.
-    const auto edge = ScanColumn(s.PictureBitmap, r.x1, r.y0, r.y1);
+    const auto edge = ScanColumn(p.PictureBitmap, r.x1, r.y0, r.y1);
     for (int j = 0; j < c.count(); ++j) {
         const int k = c.first + j;
         const double bodyTop = s.BodyY[2 * k];
@@ -145,12 +146,12 @@ void BuildDorsalStrip(EditorState& s) {
     s.DorsalDone = true;
 }
 
-void BuildAnalStrip(EditorState& s) {
-    if (s.AnalDone || !s.HasPicture()) return;
+void BuildAnalStrip(Fish& s, const EditorPicture& p) {
+    if (s.AnalDone || !p.HasPicture()) return;
     RangeRect& r = s.AnalRange;
-    if (r.y1 > s.PicMaxY) r.y1 = s.PicMaxY;
+    if (r.y1 > p.PicMaxY) r.y1 = p.PicMaxY;
     const ColumnChoice c = ChooseBodyColumns(s, r.x0, r.x1);
-    const auto edge = ScanColumn(s.PictureBitmap, r.x1, r.y1, r.y0);
+    const auto edge = ScanColumn(p.PictureBitmap, r.x1, r.y1, r.y0);
     for (int j = 0; j < c.count(); ++j) {
         const int k = c.first + j;
         const double bodyBottom = s.BodyY[2 * k + 1];
@@ -162,8 +163,8 @@ void BuildAnalStrip(EditorState& s) {
     s.AnalDone = true;
 }
 
-void BuildWhiskerStrip(EditorState& s) {
-    if (!s.HasPicture()) return;
+void BuildWhiskerStrip(Fish& s, const EditorPicture& p) {
+    if (!p.HasPicture()) return;
     const RangeRect& r = s.WhiskerRange;
     const ColumnChoice c = ChooseBodyColumns(s, r.x0, r.x1);
     for (int j = 0; j < c.count(); ++j) {

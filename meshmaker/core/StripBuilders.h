@@ -7,7 +7,8 @@
 // redraws or ticks a box: the form logic does that after calling them.
 // With no picture loaded they do nothing at all.
 
-#include "EditorState.h"
+#include "EditorPicture.h"
+#include "Fish.h"
 
 #include <vector>
 
@@ -23,19 +24,19 @@ struct ColumnChoice {
     int first = 0, last = -1;
     int count() const { return last >= first ? last - first + 1 : 0; }
 };
-ColumnChoice ChooseBodyColumns(const EditorState& s, int x0, int x1);
+ColumnChoice ChooseBodyColumns(const Fish& fish, int x0, int x1);
 
 // Body outline from x = 0 to the tail position E, step Steps[1].
-void BuildBodyOutline(EditorState& s, int E);
+void BuildBodyOutline(Fish& fish, const EditorPicture& picture, int E);
 // Tail strip from E to the right edge, step Steps[2]; its first column takes
 // the last body column's edges, its last column moves 0.1 to the left.
-void BuildTailStrip(EditorState& s, int E);
+void BuildTailStrip(Fish& fish, const EditorPicture& picture, int E);
 // Dorsal strip on the body columns under DorsalRange.
-void BuildDorsalStrip(EditorState& s);
+void BuildDorsalStrip(Fish& fish, const EditorPicture& picture);
 // Ventral strip sliced over VentralRange with step Steps[4].
-void BuildVentralStrip(EditorState& s);
+void BuildVentralStrip(Fish& fish, const EditorPicture& picture);
 // Anal strip on the body columns under AnalRange.
-void BuildAnalStrip(EditorState& s);
+void BuildAnalStrip(Fish& fish, const EditorPicture& picture);
 // Whisker strip on the body columns from the press x to the release x of
 // WhiskerRange (a drag to the left gives an empty strip). Not guarded.
-void BuildWhiskerStrip(EditorState& s);
+void BuildWhiskerStrip(Fish& fish, const EditorPicture& picture);

@@ -1,19 +1,31 @@
 #pragma once
-// The main editor window's logic, without any widget: the editor state, a
-// record of what every control shows, and the event handlers that change
-// them. The window (gui/) forwards each event to its handler here and then
-// copies the records; tests call the handlers directly.
+// The main editor window's logic, without any widget: the picture, the fish
+// (in its document), what the user is doing, a record of what every control
+// shows, and the event handlers that change them. The window (gui/) forwards
+// each event to its handler here, then calls AfterEvent() and copies the
+// records; tests and the batch command call the handlers directly.
+//
+// The handlers live in files by concern: TForm1.cpp (layout, the event's
+// end, setting a whole fish), TForm1File.cpp (open and save),
+// TForm1Views.cpp (zoom and the view layout), TForm1Settings.cpp (fields,
+// check boxes, scroll bars, the guarded builders), TForm1SideView.cpp (the
+// side-view tools), TForm1FrontTop.cpp (the front and top editors) and
+// TForm1Eye.cpp (the eye tool and the designer's answer).
 
 #include "Controls.h"
 #include "Dialogs.h"
-#include "EditorState.h"
+#include "EditorPicture.h"
+#include "FishDocument.h"
+#include "Interaction.h"
 
 #include <QPoint>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TForm3;
+struct EyeDesign;
 
 // Layout of the main window, in pixels.
 inline constexpr int ToolPanelHeight = 97;
@@ -41,7 +53,18 @@ public:
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
-    EditorState State;
+    EditorPicture Picture;
+    FishDocument Document;
+    Interaction Ui;
+    const Fish& Current() const { return Document.Current(); }
+    Fish& EditFish() { return Document.Edit(); }
+
+    // The end of every user event: the fish settles (its revision moves when
+    // it changed) and the controls show it. True when the fish changed.
+    bool AfterEvent();
+    // Shows a whole fish (undo, a resumed session) without running any
+    // change handler: the lists, flags, fields, scroll bars and views.
+    void SetFish(const Fish& fish);
 
     // Window
     QString Caption;
@@ -69,9 +92,20 @@ public:
     // Count the redraws, so a window repaints only what changed.
     int SideViewRevision = 0, FrontViewRevision = 0, TopViewRevision = 0;
 
+    // Every control record of the window with its name, in the order of
+    // the tool panel, then the views and scroll bars.
+    struct NamedControl {
+        const char* Name;
+        const Control* Record;
+    };
+    std::vector<NamedControl> NamedControls() const;
+
     TForm2 Form2;
     TForm3& Form3() { return *form3_; }
     const TForm3& Form3() const { return *form3_; }
+
+    // What the user may do now.
+    bool CanSave() const { return Picture.HasPicture(); }
 
     // --- File menu and its buttons
     void SpeedButton1Click(); // open a picture
@@ -107,13 +141,15 @@ public:
         if (key == 13) Edit2Exit();
     }
 
-    // --- Check boxes: a mouse release clears the step (CheckBox7 has no handler)
+    // --- Check boxes: a mouse release clears the step; CheckBox7 has no
+    // handler of its own, a click only toggles it
     void CheckBox1MouseUp();
     void CheckBox2MouseUp();
     void CheckBox3MouseUp();
     void CheckBox4MouseUp();
     void CheckBox5MouseUp();
     void CheckBox6MouseUp();
+    void CheckBox7Click() { Ui.FrontBoxToggled = !Ui.FrontBoxToggled; }
     void CheckBox8MouseUp();
     void CheckBox9MouseUp();
 
@@ -156,13 +192,13 @@ public:
     void DrawFrontView();
     void DrawTopView();
 
-    // Settings held by the scroll bars.
-    int TailPosition() const { return ScrollBar1.Position; } // E
-    int Thickness() const { return ScrollBar2.Position; }    // S
+    // Settings held by the fish and shown by the scroll bars.
+    int TailPosition() const { return Current().TailPosition; } // E
+    int Thickness() const { return Current().Thickness; }       // S
     // Radius of the markers and handles, and the body's pick tolerance.
-    int MarkerRadius() const { return State.Zoom / 2 + 3; }
+    int MarkerRadius() const;
 
-    // The guarded builders, each followed by its redraw and check box.
+    // The guarded builders, each followed by its redraw.
     void RunBuildBodyOutline();
     void RunBuildTailStrip();
     void RunBuildDorsalStrip();
@@ -173,16 +209,25 @@ public:
     void RunBuildTopView();
 
 private:
-    using ChangeHandler = void (TForm1::*)();
-    void MoveScrollBar(ScrollBar& bar, int position, ChangeHandler onChange);
-    void SetScrollBarRange(ScrollBar& bar, int min, int max, ChangeHandler onChange);
+    struct Range {
+        int Min, Max;
+    };
+    Range TailRange() const;
+    Range ThicknessRange() const;
+    Range PeakRange() const;
+    // The check boxes, scroll bars and the shape editors' controls as the
+    // fish has them: the one place they are derived.
+    void ShowFish();
     void ShowStep(); // Edit1 shows the current tool's step
-    void ClearFrontOn();
+    void SetFrontOn(bool on);
     void InsertBodyColumn(int px);
     void DeleteBodyColumn(int i);
     int HitTest(int px, int py) const;
     void PutPointDown(int px, int py);
+    void ApplyEyeDesign(const EyeDesign& design);
+    void CancelEyeDesign();
 
     Dialogs& dialogs_;
     std::unique_ptr<TForm3> form3_;
+    bool eyeSolidBeforeDesigner_ = false; // what Cancel in the eye designer restores
 };

@@ -1,70 +1,50 @@
 // The front and top shape editors: opening them, and picking and moving
-// their handles; and the button that opens the eye designer.
+// their handles.
 
 #include "TForm1.h"
 
 #include "FrontSection.h"
 #include "Numbers.h"
-#include "TForm3.h"
+#include "Texts.h"
+#include "ViewGeometry.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
-
-// Handles of the front view besides the section vertices.
-constexpr int VentralLowHandle = 100;
-constexpr int PectoralHandle1 = 101;
-constexpr int PectoralHandle2 = 102;
-
-int ToPicture(int v, int zoom) {
-    return (v + zoom / 2) / zoom;
-}
-
-} // namespace
-
 void TForm1::SpeedButton10Click() {
-    EditorState& s = State;
-    SpeedButton12.Visible = SpeedButton13.Visible = CheckBox9.Visible = true;
-    s.ToolMode = ModeFront;
+    Fish& s = EditFish();
+    Ui.ToolMode = ModeFront;
     RedrawSideView();
-    Label2.Caption = QStringLiteral("体型と胸ビレ、腹ビレの横位置を決めます");
-    CheckBox7.Checked = true;
-    Image2.Visible = ScrollBar2.Visible = true;
+    Label2.Caption = Texts::FrontPrompt;
     s.FrontColumn = ChooseFrontColumn(s);
-    if (s.VentralDone) ChooseVentralIndices(s);
+    if (s.VentralDone) ChooseVentralIndices(s, Picture.PicMaxY);
     if (s.PectoralDone) s.PectoralOuterIndex = ChoosePectoralOuterIndex(s);
-    s.FrontOn = true;
+    SetFrontOn(true);
     RunBuildFrontSection();
     SpeedButton12Click();
 }
 
 void TForm1::SpeedButton12Click() {
-    EditorState& s = State;
-    s.ToolMode = ModeWhisker;
+    Fish& s = EditFish();
+    Ui.ToolMode = ModeWhisker;
     s.TopViewOn = true;
-    Image3.Visible = ScrollBar4.Visible = true;
+    // The peak's range follows the body's length as it is now.
     const int e = TailPosition();
-    SetScrollBarRange(ScrollBar4, Nearest(e / 10.0), Nearest(e * 9 / 10.0),
-                      &TForm1::ScrollBar4Change);
+    s.PeakMin = Nearest(e / 10.0);
+    s.PeakMax = std::max(s.PeakMin, Nearest(e * 9 / 10.0));
+    SetScrollBar4Position(s.PeakPosition);
     RebuildViews();
     RunBuildTopView();
-}
-
-void TForm1::SpeedButton13Click() {
-    Form3().Visible = true;
-    ++Form3().ShowRequests;
-    State.ToolMode = ModeEye;
-    State.EyeSolid = true;
 }
 
 // ---------------------------------------------------------------- front view
 
 void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
-    EditorState& s = State;
-    if (s.Zoom == 0) return;
-    const int px = std::max(0, ToPicture(x, s.Zoom));
-    const int py = std::max(0, ToPicture(y, s.Zoom));
+    const Fish& s = Current();
+    const int zoom = Ui.Zoom;
+    if (zoom == 0) return;
+    const int px = std::max(0, ViewToPicture(x, zoom));
+    const int py = std::max(0, ViewToPicture(y, zoom));
     const int r = MarkerRadius();
     auto near = [&](int a, double b) { return std::abs(a - Nearest(b)) < r; };
 
@@ -88,7 +68,7 @@ void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
             break;
         }
     }
-    s.DragIndex = taken;
+    Ui.FrontHandle = taken;
     if (taken < 0) return;
     double z = 0, yy = 0;
     if (taken == VentralLowHandle) {
@@ -99,15 +79,15 @@ void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
     } else {
         z = s.SectionZ[taken], yy = s.SectionY[taken];
     }
-    FrontMark = ViewMark{QPoint(Nearest(s.Zoom * z), Nearest(s.Zoom * yy)), r};
+    FrontMark = ViewMark{QPoint(Nearest(zoom * z), Nearest(zoom * yy)), r};
     ++FrontViewRevision;
 }
 
 void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
-    EditorState& s = State;
-    if (s.DragIndex == -1 || s.Zoom == 0) return;
-    const double v = double(x) / s.Zoom;
-    const int handle = s.DragIndex;
+    if (Ui.FrontHandle == -1 || Ui.Zoom == 0) return;
+    Fish& s = EditFish();
+    const double v = double(x) / Ui.Zoom;
+    const int handle = Ui.FrontHandle;
     if (handle == VentralLowHandle) {
         const int last = std::min(s.VentralLast, StripCapacity - 1);
         const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
@@ -123,18 +103,19 @@ void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
     } else if (handle >= 1 && handle <= s.N() - 1 && handle < SectionCapacity) {
         s.SectionZ[handle] = v;
     }
-    s.DragIndex = -1;
+    Ui.FrontHandle = -1;
     DrawFrontView();
 }
 
 // ---------------------------------------------------------------- top view
 
 void TForm1::Image3MouseDown(MouseButton, MouseState, int x, int y) {
-    EditorState& s = State;
-    if (s.Zoom == 0) return;
+    const Fish& s = Current();
+    const int zoom = Ui.Zoom;
+    if (zoom == 0) return;
     x = std::clamp(x, 0, Image3.Geometry.width());
     y = std::clamp(y, 0, Image3.Geometry.height());
-    const int px = ToPicture(x, s.Zoom), py = ToPicture(y, s.Zoom);
+    const int px = ViewToPicture(x, zoom), py = ViewToPicture(y, zoom);
     const int r = MarkerRadius();
     const int nc = std::min(s.BodyColumns(), TopCapacity);
     int taken = -1;
@@ -144,26 +125,26 @@ void TForm1::Image3MouseDown(MouseButton, MouseState, int x, int y) {
             break;
         }
     if (taken >= 0 && taken == s.TopPeakIndex) {
-        s.DragIndex = -1; // the widest column stays where it is
+        Ui.PickedColumn = -1; // the widest column stays where it is
         return;
     }
-    s.DragIndex = taken;
+    Ui.PickedColumn = taken;
     if (taken < 0) return;
-    TopMark = ViewMark{QPoint(Nearest(s.Zoom * s.TopX[taken]), Nearest(s.Zoom * s.TopW[taken])), r};
+    TopMark = ViewMark{QPoint(Nearest(zoom * s.TopX[taken]), Nearest(zoom * s.TopW[taken])), r};
     ++TopViewRevision;
 }
 
 void TForm1::Image3MouseUp(MouseButton, MouseState state, int, int y) {
-    EditorState& s = State;
-    if (s.DragIndex == -1 || s.Zoom == 0) return;
-    const int i = s.DragIndex;
+    if (Ui.PickedColumn == -1 || Ui.Zoom == 0) return;
+    Fish& s = EditFish();
+    const int i = Ui.PickedColumn;
     if (i >= 1 && i <= std::min(s.BodyColumns(), TopCapacity) - 2) { // an inner column only
-        double w = double(y) / s.Zoom;
+        double w = double(y) / Ui.Zoom;
         const double peak = s.TopW[std::clamp(s.TopPeakIndex, 0, TopCapacity - 1)];
         const bool onlyShift = state.Shift && !state.Ctrl && !state.Alt;
         if (!onlyShift && w > peak) w = peak;
         s.TopW[i] = w;
     }
-    s.DragIndex = -1;
+    Ui.PickedColumn = -1;
     DrawTopView();
 }

@@ -5,24 +5,15 @@
 #include "TForm1.h"
 
 #include "Numbers.h"
-#include "StripBuilders.h"
 #include "TForm3.h"
+#include "Texts.h"
+#include "ViewGeometry.h"
 
 #include <algorithm>
 
 namespace {
 
-const QString DorsalPrompt = QStringLiteral("マウスでドラッグして背ビレの範囲を決めて下さい");
-const QString VentralPrompt = QStringLiteral("マウスでドラッグして腹ビレの範囲を決めて下さい");
-const QString AnalPrompt = QStringLiteral("マウスでドラッグして尻ビレの範囲を決めて下さい");
-const QString PectoralPrompt =
-    QStringLiteral("胸ビレを囲む3点を左方から▽の字型にクリックしてください");
-const QString WhiskerPrompt = QStringLiteral("ヒゲ、特殊なヒレなどの範囲を決めてください");
-
-// A view position to the nearest picture grid point.
-int ToPicture(int v, int zoom) {
-    return (v + zoom / 2) / zoom;
-}
+using namespace Texts;
 
 void SortRange(RangeRect& r) {
     if (r.x1 < r.x0) std::swap(r.x0, r.x1);
@@ -34,87 +25,80 @@ void SortRange(RangeRect& r) {
 // ---------------------------------------------------------------- tool buttons
 
 void TForm1::ShowStep() {
-    Edit1.Text = QString::number(State.Steps[State.ToolMode]);
-}
-
-void TForm1::ClearFrontOn() {
-    State.FrontOn = false;
-    CheckBox7.Checked = false;
+    Edit1.Text = QString::number(Current().Steps[Ui.ToolMode]);
 }
 
 void TForm1::SpeedButton5Click() {
-    State.ToolMode = ModeBody;
+    Ui.ToolMode = ModeBody;
     ShowStep();
     RunBuildBodyOutline();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton4Click() {
-    State.ToolMode = ModeTail;
+    Ui.ToolMode = ModeTail;
     ShowStep();
     RunBuildTailStrip();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton6Click() {
-    State.ToolMode = ModeDorsal;
+    Ui.ToolMode = ModeDorsal;
     ShowStep();
-    if (!State.DorsalDone) {
+    if (!Current().DorsalDone) {
         Label2.Caption = DorsalPrompt;
-        State.ToolMode = ModeDorsalRange;
+        Ui.ToolMode = ModeDorsalRange;
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton7Click() {
-    State.ToolMode = ModeVentral;
+    Ui.ToolMode = ModeVentral;
     ShowStep();
-    if (!State.VentralDone) {
-        ClearFrontOn();
+    if (!Current().VentralDone) {
+        SetFrontOn(false);
         Label2.Caption = VentralPrompt;
-        State.ToolMode = ModeVentralRange;
+        Ui.ToolMode = ModeVentralRange;
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton8Click() {
-    State.ToolMode = ModeAnal;
+    Ui.ToolMode = ModeAnal;
     ShowStep();
-    if (!State.AnalDone) {
+    if (!Current().AnalDone) {
         Label2.Caption = AnalPrompt;
-        State.ToolMode = ModeAnalRange;
+        Ui.ToolMode = ModeAnalRange;
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton9Click() {
-    State.ToolMode = ModePectoral;
-    if (!State.PectoralDone) {
-        State.DragIndex = 0;
+    Ui.ToolMode = ModePectoral;
+    if (!Current().PectoralDone) {
+        Ui.PectoralClicks = 0;
         Label2.Caption = PectoralPrompt;
-        State.ToolMode = ModePectoralPlacing;
-        ClearFrontOn();
+        Ui.ToolMode = ModePectoralPlacing;
+        SetFrontOn(false);
     }
     RedrawSideView();
 }
 
 void TForm1::Button1Click() {
-    State.ToolMode = ModeWhisker;
-    if (State.WhiskerOn) {
+    Ui.ToolMode = ModeWhisker;
+    if (Current().WhiskerOn) {
         RedrawSideView();
         return;
     }
-    State.WhiskerOn = true;
-    CheckBox8.Checked = true;
+    EditFish().WhiskerOn = true;
     Label2.Caption = WhiskerPrompt;
-    State.ToolMode = ModeWhiskerRange;
+    Ui.ToolMode = ModeWhiskerRange;
 }
 
 // ---------------------------------------------------------------- picking
 
 int TForm1::HitTest(int px, int py) const {
-    const EditorState& s = State;
-    const auto list = ListOfMode(s, s.ToolMode);
+    const auto list = ListOfMode(Current(), Ui.ToolMode);
     auto hit = [&](int i, int t) {
         return std::abs(px - Nearest(list.X[i])) < t && std::abs(py - Nearest(list.Y[i])) < t;
     };
@@ -124,7 +108,7 @@ int TForm1::HitTest(int px, int py) const {
             if ((i - lowest) % stride == 0 && hit(i, t)) return i;
         return -1;
     };
-    switch (s.ToolMode) {
+    switch (Ui.ToolMode) {
     case ModeBody:
         return fromTop(0, 1, MarkerRadius());
     case ModeTail:
@@ -146,11 +130,11 @@ int TForm1::HitTest(int px, int py) const {
 }
 
 void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
-    EditorState& s = State;
-    if (s.Zoom == 0) return;
-    const int px = std::clamp(ToPicture(x, s.Zoom), 0, s.PicMaxX);
-    const int py = std::clamp(ToPicture(y, s.Zoom), 0, s.PicMaxY);
-    const int mode = s.ToolMode;
+    const int zoom = Ui.Zoom;
+    if (zoom == 0) return;
+    const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX);
+    const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY);
+    const int mode = Ui.ToolMode;
 
     if (mode == ModeBody && state.Shift && state.Left) {
         InsertBodyColumn(px);
@@ -159,20 +143,21 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
     if ((mode >= ModeBody && mode <= ModePectoral) || mode == ModeWhisker) {
         const int i = HitTest(px, py);
         if (i < 0) {
-            s.DragIndex = -1;
+            Ui.PickedPoint = -1;
             return;
         }
         if (mode == ModeBody && state.Right) {
             DeleteBodyColumn(i);
             return;
         }
-        s.DragIndex = i;
-        const auto list = ListOfMode(s, mode);
-        SideMark = ViewMark{QPoint(Nearest(list.X[i]) * s.Zoom, Nearest(list.Y[i]) * s.Zoom),
-                            MarkerRadius()};
+        Ui.PickedPoint = i;
+        const auto list = ListOfMode(Current(), mode);
+        SideMark =
+            ViewMark{QPoint(Nearest(list.X[i]) * zoom, Nearest(list.Y[i]) * zoom), MarkerRadius()};
         ++SideViewRevision;
         return;
     }
+    Fish& s = EditFish();
     RangeRect* range = nullptr;
     switch (mode) {
     case ModeDorsalRange:
@@ -195,16 +180,17 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
 }
 
 void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
-    EditorState& s = State;
-    if (s.Zoom == 0) return;
-    const int px = std::clamp(ToPicture(x, s.Zoom), 0, s.PicMaxX - 1);
-    const int py = std::clamp(ToPicture(y, s.Zoom), 0, s.PicMaxY - 1);
+    const int zoom = Ui.Zoom;
+    if (zoom == 0) return;
+    const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
+    const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
 
-    switch (s.ToolMode) {
+    Fish& s = EditFish();
+    switch (Ui.ToolMode) {
     case ModeDorsalRange:
         s.DorsalRange.x1 = px, s.DorsalRange.y1 = py;
         SortRange(s.DorsalRange);
-        s.ToolMode = ModeDorsal;
+        Ui.ToolMode = ModeDorsal;
         Label2.Caption.clear();
         s.DorsalDone = false;
         RunBuildDorsalStrip();
@@ -212,7 +198,7 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     case ModeVentralRange:
         s.VentralRange.x1 = px, s.VentralRange.y1 = py;
         SortRange(s.VentralRange);
-        s.ToolMode = ModeVentral;
+        Ui.ToolMode = ModeVentral;
         Label2.Caption.clear();
         s.VentralDone = false;
         RunBuildVentralStrip();
@@ -221,66 +207,62 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     case ModeAnalRange:
         s.AnalRange.x1 = px, s.AnalRange.y1 = py;
         SortRange(s.AnalRange);
-        s.ToolMode = ModeAnal;
+        Ui.ToolMode = ModeAnal;
         Label2.Caption.clear();
         s.AnalDone = false;
         RunBuildAnalStrip();
         return;
     case ModeWhiskerRange:
         s.WhiskerRange.x1 = px, s.WhiskerRange.y1 = py;
-        s.ToolMode = ModeWhisker;
+        Ui.ToolMode = ModeWhisker;
         RunBuildWhiskerStrip();
         return;
-    case ModePectoralPlacing:
-        // A press and release on the front or top view resets the counter;
-        // the triangle then starts again at its first point.
-        if (s.DragIndex < 0 || s.DragIndex > 2) s.DragIndex = 0;
-        s.PectoralX[s.DragIndex] = px;
-        s.PectoralY[s.DragIndex] = py;
-        if (++s.DragIndex == 3) {
+    case ModePectoralPlacing: {
+        int& placed = Ui.PectoralClicks;
+        placed = std::clamp(placed, 0, 2);
+        s.PectoralX[placed] = px;
+        s.PectoralY[placed] = py;
+        if (++placed == 3) {
             s.PectoralDone = true;
-            CheckBox6.Checked = true;
-            s.DragIndex = -1;
-            s.ToolMode = ModePectoral;
+            placed = 0;
+            Ui.PickedPoint = -1;
+            Ui.ToolMode = ModePectoral;
         }
         RedrawSideView();
         return;
+    }
     case ModeEye:
-        s.EyeX = px;
-        s.EyeY = py;
-        s.ToolMode = ModeEyePlaced;
+        Form3().PlaceEye(px, py);
+        Ui.ToolMode = ModeEyePlaced;
         break;
     default:
         break;
     }
 
-    if (s.DragIndex == -1) return;
+    if (Ui.PickedPoint == -1) return;
     PutPointDown(px, py);
     RedrawSideView();
-    s.DragIndex = -1;
+    Ui.PickedPoint = -1;
     if (s.VentralDone && s.PectoralDone) DrawFrontView();
 }
 
 void TForm1::PutPointDown(int px, int py) {
-    EditorState& s = State;
-    // The point must be one of the current list: a press on another view, or
-    // in another tool, leaves an index that this list may not have.
-    const int i = s.DragIndex;
-    const auto list = ListOfMode(s, s.ToolMode);
+    // The point must be one of the current list: a press in another tool
+    // leaves an index that this list may not have.
+    const int i = Ui.PickedPoint;
+    const int mode = Ui.ToolMode;
+    const auto list = ListOfMode(EditFish(), mode);
     if (i < 0 || i > list.Last) return;
     // Fin edges and the pectoral points move freely; the others up and down.
-    if (s.ToolMode == ModeDorsal || s.ToolMode == ModeAnal || s.ToolMode == ModePectoral)
-        list.X[i] = px;
+    if (mode == ModeDorsal || mode == ModeAnal || mode == ModePectoral) list.X[i] = px;
     list.Y[i] = py;
 }
 
 void TForm1::Image1MouseMove(MouseState, int x, int y) {
-    EditorState& s = State;
-    if (s.ToolMode != ModeEye || s.Zoom == 0) return;
-    const int px = std::clamp(ToPicture(x, s.Zoom), 0, s.PicMaxX - 1);
-    const int py = std::clamp(ToPicture(y, s.Zoom), 0, s.PicMaxY - 1);
-    s.EyeX = px;
-    s.EyeY = py;
+    const int zoom = Ui.Zoom;
+    if (Ui.ToolMode != ModeEye || zoom == 0) return;
+    const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
+    const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
     Form3().ShowNeighbourhood(px, py);
     Form3().Visible = true;
     ++Form3().ShowRequests;
@@ -289,7 +271,7 @@ void TForm1::Image1MouseMove(MouseState, int x, int y) {
 // ---------------------------------------------------------------- body columns
 
 void TForm1::InsertBodyColumn(int px) {
-    EditorState& s = State;
+    Fish& s = EditFish();
     int i = -1;
     if (s.BodyLast > 1)
         for (int k = 1; k <= s.BodyLast - 1; ++k)
@@ -299,8 +281,7 @@ void TForm1::InsertBodyColumn(int px) {
             }
     if (i < 2) i = -1; // the first column lies at x = 0, so this never drops a real column
     if (i >= 0 && s.BodyColumns() >= BodyMaxColumns) {
-        Label2.Caption =
-            QStringLiteral("体の列は%1列までです。これ以上は追加できません").arg(BodyMaxColumns);
+        Label2.Caption = BodyFull.arg(BodyMaxColumns);
         return;
     }
     if (i >= 0) {
@@ -314,13 +295,12 @@ void TForm1::InsertBodyColumn(int px) {
         s.BodyLast += 2;
         s.BodyX[s.BodyLast + 1] = -1.0;
         s.DorsalDone = s.AnalDone = false;
-        CheckBox3.Checked = CheckBox5.Checked = false;
     }
     RedrawSideView();
 }
 
 void TForm1::DeleteBodyColumn(int i) {
-    EditorState& s = State;
+    Fish& s = EditFish();
     if (i <= 1 || i >= s.BodyLast - 1) return;
     const int k = i / 2;
     for (int j = 2 * k + 2; j <= s.BodyLast; ++j) {
@@ -328,7 +308,6 @@ void TForm1::DeleteBodyColumn(int i) {
         s.BodyY[j - 2] = s.BodyY[j];
     }
     s.DorsalDone = s.AnalDone = false;
-    CheckBox3.Checked = CheckBox5.Checked = false;
     s.BodyLast -= 2;
     s.BodyX[s.BodyLast + 1] = -1.0;
     RedrawSideView();

@@ -1,19 +1,48 @@
 #pragma once
 // The eye designer's logic: the magnified view around the eye centre, the
-// radius pick, the rear colour, the eye's shape and depth sliders, and the
-// body's cross-section through the eye that places the eye on the surface.
+// radius pick, the rear colour, and the eye's shape and position sliders.
+// It reads the picture and the fish and changes neither: OK hands the
+// designed eye to whoever opened the designer, Cancel hands nothing.
 
 #include "Controls.h"
+#include "EditorPicture.h"
+#include "EyeShape.h"
+#include "Fish.h"
 
-#include <QImage>
+#include <QPoint>
+#include <QRgb>
 
-#include <array>
+#include <functional>
 
-class TForm1;
+// The eye as the designer shapes it.
+struct EyeDesign {
+    double X = 0, Y = 0; // the eye centre: follows the pointer until the eye is placed
+    double Radius = 0;   // in picture pixels
+    double Bulge = 0;    // how far the eye stands out, in picture pixels
+    double Z = 0;        // depth of the eye centre
+    int Shape = DefaultEyeShape, Position = DefaultEyePosition;
+    QRgb RearColour = DefaultEyeRearColour;
+};
+
+// What the magnified view (Image1) shows: nothing yet, the neighbourhood of
+// the pointer with a marker at its centre, or the neighbourhood of the
+// placed eye with the picked rim.
+struct EyeMagnifier {
+    enum class Shows { Nothing, Pointer, Rim } What = Shows::Nothing;
+    QPoint Centre;     // picture pixel at the view's centre
+    int RimRadius = 0; // view pixels
+};
+
+// What the preview (Image2) shows: the last cross-section pass.
+struct EyePreview {
+    bool Drawn = false;
+    double Radius = 0;
+    EyeShapeResult Shape;
+};
 
 class TForm3 {
 public:
-    explicit TForm3(TForm1& form1);
+    TForm3(const EditorPicture& picture, const Fish& fish);
 
     QString Caption;
     bool Visible = false;
@@ -21,25 +50,20 @@ public:
     QRect Bounds;         // outer frame; the window keeps it current
 
     Image Image1, Image2, Image3;
-    ScrollBar ScrollBar1, ScrollBar2;
+    ScrollBar ScrollBar1, ScrollBar2; // shape 1..30, position 0..300
     Button Button1, Button2;
     Label Label1, Label2, Label3;
 
-    // What the three images show.
-    QImage Image1Bitmap; // 200 x 200: 40 x 40 picture pixels around the eye, five times enlarged
-    QImage Image2Bitmap; // 200 x 200: the eye's cross-section preview
-    QImage Image3Bitmap; // 75 x 75: the colour of the back of the eye
-    int Revision = 0;    // counts changes of the images
+    EyeMagnifier Magnifier;
+    EyePreview Preview;
+    int Revision = 0; // counts changes of what the three images show
 
-    double Radius = 0; // eye radius in picture pixels
-    double Bulge = 0;  // how far the eye stands out, in picture pixels
-
-    // The body's cross-section through the eye, rows 0..N: first in picture
-    // pixels, after the pass relative to the eye centre.
-    std::array<double, 41> EyeSectionZ{}, EyeSectionY{};
-
-    // Follows the pointer on the side view: the neighbourhood of (px, py) with a centre marker.
+    // Brought up by the eye tool on the fish's eye as it stands.
+    void Begin();
+    // Follows the pointer on the side view: the neighbourhood of (px, py).
     void ShowNeighbourhood(int px, int py);
+    // The release on the side view fixes the eye centre.
+    void PlaceEye(int px, int py);
     // Release on the magnified view: the right button picks the rear colour,
     // any other the radius.
     void Image1MouseUp(MouseButton button, int x, int y);
@@ -50,16 +74,19 @@ public:
     void Button1Click(); // OK
     void Button2Click(); // Cancel
 
-    // Bulge, EyeZ and the preview from the radius, the sliders and the body.
-    void CrossSectionPass();
+    // The eye as designed so far.
+    const EyeDesign& Design() const { return design_; }
+    const EditorPicture& Picture() const { return picture_; }
 
-    QRgb SwatchColour() const { return Image3Bitmap.pixel(0, 0) & 0x00FFFFFFu; }
+    // Who opened the designer hears of OK (with the eye) and of Cancel.
+    std::function<void(const EyeDesign&)> OnOk;
+    std::function<void()> OnCancel;
 
 private:
-    void CopyNeighbourhood(int cx, int cy);
     void PickRadius(int x, int y);
-    void FillSwatch(QRgb colour);
-    double EyeDepthOnSurface();
+    void CrossSectionPass();
 
-    TForm1& form1_;
+    const EditorPicture& picture_;
+    const Fish& fish_;
+    EyeDesign design_;
 };

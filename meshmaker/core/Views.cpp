@@ -1,9 +1,9 @@
 #include "Views.h"
 
 #include "Drawing.h"
-#include "EditorState.h"
 #include "Numbers.h"
 #include "TForm1.h"
+#include "ViewGeometry.h"
 
 #include <algorithm>
 #include <cstring>
@@ -27,7 +27,7 @@ QPoint ViewPoint(double x, double y, int zoom) {
     return {Nearest(x) * zoom, Nearest(y) * zoom};
 }
 
-void DrawPectoralTriangle(QPainter& p, const EditorState& s, int m, int zoom, int r) {
+void DrawPectoralTriangle(QPainter& p, const Fish& s, int m, int zoom, int r) {
     m = std::min(m, 2);
     for (int i = 0; i <= m; ++i) {
         const QPoint c = ViewPoint(s.PectoralX[i], s.PectoralY[i], zoom);
@@ -63,7 +63,7 @@ void DrawMark(QPainter& p, const std::optional<ViewMark>& mark, QColor outline) 
 
 void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, int mode,
                         int zoom) {
-    const int r = zoom / 2 + 3;
+    const int r = MarkerRadius(zoom);
     for (int i = 0; i <= last; ++i) {
         const QPoint c = ViewPoint(xs[i], ys[i], zoom);
         DrawMarker(p, c.x(), c.y(), r, Qt::black,
@@ -78,8 +78,8 @@ void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int las
 }
 
 void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out) {
-    const EditorState& s = form.State;
-    const int z = s.Zoom;
+    const EditorPicture& s = form.Picture;
+    const int z = form.Ui.Zoom;
     if (z < 1 || !s.HasPicture()) return;
     const QRect area = viewRect.intersected(QRect(0, 0, s.PicMaxX * z, s.PicMaxY * z));
     if (area.isEmpty()) return;
@@ -143,19 +143,20 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
 }
 
 QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
-    const EditorState& s = form.State;
-    const QRect picture(0, 0, s.PicMaxX * s.Zoom, s.PicMaxY * s.Zoom);
+    const EditorPicture& pic = form.Picture;
+    const Fish& s = form.Current();
+    const int z = form.Ui.Zoom;
+    const QRect picture(0, 0, pic.PicMaxX * z, pic.PicMaxY * z);
     // Only what the picture does not cover is cleared first.
     QImage out(std::max(viewRect.width(), 0), std::max(viewRect.height(), 0), QImage::Format_RGB32);
     if (out.isNull()) return out;
-    if (!s.HasPicture() || s.Zoom < 1 || !picture.contains(viewRect)) out.fill(Qt::white);
+    if (!pic.HasPicture() || z < 1 || !picture.contains(viewRect)) out.fill(Qt::white);
     DrawEnlargedPicture(form, viewRect, out);
-    if (s.Zoom < 1 || !s.HasPicture()) return out;
+    if (z < 1 || !pic.HasPicture()) return out;
 
     QPainter p(&out);
     PreparePainter(p);
     p.translate(-viewRect.topLeft());
-    const int z = s.Zoom;
     switch (form.SideViewMode) {
     case ModeBody:
     case ModeTail:
@@ -171,7 +172,7 @@ QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
         DrawPectoralTriangle(p, s, 2, z, form.MarkerRadius());
         break;
     case ModePectoralPlacing:
-        DrawPectoralTriangle(p, s, s.DragIndex - 1, z, form.MarkerRadius());
+        DrawPectoralTriangle(p, s, form.Ui.PectoralClicks - 1, z, form.MarkerRadius());
         break;
     default:
         break;
@@ -182,12 +183,12 @@ QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
 
 QImage RenderFrontView(const TForm1& form, const QRect& viewRect) {
     QImage out = BlankView(viewRect);
-    const EditorState& s = form.State;
-    if (out.isNull() || s.Zoom < 1) return out;
+    const Fish& s = form.Current();
+    const int z = form.Ui.Zoom, r = form.MarkerRadius();
+    if (out.isNull() || z < 1) return out;
     QPainter p(&out);
     PreparePainter(p);
     p.translate(-viewRect.topLeft());
-    const int z = s.Zoom, r = form.MarkerRadius();
     const int n = std::clamp(s.N(), 0, MaxDivisions);
 
     for (int j = 0; j <= n; ++j) {
@@ -221,12 +222,12 @@ QImage RenderFrontView(const TForm1& form, const QRect& viewRect) {
 
 QImage RenderTopView(const TForm1& form, const QRect& viewRect) {
     QImage out = BlankView(viewRect);
-    const EditorState& s = form.State;
-    if (out.isNull() || s.Zoom < 1 || !s.TopViewOn) return out;
+    const Fish& s = form.Current();
+    const int z = form.Ui.Zoom, r = form.MarkerRadius();
+    if (out.isNull() || z < 1 || !s.TopViewOn) return out;
     QPainter p(&out);
     PreparePainter(p);
     p.translate(-viewRect.topLeft());
-    const int z = s.Zoom, r = form.MarkerRadius();
     const int nc = std::min(s.BodyColumns(), TopCapacity);
     for (int i = 0; i < nc; ++i) {
         const QPoint c = HandlePoint(s.TopX[i], s.TopW[i], z);

@@ -1,5 +1,6 @@
 #include "EyeDesignerWindow.h"
 
+#include "EyeViews.h"
 #include "FormFont.h"
 #include "TForm3.h"
 #include "ViewWidget.h"
@@ -21,6 +22,11 @@ QImage Part(const QImage& image, const QRect& r) {
     return image.copy(r);
 }
 
+// The pixels of one of the designer's images for a painted rectangle.
+ViewWidget::Render Draw(const TForm3& form, QImage (*render)(const TForm3&)) {
+    return [&form, render](const QRect& r) { return Part(render(form), r); };
+}
+
 } // namespace
 
 EyeDesignerWindow::EyeDesignerWindow(TForm3& form,
@@ -32,18 +38,15 @@ EyeDesignerWindow::EyeDesignerWindow(TForm3& form,
     setFont(FormFont(12));
     setFixedSize(form.Bounds.size());
 
-    image1_ =
-        Placed(new ViewWidget(this, [this](const QRect& r) { return Part(form_.Image1Bitmap, r); }),
-               form.Image1, QStringLiteral("Image1"));
+    image1_ = Placed(new ViewWidget(this, Draw(form_, RenderEyeMagnifier)), form.Image1,
+                     QStringLiteral("Image1"));
     image1_->onRelease = [this](MouseButton b, MouseState, QPoint p) {
         dispatch_([this, b, p] { form_.Image1MouseUp(b, p.x(), p.y()); });
     };
-    image2_ =
-        Placed(new ViewWidget(this, [this](const QRect& r) { return Part(form_.Image2Bitmap, r); }),
-               form.Image2, QStringLiteral("Image2"));
-    image3_ =
-        Placed(new ViewWidget(this, [this](const QRect& r) { return Part(form_.Image3Bitmap, r); }),
-               form.Image3, QStringLiteral("Image3"));
+    image2_ = Placed(new ViewWidget(this, Draw(form_, RenderEyePreview)), form.Image2,
+                     QStringLiteral("Image2"));
+    image3_ = Placed(new ViewWidget(this, Draw(form_, RenderEyeSwatch)), form.Image3,
+                     QStringLiteral("Image3"));
 
     scrollBar1_ =
         Placed(new QScrollBar(Qt::Horizontal, this), form.ScrollBar1, QStringLiteral("ScrollBar1"));

@@ -4,11 +4,13 @@
 #include "FormFont.h"
 #include "StepCheckBox.h"
 #include "TForm3.h"
+#include "Texts.h"
 #include "ToolIcons.h"
 #include "VersionDialog.h"
 #include "ViewWidget.h"
 #include "Views.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -20,25 +22,6 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-// The picture of each tool button.
-const std::pair<const char*, const char*> ButtonPictures[] = {
-    {"SpeedButton1", "open"},     {"SpeedButton11", "save"},   {"SpeedButton2", "zoom-in"},
-    {"SpeedButton3", "zoom-out"}, {"SpeedButton5", "body"},    {"SpeedButton4", "tail"},
-    {"SpeedButton6", "dorsal"},   {"SpeedButton7", "ventral"}, {"SpeedButton8", "anal"},
-    {"SpeedButton9", "pectoral"}, {"SpeedButton10", "front"},  {"SpeedButton12", "top"},
-    {"SpeedButton13", "eye"},
-};
-
-QString PictureOf(const QString& name) {
-    for (auto [button, picture] : ButtonPictures)
-        if (name == QLatin1String(button)) return QString::fromLatin1(picture);
-    return {};
-}
-
-} // namespace
 
 MainWindow::MainWindow(Dialogs* dialogs)
     : widgetDialogs_(this), form_(dialogs ? *dialogs : widgetDialogs_) {
@@ -63,6 +46,7 @@ MainWindow::MainWindow(Dialogs* dialogs)
     layout->addWidget(scroll_, 1);
     setCentralWidget(central);
 
+    CreateActions();
     BuildMenu();
     BuildToolPanel();
     BuildViews();
@@ -80,20 +64,45 @@ MainWindow::MainWindow(Dialogs* dialogs)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::BuildMenu() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->addAction(QStringLiteral("Open Fish BMP File..."), this,
-                    [this] { Dispatch([this] { form_.Open1Click(); }); });
-    file->addAction(QStringLiteral("Save (PGX File)"), this,
-                    [this] { Dispatch([this] { form_.Saveas1Click(); }); });
-    file->addAction(QStringLiteral("Exit"), this,
-                    [this] { Dispatch([this] { form_.Exit1Click(); }); });
-    QMenu* zoom = menuBar()->addMenu(QStringLiteral("Zoom"));
-    zoom->addAction(QStringLiteral("x1"), this, [this] { Dispatch([this] { form_.x11Click(); }); });
-    zoom->addAction(QStringLiteral("x2"), this, [this] { Dispatch([this] { form_.x21Click(); }); });
-    zoom->addAction(QStringLiteral("x4"), this, [this] { Dispatch([this] { form_.x41Click(); }); });
-    zoom->addAction(QStringLiteral("x8"), this, [this] { Dispatch([this] { form_.x81Click(); }); });
-    QAction* version = menuBar()->addAction(QStringLiteral("Version"));
+void MainWindow::CreateActions() {
+    // Every command of the window, each running its handler as one event.
+    auto add = [this](const QString& name, const QString& text, void (TForm1::*handler)(),
+                      const char* picture = nullptr) {
+        auto* action = new QAction(text, this);
+        action->setObjectName(name);
+        if (picture) {
+            action->setIcon(ToolIcon(QString::fromLatin1(picture), QSize(24, 20)));
+            action->setIconVisibleInMenu(false);
+        }
+        connect(action, &QAction::triggered, this,
+                [this, handler] { Dispatch([this, handler] { (form_.*handler)(); }); });
+        actions_[name] = action;
+    };
+    add("Open1", Texts::OpenEntry, &TForm1::Open1Click);
+    add("Saveas1", Texts::SaveEntry, &TForm1::Saveas1Click);
+    add("Exit1", Texts::ExitEntry, &TForm1::Exit1Click);
+    add("x11", QStringLiteral("x1"), &TForm1::x11Click);
+    add("x21", QStringLiteral("x2"), &TForm1::x21Click);
+    add("x41", QStringLiteral("x4"), &TForm1::x41Click);
+    add("x81", QStringLiteral("x8"), &TForm1::x81Click);
+    add("SpeedButton1", QString(), &TForm1::SpeedButton1Click, "open");
+    add("SpeedButton11", QString(), &TForm1::SpeedButton11Click, "save");
+    add("SpeedButton2", QString(), &TForm1::SpeedButton2Click, "zoom-in");
+    add("SpeedButton3", QString(), &TForm1::SpeedButton3Click, "zoom-out");
+    add("SpeedButton5", QString(), &TForm1::SpeedButton5Click, "body");
+    add("SpeedButton4", QString(), &TForm1::SpeedButton4Click, "tail");
+    add("SpeedButton6", QString(), &TForm1::SpeedButton6Click, "dorsal");
+    add("SpeedButton7", QString(), &TForm1::SpeedButton7Click, "ventral");
+    add("SpeedButton8", QString(), &TForm1::SpeedButton8Click, "anal");
+    add("SpeedButton9", QString(), &TForm1::SpeedButton9Click, "pectoral");
+    add("Button1", form_.Button1.Caption, &TForm1::Button1Click);
+    add("SpeedButton10", QString(), &TForm1::SpeedButton10Click, "front");
+    add("SpeedButton12", QString(), &TForm1::SpeedButton12Click, "top");
+    add("SpeedButton13", QString(), &TForm1::SpeedButton13Click, "eye");
+
+    // The version dialog learns its outer size before it is placed.
+    auto* version = new QAction(Texts::VersionEntry, this);
+    version->setObjectName(QStringLiteral("Version1"));
     connect(version, &QAction::triggered, this, [this] {
         Dispatch([this] {
             KeepBounds();
@@ -105,39 +114,53 @@ void MainWindow::BuildMenu() {
             form_.Version1Click();
         });
     });
+    actions_[QStringLiteral("Version1")] = version;
+}
+
+void MainWindow::UpdateActions() {
+    const bool canSave = form_.CanSave();
+    Action(QStringLiteral("Saveas1"))->setEnabled(canSave);
+    Action(QStringLiteral("SpeedButton11"))->setEnabled(canSave);
+}
+
+void MainWindow::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(Texts::FileMenu);
+    for (const char* name : {"Open1", "Saveas1", "Exit1"}) file->addAction(Action(name));
+    QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu);
+    for (const char* name : {"x11", "x21", "x41", "x81"}) zoom->addAction(Action(name));
+    menuBar()->addAction(Action(QStringLiteral("Version1")));
 }
 
 void MainWindow::BuildToolPanel() {
-    auto addButton = [this](const Button& record, const QString& name, void (TForm1::*handler)()) {
+    auto addButton = [this](const Button& record, const QString& name) {
         QAbstractButton* b = nullptr;
         if (record.Caption.isEmpty()) {
             auto* tool = new QToolButton(panel_);
-            tool->setIcon(ToolIcon(PictureOf(name), QSize(24, 20)));
+            tool->setDefaultAction(Action(name));
             tool->setIconSize(QSize(24, 20));
             tool->setFocusPolicy(Qt::NoFocus); // picture buttons never take the focus from a field
             b = tool;
         } else {
             b = new QPushButton(record.Caption, panel_);
+            connect(b, &QAbstractButton::clicked, Action(name), &QAction::trigger);
         }
         b->setObjectName(name);
-        connect(b, &QAbstractButton::clicked, this,
-                [this, handler] { Dispatch([this, handler] { (form_.*handler)(); }); });
         buttons_.emplace_back(&record, b);
     };
-    addButton(form_.SpeedButton1, "SpeedButton1", &TForm1::SpeedButton1Click);
-    addButton(form_.SpeedButton11, "SpeedButton11", &TForm1::SpeedButton11Click);
-    addButton(form_.SpeedButton2, "SpeedButton2", &TForm1::SpeedButton2Click);
-    addButton(form_.SpeedButton3, "SpeedButton3", &TForm1::SpeedButton3Click);
-    addButton(form_.SpeedButton5, "SpeedButton5", &TForm1::SpeedButton5Click);
-    addButton(form_.SpeedButton4, "SpeedButton4", &TForm1::SpeedButton4Click);
-    addButton(form_.SpeedButton6, "SpeedButton6", &TForm1::SpeedButton6Click);
-    addButton(form_.SpeedButton7, "SpeedButton7", &TForm1::SpeedButton7Click);
-    addButton(form_.SpeedButton8, "SpeedButton8", &TForm1::SpeedButton8Click);
-    addButton(form_.SpeedButton9, "SpeedButton9", &TForm1::SpeedButton9Click);
-    addButton(form_.Button1, "Button1", &TForm1::Button1Click);
-    addButton(form_.SpeedButton10, "SpeedButton10", &TForm1::SpeedButton10Click);
-    addButton(form_.SpeedButton12, "SpeedButton12", &TForm1::SpeedButton12Click);
-    addButton(form_.SpeedButton13, "SpeedButton13", &TForm1::SpeedButton13Click);
+    addButton(form_.SpeedButton1, "SpeedButton1");
+    addButton(form_.SpeedButton11, "SpeedButton11");
+    addButton(form_.SpeedButton2, "SpeedButton2");
+    addButton(form_.SpeedButton3, "SpeedButton3");
+    addButton(form_.SpeedButton5, "SpeedButton5");
+    addButton(form_.SpeedButton4, "SpeedButton4");
+    addButton(form_.SpeedButton6, "SpeedButton6");
+    addButton(form_.SpeedButton7, "SpeedButton7");
+    addButton(form_.SpeedButton8, "SpeedButton8");
+    addButton(form_.SpeedButton9, "SpeedButton9");
+    addButton(form_.Button1, "Button1");
+    addButton(form_.SpeedButton10, "SpeedButton10");
+    addButton(form_.SpeedButton12, "SpeedButton12");
+    addButton(form_.SpeedButton13, "SpeedButton13");
 
     auto addEdit = [this](Edit& record, const QString& name, void (TForm1::*onExit)(),
                           void (TForm1::*onKey)(int)) {
@@ -174,8 +197,8 @@ void MainWindow::BuildToolPanel() {
             };
         } else {
             // No handler of its own: the box just toggles.
-            connect(c, &QCheckBox::toggled, this, [this, &record](bool on) {
-                if (!syncing_) record.Checked = on;
+            connect(c, &QCheckBox::toggled, this, [this] {
+                if (!syncing_) Dispatch([this] { form_.CheckBox7Click(); });
             });
         }
         checkBoxes_.emplace_back(&record, c);
@@ -207,7 +230,7 @@ void MainWindow::BuildViews() {
         Dispatch([=, this] { form_.Image1MouseUp(b, s, p.x(), p.y()); });
     };
     image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
-        if (form_.State.ToolMode == ModeEye)
+        if (form_.Ui.ToolMode == ModeEye)
             Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
     };
     image2_ = addView(form_.Image2, "Image2",
@@ -252,12 +275,14 @@ void MainWindow::PullEdits() {
 void MainWindow::Dispatch(const std::function<void()>& handler) {
     PullEdits();
     handler();
+    form_.AfterEvent();
     Refresh();
 }
 
 void MainWindow::Refresh() {
     syncing_ = true;
     setWindowTitle(form_.Caption);
+    UpdateActions();
     for (auto [record, widget] : buttons_) {
         widget->setGeometry(record->Geometry);
         widget->setToolTip(record->Hint);

@@ -8,10 +8,12 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 class EyeDesignerWindow;
+class QAction;
 class QAbstractButton;
 class QCheckBox;
 class QLabel;
@@ -28,14 +30,21 @@ public:
     ~MainWindow() override;
 
     TForm1& Form() { return form_; }
+    // The window's commands by name: the menu entries and the tool buttons
+    // ("SpeedButton1" .. "SpeedButton13", "Button1", "Open1", "Saveas1",
+    // "Exit1", "x11" .. "x81", "Version1").
+    QAction* Action(const QString& name) const { return actions_.at(name); }
     VersionDialog* Form2Window() { return version_; }
     EyeDesignerWindow* Form3Window() { return eyeDesigner_.get(); }
 
-    // Runs one handler: the fields' texts are taken into the form first,
-    // and every window shows the form's records afterwards.
+    // Runs one handler: the fields' texts are taken into the form first;
+    // afterwards the event ends in the form (the fish settles) and every
+    // window shows the form's records.
     void Dispatch(const std::function<void()>& handler);
     // Copies every record into its widget.
     void Refresh();
+    // Enables the commands that the editor's state allows.
+    void UpdateActions();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,6 +54,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void CreateActions();
     void BuildMenu();
     void BuildToolPanel();
     void BuildViews();
@@ -62,6 +72,7 @@ private:
     VersionDialog* version_ = nullptr;
     std::unique_ptr<EyeDesignerWindow> eyeDesigner_;
 
+    std::map<QString, QAction*> actions_;
     std::vector<std::pair<const Button*, QAbstractButton*>> buttons_;
     std::vector<std::pair<CheckBox*, QCheckBox*>> checkBoxes_;
     std::vector<std::pair<Edit*, QLineEdit*>> edits_;

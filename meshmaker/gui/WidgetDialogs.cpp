@@ -1,5 +1,7 @@
 #include "WidgetDialogs.h"
 
+#include "Texts.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -8,5 +10,5 @@ QString WidgetDialogs::OpenFileName(const QString& filter) {
 }
 
 void WidgetDialogs::ShowMessage(const QString& text) {
-    QMessageBox::information(parent_, QString::fromUtf8(ApplicationTitle), text);
+    QMessageBox::information(parent_, Texts::MessageCaption, text);
 }

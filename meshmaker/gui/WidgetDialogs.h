@@ -14,6 +14,3 @@ public:
 private:
     QWidget* parent_;
 };
-
-// The caption of the program's message boxes.
-inline const char* const ApplicationTitle = "Vantel's Pelagor3D Fish Data Maker";

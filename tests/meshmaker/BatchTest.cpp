@@ -21,7 +21,7 @@ namespace {
 
 // A fish on a 121 x 61 picture: body rows 20..40 up to x 90, a tail fin
 // behind it, a dorsal fin on the back, a ventral and an anal fin below.
-QImage Fish() {
+QImage FishPicture() {
     return Picture(121, 61,
                    {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41), QRect(40, 12, 20, 8),
                     QRect(30, 41, 10, 6), QRect(65, 41, 12, 8)});
@@ -45,7 +45,7 @@ BatchRun Batch(const QStringList& args) {
 
 TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "Koi.BMP", Fish());
+    const QString picture = test::SaveBmp(dir, "Koi.BMP", FishPicture());
     const BatchRun r =
         Batch({picture, "--dorsal", "38,5,62,19", "--ventral", "28,41,42,52", "--anal",
                "63,41,80,55", "--pectoral", "20,25,30,35,25,38", "--whisker", "2,40,12,55",
@@ -77,7 +77,7 @@ TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
 
 TEST(Batch, OptionsActInTheirOwnOrderWhateverTheCommandLineOrder) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     const QString a = dir.filePath("a.pgx"), b = dir.filePath("b.pgx");
     ASSERT_EQ(Batch({picture, "--step", "7", "--tail-x", "80", "--divisions", "3", "-o", a}).status,
               ExitOk);
@@ -92,7 +92,7 @@ TEST(Batch, OptionsActInTheirOwnOrderWhateverTheCommandLineOrder) {
 
 TEST(Batch, BadOptionsAreUsageErrorsAndWriteNothing) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     const QStringList bad[] = {
         {picture, "--fins"},
         {picture, "--dorsal", "1,2,3"},
@@ -129,7 +129,7 @@ TEST(Batch, PicturesThatCannotBeReadFailWithTheirReason) {
 
 TEST(Batch, AnOutputThatCannotBeWrittenFailsAndKeepsTheOldFile) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     QFile blocker(dir.filePath("plain-file"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
@@ -144,7 +144,7 @@ TEST(Batch, AnOutputThatCannotBeWrittenFailsAndKeepsTheOldFile) {
 
 TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     const QString pgx = dir.filePath("fish.pgx");
     ASSERT_EQ(Batch({picture}).status, ExitOk);
     const QByteArray before = test::FileBytes(pgx);
@@ -174,7 +174,7 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
 
 TEST(Batch, TheProgramConvertsWithoutADisplay) {
     QTemporaryDir dir;
-    const QString picture = test::SaveBmp(dir, "fish.bmp", Fish());
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("DISPLAY");

@@ -6,16 +6,16 @@
 
 #include <cmath>
 
+using test::FishOn;
 using test::Picture;
-using test::StateWith;
 
 namespace {
 
 // A body from x = 0 to 40, rows 10..29 of a 61 x 41 picture, traced with step 10.
-EditorState TracedBody(int n) {
-    EditorState s = StateWith(Picture(61, 41, {QRect(0, 10, 41, 20)}), 10);
-    BuildBodyOutline(s, 40);
-    s.Steps[7] = n;
+Fish TracedBody(int n) {
+    auto [pic, s] = test::FishOn(Picture(61, 41, {QRect(0, 10, 41, 20)}), 10);
+    BuildBodyOutline(s, pic, 40);
+    s.Divisions = n;
     s.FrontColumn = 2;
     return s;
 }
@@ -28,7 +28,7 @@ double Length(const Normal& v) {
 
 TEST(FrontSection, IsHalfAnEllipseThroughTheChosenColumn) {
     for (int n : {1, 2, 4, 10}) {
-        EditorState s = TracedBody(n);
+        Fish s = TracedBody(n);
         const int S = 20;
         BuildFrontSection(s, S);
         const double top = 10, bottom = 29.2, h = (bottom - top) / 2, mid = (top + bottom) / 2;
@@ -52,7 +52,7 @@ TEST(FrontSection, IsHalfAnEllipseThroughTheChosenColumn) {
 }
 
 TEST(FrontSection, TwoDivisionsPutTheMiddleVertexAHairAboveMid) {
-    EditorState s = TracedBody(2);
+    Fish s = TracedBody(2);
     BuildFrontSection(s, 10);
     const double h = (29.2 - 10) / 2, mid = (10 + 29.2) / 2;
     EXPECT_NEAR(mid - s.SectionY[1], h * std::cos(1.570795), 1e-12);
@@ -64,7 +64,7 @@ TEST(FrontSection, TwoDivisionsPutTheMiddleVertexAHairAboveMid) {
 }
 
 TEST(FrontSection, OneDivisionHasNoDepth) {
-    EditorState s = TracedBody(1);
+    Fish s = TracedBody(1);
     BuildFrontSection(s, 30);
     BuildTopView(s, 40, 20);
     EXPECT_EQ(s.SectionMaxZ, 0);
@@ -72,9 +72,9 @@ TEST(FrontSection, OneDivisionHasNoDepth) {
 }
 
 TEST(FrontSection, NoColumnMeansNothingChanges) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     BuildFrontSection(s, 20);
-    const EditorState before = s;
+    const Fish before = s;
     for (int column : {-1, 10, 400}) {
         s.FrontColumn = column;
         BuildFrontSection(s, 50);
@@ -84,7 +84,7 @@ TEST(FrontSection, NoColumnMeansNothingChanges) {
 }
 
 TEST(FrontSection, FinDepthsTiltFromTheirFixedPoint) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     s.VentralDone = true;
     s.VentralLast = 3;
     s.VentralY = {30, 34, 31, 38};
@@ -110,7 +110,7 @@ TEST(FrontSection, FinDepthsTiltFromTheirFixedPoint) {
 }
 
 TEST(SectionNormals, ADegenerateVertexTakesTheNearestValidNormal) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     BuildFrontSection(s, 20);
     s.SectionY[1] = s.SectionY[0]; // vertex 1 dragged onto vertex 0
     s.SectionZ[1] = s.SectionZ[0];
@@ -125,7 +125,7 @@ TEST(SectionNormals, ADegenerateVertexTakesTheNearestValidNormal) {
 }
 
 TEST(TopView, WidthFallsOffAlongQuarterEllipsesFromThePeak) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     BuildFrontSection(s, 20);
     BuildTopView(s, 40, 20);
     EXPECT_EQ(s.SectionMaxZ, s.SectionZ[2]);
@@ -141,7 +141,7 @@ TEST(TopView, WidthFallsOffAlongQuarterEllipsesFromThePeak) {
 }
 
 TEST(TopView, EqualMaximaKeepTheFirstAndAZeroPeakStaysFinite) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     BuildFrontSection(s, 20);
     BuildTopView(s, 30, 15); // columns 10 and 20 equally far from the peak; 40 lies beyond E
     EXPECT_EQ(s.TopW[4], 0);
@@ -155,7 +155,7 @@ TEST(TopView, EqualMaximaKeepTheFirstAndAZeroPeakStaysFinite) {
 }
 
 TEST(FrontEditorChoices, TallestColumnAndFinExtremes) {
-    EditorState s = TracedBody(4);
+    Fish s = TracedBody(4);
     s.BodyY[3] = 31; // column 1 is the tallest ...
     s.BodyY[5] = 31; // ... and column 2 as tall: the first wins
     EXPECT_EQ(ChooseFrontColumn(s), 2);
@@ -164,12 +164,12 @@ TEST(FrontEditorChoices, TallestColumnAndFinExtremes) {
 
     s.VentralLast = 5;
     s.VentralY = {33, 36, 32, 39, 32, 39};
-    ChooseVentralIndices(s);
+    ChooseVentralIndices(s, 40);
     EXPECT_EQ(s.VentralHighIndex, 2);
     EXPECT_EQ(s.VentralLowIndex, 3);
     s.VentralY = {40, 0,  40,
                   0,  40, 0}; // no upper edge above the last row, no lower edge below row 0
-    ChooseVentralIndices(s);
+    ChooseVentralIndices(s, 40);
     EXPECT_EQ(s.VentralHighIndex, 0);
     EXPECT_EQ(s.VentralLowIndex, 5);
 

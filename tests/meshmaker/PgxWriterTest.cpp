@@ -1,5 +1,6 @@
 #include "PgxWriter.h"
 #include "AtomicFile.h"
+#include "PgxOutputPath.h"
 #include "PgxReader.h"
 #include "TestSupport.h"
 
@@ -24,13 +25,16 @@ constexpr quint32 PlusZero = 0x00000000u, MinusZero = 0x80000000u;
 
 // A 201 x 101 picture (centre at 100, 50) with three body columns, N = 2,
 // the section and top view filled in by hand.
-EditorState SmallFish() {
+test::FishOnPicture SmallFish() {
     QImage picture(201, 101, QImage::Format_RGB32);
     picture.fill(qRgb(10, 20, 30));
-    EditorState s;
-    s.PictureBitmap = picture;
-    s.PicMaxX = 200, s.PicMaxY = 100;
-    s.Steps[7] = 2;
+    test::FishOnPicture fish;
+    fish.picture.PictureBitmap = picture;
+    fish.picture.PicMaxX = 200, fish.picture.PicMaxY = 100;
+    Fish& s = fish.fish;
+    s.TailPosition = 150;
+    s.EyeRearColour = 0;
+    s.Divisions = 2;
     s.BodyLast = 5;
     const double xs[] = {0, 50, 100}, tops[] = {40, 30, 45}, bottoms[] = {60, 70, 55};
     for (int k = 0; k < 3; ++k) {
@@ -46,7 +50,7 @@ EditorState SmallFish() {
     s.SectionNormals[2] = {0, -1, 0};
     s.TopW = {0, 8, 4};
     s.TopPeakIndex = 1;
-    return s;
+    return fish;
 }
 
 void SetStrip(StripArray& xs, StripArray& ys, int& last, std::initializer_list<double> x,
@@ -72,8 +76,8 @@ TEST(PgxOutputName, FolderKeptNameLowerCasedBmpReplaced) {
 }
 
 TEST(PgxLayout, BareFishHasHeadNormalsAndGridOnly) {
-    const EditorState s = SmallFish();
-    const QByteArray bytes = BuildPgxBytes(s, 150, 0);
+    auto [pic, s] = SmallFish();
+    const QByteArray bytes = BuildPgxBytes(s, pic);
     EXPECT_EQ(bytes.size(), 40 + 12 * 3 * 4);
     EXPECT_EQ(bytes.size(), PgxFileSize(s));
     auto f = ReadPgx(bytes);
@@ -98,8 +102,8 @@ TEST(PgxLayout, BareFishHasHeadNormalsAndGridOnly) {
 }
 
 TEST(PgxLayout, BodyGridIsCentredStretchedAndFlatAtBothEnds) {
-    const EditorState s = SmallFish();
-    auto f = ReadPgx(BuildPgxBytes(s, 150, 0));
+    auto [pic, s] = SmallFish();
+    auto f = ReadPgx(BuildPgxBytes(s, pic));
     ASSERT_TRUE(f);
     // Column 0, row 0: picture (0, 40) -> x = -2, y = 1 - 40/50.
     EXPECT_EQ(f->grid[0][0], -2.0f);
@@ -117,10 +121,10 @@ TEST(PgxLayout, BodyGridIsCentredStretchedAndFlatAtBothEnds) {
 }
 
 TEST(PgxLayout, CentringOfA201By101Picture) {
-    EditorState s = SmallFish();
+    auto [pic, s] = SmallFish();
     s.EyeSolid = true;
     s.EyeX = 100, s.EyeY = 50, s.EyeZ = 0;
-    auto f = ReadPgx(BuildPgxBytes(s, 150, 0));
+    auto f = ReadPgx(BuildPgxBytes(s, pic));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->eye[0][0], 0.0f);
     EXPECT_EQ(f->eye[0][1], 0.0f);
@@ -128,13 +132,13 @@ TEST(PgxLayout, CentringOfA201By101Picture) {
 }
 
 TEST(PgxLayout, StripsComeTailDorsalAnalVentralAfterTheGrid) {
-    EditorState s = SmallFish();
+    auto [pic, s] = SmallFish();
     SetStrip(s.TailX, s.TailY, s.TailLast, {150, 150, 199.9, 199.9}, {45, 55, 20, 80});
     SetStrip(s.DorsalX, s.DorsalY, s.DorsalLast, {50, 50, 100, 100}, {29.9, 30, 20, 45});
     SetStrip(s.VentralX, s.VentralY, s.VentralLast, {60, 60}, {70, 75});
     s.VentralZ = {0, 5};
     SetStrip(s.AnalX, s.AnalY, s.AnalLast, {100, 100, 150, 150}, {55, 55.1, 55, 60});
-    const QByteArray bytes = BuildPgxBytes(s, 150, 0);
+    const QByteArray bytes = BuildPgxBytes(s, pic);
     auto f = ReadPgx(bytes);
     ASSERT_TRUE(f);
     EXPECT_EQ(bytes.size(), PgxFileSize(s));
@@ -153,11 +157,11 @@ TEST(PgxLayout, StripsComeTailDorsalAnalVentralAfterTheGrid) {
 }
 
 TEST(PgxLayout, AStripWithLastIndexZeroOrLessIsLeftOut) {
-    EditorState s = SmallFish();
+    auto [pic, s] = SmallFish();
     s.TailLast = 0;
     s.DorsalLast = -1;
     s.WhiskerLast = -1; // a whisker dragged from right to left
-    const QByteArray bytes = BuildPgxBytes(s, 150, 0);
+    const QByteArray bytes = BuildPgxBytes(s, pic);
     auto f = ReadPgx(bytes);
     ASSERT_TRUE(f);
     EXPECT_EQ(f->whiskerByte, 0);
@@ -166,7 +170,7 @@ TEST(PgxLayout, AStripWithLastIndexZeroOrLessIsLeftOut) {
 }
 
 TEST(PgxLayout, PectoralWhiskerAndEyeRecords) {
-    EditorState s = SmallFish();
+    auto [pic, s] = SmallFish();
     s.PectoralDone = true;
     s.PectoralX = {40, 50, 60};
     s.PectoralY = {50, 60, 55};
@@ -174,7 +178,8 @@ TEST(PgxLayout, PectoralWhiskerAndEyeRecords) {
     SetStrip(s.WhiskerX, s.WhiskerY, s.WhiskerLast, {0, 0, 50, 50}, {60, 75, 70, 65});
     s.EyeSolid = true;
     s.EyeX = 20, s.EyeY = 45, s.EyeZ = 4, s.EyeRadius = 5, s.EyeBulge = 2.5;
-    const QByteArray bytes = BuildPgxBytes(s, 150, qRgb(200, 100, 50));
+    s.EyeRearColour = qRgb(200, 100, 50) & 0x00FFFFFFu;
+    const QByteArray bytes = BuildPgxBytes(s, pic);
     auto f = ReadPgx(bytes);
     ASSERT_TRUE(f);
     EXPECT_EQ(bytes.size(), PgxFileSize(s));
@@ -202,10 +207,10 @@ TEST(PgxLayout, PectoralWhiskerAndEyeRecords) {
 }
 
 TEST(PgxLayout, ZeroPeakWidthAndZeroSpanStayFinite) {
-    EditorState s = SmallFish();
+    auto [pic, s] = SmallFish();
     s.TopW = {}; // the top view was never built
     s.SectionY = {30, 30, 30};
-    auto f = ReadPgx(BuildPgxBytes(s, 150, 0));
+    auto f = ReadPgx(BuildPgxBytes(s, pic));
     ASSERT_TRUE(f);
     for (const auto& v : f->grid)
         for (float c : v) EXPECT_TRUE(std::isfinite(c));

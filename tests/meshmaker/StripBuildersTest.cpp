@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using test::FishOn;
 using test::Picture;
-using test::StateWith;
 
 namespace {
 
@@ -53,8 +53,8 @@ TEST(ColumnSlicing, TooSmallAStepIsRaisedToFitTheList) {
 }
 
 TEST(BodyOutline, ScansEachColumnDownAndUpForTheFirstFishPixel) {
-    EditorState s = StateWith(Body());
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 30);
     EXPECT_EQ(s.BodyLast, 9);
     EXPECT_EQ(Xs(s.BodyX, s.BodyLast), (std::vector<double>{0, 8, 16, 24, 30}));
     for (int k = 0; k <= s.BodyLast; k += 2) {
@@ -69,8 +69,8 @@ TEST(BodyOutline, ScansEachColumnDownAndUpForTheFirstFishPixel) {
 TEST(BodyOutline, EmptyColumnsAndTheLastRow) {
     // Column 0 is background; column 8 has fish only in the last row, which is never examined.
     QImage picture = Picture(41, 21, {QRect(8, 20, 1, 1), QRect(16, 3, 1, 2)});
-    EditorState s = StateWith(picture);
-    BuildBodyOutline(s, 16);
+    auto [pic, s] = test::FishOn(picture);
+    BuildBodyOutline(s, pic, 16);
     ASSERT_EQ(s.BodyLast, 5);
     EXPECT_EQ(s.BodyY[0], 0);
     EXPECT_EQ(s.BodyY[1], 20);
@@ -81,31 +81,31 @@ TEST(BodyOutline, EmptyColumnsAndTheLastRow) {
 }
 
 TEST(BodyOutline, TailPositionZeroGivesOneColumn) {
-    EditorState s = StateWith(Body());
-    BuildBodyOutline(s, 0);
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 0);
     EXPECT_EQ(s.BodyLast, 1);
     EXPECT_EQ(s.BodyX[2], -1.0);
 }
 
 TEST(BodyOutline, DoesNothingWhileDoneOrWithoutPicture) {
-    EditorState s = StateWith(Body());
+    auto [pic, s] = test::FishOn(Body());
     s.BodyDone = true;
     s.BodyLast = 3;
-    BuildBodyOutline(s, 30);
+    BuildBodyOutline(s, pic, 30);
     EXPECT_EQ(s.BodyLast, 3);
 
-    EditorState empty;
-    BuildBodyOutline(empty, 30);
+    Fish empty;
+    BuildBodyOutline(empty, EditorPicture(), 30);
     EXPECT_FALSE(empty.BodyDone);
     EXPECT_EQ(empty.BodyLast, 0);
 }
 
 TEST(TailStrip, TakesOverTheLastBodyColumnAndEndsALittleLeft) {
     // Body up to x = 30, rows 5..14; tail fin rows 2..18 from 31 on.
-    EditorState s = StateWith(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(31, 2, 10, 17)}), 4);
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(31, 2, 10, 17)}), 4);
+    BuildBodyOutline(s, pic, 30);
     s.BodyY[s.BodyLast - 1] = 6; // a user edit of the last body column
-    BuildTailStrip(s, 30);
+    BuildTailStrip(s, pic, 30);
     EXPECT_EQ(s.TailLast, 7);
     EXPECT_EQ(Xs(s.TailX, s.TailLast), (std::vector<double>{30, 34, 38, 40 - 0.1}));
     EXPECT_EQ(s.TailX[7], 40 - 0.1);
@@ -119,10 +119,10 @@ TEST(TailStrip, TakesOverTheLastBodyColumnAndEndsALittleLeft) {
 
 TEST(DorsalStrip, ReusesBodyColumnsAndTakesTheFinEdgeAtTheRectanglesRightSide) {
     // A dorsal fin above the body: rows 2..4 at x 17..19, between two body columns.
-    EditorState s = StateWith(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(17, 2, 3, 3)}));
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(17, 2, 3, 3)}));
+    BuildBodyOutline(s, pic, 30);
     s.DorsalRange = {10, 0, 18, 10};
-    BuildDorsalStrip(s);
+    BuildDorsalStrip(s, pic);
     // Last column at or left of 10 (x 8) to the first right of 18 (x 24).
     ASSERT_EQ(s.DorsalLast, 5);
     EXPECT_EQ(Xs(s.DorsalX, 5), (std::vector<double>{8, 16, 24}));
@@ -134,21 +134,21 @@ TEST(DorsalStrip, ReusesBodyColumnsAndTakesTheFinEdgeAtTheRectanglesRightSide) {
 }
 
 TEST(DorsalStrip, WithoutFinPixelsTheEdgeIsTheBodyEdge) {
-    EditorState s = StateWith(Body());
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 30);
     s.BodyY[4] = 4;                // an edited body top
     s.DorsalRange = {9, 0, 17, 3}; // nothing but water in rows 0..3 of column 17
-    BuildDorsalStrip(s);
+    BuildDorsalStrip(s, pic);
     ASSERT_EQ(s.DorsalLast, 5);
     EXPECT_EQ(s.DorsalY[2], 4);
     EXPECT_EQ(s.DorsalY[4], 5);
 }
 
 TEST(AnalStrip, StartsJustBelowTheBodyAndLowersARangeBelowThePicture) {
-    EditorState s = StateWith(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(18, 15, 5, 3)}));
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Picture(41, 21, {QRect(0, 5, 31, 10), QRect(18, 15, 5, 3)}));
+    BuildBodyOutline(s, pic, 30);
     s.AnalRange = {17, 12, 22, 40};
-    BuildAnalStrip(s);
+    BuildAnalStrip(s, pic);
     EXPECT_EQ(s.AnalRange.y1, 20);
     ASSERT_EQ(s.AnalLast, 3);
     EXPECT_EQ(Xs(s.AnalX, 3), (std::vector<double>{16, 24}));
@@ -158,8 +158,8 @@ TEST(AnalStrip, StartsJustBelowTheBodyAndLowersARangeBelowThePicture) {
 }
 
 TEST(ColumnChoice, RangesBeyondTheBodyEndAtItsFirstAndLastColumns) {
-    EditorState s = StateWith(Body());
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 30);
     struct Case {
         int x0, x1, first, last;
     } cases[] = {
@@ -175,17 +175,17 @@ TEST(ColumnChoice, RangesBeyondTheBodyEndAtItsFirstAndLastColumns) {
         EXPECT_EQ(got.first, c.first) << c.x0 << ".." << c.x1;
         EXPECT_EQ(got.last, c.last) << c.x0 << ".." << c.x1;
     }
-    EditorState one = StateWith(Body());
-    BuildBodyOutline(one, 0);
+    auto [onePicture, one] = test::FishOn(Body());
+    BuildBodyOutline(one, onePicture, 0);
     EXPECT_EQ(ChooseBodyColumns(one, 5, 9).first, 0);
     EXPECT_EQ(ChooseBodyColumns(one, 5, 9).last, 0);
 }
 
 TEST(WhiskerStrip, HangsFromTheBodyBottomAndIsEmptyWhenDraggedLeft) {
-    EditorState s = StateWith(Body());
-    BuildBodyOutline(s, 30);
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 30);
     s.WhiskerRange = {2, 3, 12, 19};
-    BuildWhiskerStrip(s);
+    BuildWhiskerStrip(s, pic);
     ASSERT_EQ(s.WhiskerLast, 5);
     EXPECT_EQ(Xs(s.WhiskerX, 5), (std::vector<double>{0, 8, 16}));
     for (int k = 0; k <= 4; k += 2) {
@@ -193,15 +193,15 @@ TEST(WhiskerStrip, HangsFromTheBodyBottomAndIsEmptyWhenDraggedLeft) {
         EXPECT_EQ(s.WhiskerY[k + 1], 19);
     }
     s.WhiskerRange = {20, 3, 2, 19};
-    BuildWhiskerStrip(s);
+    BuildWhiskerStrip(s, pic);
     EXPECT_EQ(s.WhiskerLast, -1);
     EXPECT_EQ(s.WhiskerX[0], -1.0);
 }
 
 TEST(VentralStrip, SlicesTheRectangleAndKeepsItsEdgesWhereNoFinIs) {
-    EditorState s = StateWith(Picture(41, 21, {QRect(12, 15, 4, 3)}), 4);
+    auto [pic, s] = test::FishOn(Picture(41, 21, {QRect(12, 15, 4, 3)}), 4);
     s.VentralRange = {10, 13, 18, 19};
-    BuildVentralStrip(s);
+    BuildVentralStrip(s, pic);
     ASSERT_EQ(s.VentralLast, 5);
     EXPECT_EQ(Xs(s.VentralX, 5), (std::vector<double>{10, 14, 18}));
     EXPECT_EQ(s.VentralY[0], 13); // column 10: no fin, the rectangle's edges
@@ -212,17 +212,17 @@ TEST(VentralStrip, SlicesTheRectangleAndKeepsItsEdgesWhereNoFinIs) {
 
 TEST(Capacities, NoListGrowsPastWhatItHolds) {
     // A wide fish and a step of 1: every list is bounded.
-    EditorState s = StateWith(Picture(2001, 50, {QRect(0, 10, 2001, 30)}), 1);
-    BuildBodyOutline(s, 1500);
+    auto [pic, s] = test::FishOn(Picture(2001, 50, {QRect(0, 10, 2001, 30)}), 1);
+    BuildBodyOutline(s, pic, 1500);
     EXPECT_LE(s.BodyColumns(), BodyMaxColumns);
     EXPECT_EQ(s.BodyX[s.BodyLast - 1], 1500);
-    BuildTailStrip(s, 1500);
+    BuildTailStrip(s, pic, 1500);
     EXPECT_LE(s.TailLast, StripCapacity - 2);
     s.DorsalRange = {0, 0, 2000, 49};
-    BuildDorsalStrip(s);
+    BuildDorsalStrip(s, pic);
     EXPECT_EQ(s.DorsalLast, 2 * StripMaxColumns - 1);
     s.VentralRange = {0, 0, 2000, 49};
-    BuildVentralStrip(s);
+    BuildVentralStrip(s, pic);
     EXPECT_LE(s.VentralLast, StripCapacity - 2);
     EXPECT_EQ(s.VentralX[s.VentralLast], 2000);
 }

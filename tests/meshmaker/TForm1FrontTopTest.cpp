@@ -25,12 +25,12 @@ struct Editor : test::OpenedEditor {
                                                     {QRect(0, 20, 91, 21), QRect(10, 16, 10, 4)}))
         : OpenedEditor(picture) {}
     void Front(int x0, int y0, int x1, int y1) {
-        form.Image2MouseDown(MouseButton::Left, Left, x0, y0);
-        form.Image2MouseUp(MouseButton::Left, None, x1, y1);
+        Do([&] { form.Image2MouseDown(MouseButton::Left, Left, x0, y0); });
+        Do([&] { form.Image2MouseUp(MouseButton::Left, None, x1, y1); });
     }
     void Top(int x0, int y0, int x1, int y1, MouseState atRelease = None) {
-        form.Image3MouseDown(MouseButton::Left, Left, x0, y0);
-        form.Image3MouseUp(MouseButton::Left, atRelease, x1, y1);
+        Do([&] { form.Image3MouseDown(MouseButton::Left, Left, x0, y0); });
+        Do([&] { form.Image3MouseUp(MouseButton::Left, atRelease, x1, y1); });
     }
 };
 
@@ -42,7 +42,7 @@ QPoint At(double z, double y) {
 
 TEST(FrontEditor, OpensOnTheTallestColumnAndThenTheTopView) {
     Editor e;
-    e.form.SpeedButton10Click();
+    e.Do([&] { e.form.SpeedButton10Click(); });
     EXPECT_TRUE(e.form.SpeedButton12.Visible);
     EXPECT_TRUE(e.form.SpeedButton13.Visible);
     EXPECT_TRUE(e.form.CheckBox9.Visible);
@@ -52,7 +52,7 @@ TEST(FrontEditor, OpensOnTheTallestColumnAndThenTheTopView) {
     EXPECT_EQ(e.form.Label2.Caption, "体型と胸ビレ、腹ビレの横位置を決めます");
     EXPECT_EQ(e.s.FrontColumn, 2);
     EXPECT_EQ(e.s.SectionY[0], 16);
-    EXPECT_EQ(e.s.ToolMode, ModeWhisker); // the top view ends in mode 8
+    EXPECT_EQ(e.ui.ToolMode, ModeWhisker); // the top view ends in mode 8
     EXPECT_TRUE(e.s.FrontOn);
     EXPECT_TRUE(e.s.TopViewOn);
     EXPECT_TRUE(e.form.Image3.Visible);
@@ -80,18 +80,18 @@ TEST(FrontView, SectionVerticesMoveSidewaysTheLowerIndexFirst) {
     e.Front(v2.x() * 2 + 1, v2.y() * 2 - 1, 31, 500); // release y is ignored
     EXPECT_EQ(e.s.SectionZ[2], 15.5);
     EXPECT_EQ(e.s.SectionY[2], y2);
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.FrontHandle, -1);
 
     e.s.SectionZ[1] = e.s.SectionZ[3] = 8;
     e.s.SectionY[1] = e.s.SectionY[3] = 25;
     e.form.Image2MouseDown(MouseButton::Left, Left, 16, 50);
-    EXPECT_EQ(e.s.DragIndex, 1);
+    EXPECT_EQ(e.ui.FrontHandle, 1);
     ASSERT_TRUE(e.form.FrontMark);
     EXPECT_EQ(e.form.FrontMark->Centre, QPoint(16, 50));
 
     // Top and bottom vertices are fixed.
     e.form.Image2MouseDown(MouseButton::Left, Left, 0, int(e.s.SectionY[0] * 2));
-    EXPECT_NE(e.s.DragIndex, 0);
+    EXPECT_NE(e.ui.FrontHandle, 0);
 }
 
 TEST(FrontView, OneDivisionLeavesOnlyTheFinHandles) {
@@ -102,9 +102,9 @@ TEST(FrontView, OneDivisionLeavesOnlyTheFinHandles) {
     e.s.PectoralZ[2] = 6;
     e.s.PectoralY[2] = 30;
     e.form.Image2MouseDown(MouseButton::Left, Left, 0, 16); // vertex 0 is not movable
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.FrontHandle, -1);
     e.form.Image2MouseDown(MouseButton::Left, Left, 6, 30);
-    EXPECT_EQ(e.s.DragIndex, 102);
+    EXPECT_EQ(e.ui.FrontHandle, 102);
     e.form.Image2MouseUp(MouseButton::Left, None, 12, 0);
     EXPECT_EQ(e.s.PectoralZ[2], 12);
 }
@@ -116,10 +116,10 @@ TEST(FrontView, AFinHandleAtTheRightDepthButAnotherHeightEndsTheSearch) {
     e.s.VentralZ[1] = 40, e.s.VentralY[1] = 50;   // ventral low point at depth 40 ...
     e.s.PectoralZ[1] = 40, e.s.PectoralY[1] = 30; // ... and pectoral point 1 at the same depth
     e.form.Image2MouseDown(MouseButton::Left, Left, 40, 30);
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.FrontHandle, -1);
     e.s.VentralZ[1] = 60; // out of reach in depth: passed over
     e.form.Image2MouseDown(MouseButton::Left, Left, 40, 30);
-    EXPECT_EQ(e.s.DragIndex, 101);
+    EXPECT_EQ(e.ui.FrontHandle, 101);
 }
 
 TEST(FrontView, TheVentralFinTiltsAboutItsHighPointAndAFlatFinStaysFinite) {
@@ -180,7 +180,7 @@ TEST(TopView, InnerColumnsTakeAWidthCappedAtThePeakUnlessOnlyShiftIsHeld) {
         e.s.TopW[2] = 10;
         e.Top(c2.x(), 10, c2.x(), c.y, c.atRelease);
         EXPECT_EQ(e.s.TopW[2], c.width) << c.y;
-        EXPECT_EQ(e.s.DragIndex, -1);
+        EXPECT_EQ(e.ui.PickedColumn, -1);
     }
 
     // The widest column and the two ends do not move.
@@ -202,7 +202,7 @@ TEST(TopView, ABodyOfTwoColumnsHasNothingToDrag) {
     e.Top(0, 0, 0, 20);
     e.Top(10, 0, 10, 20);
     EXPECT_EQ(e.s.TopW, widths);
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.PickedColumn, -1);
 }
 
 TEST(FrontAndTop, ThePgxCarriesTheEditedDepthsAndWidths) {

@@ -28,15 +28,15 @@ QImage Fish101() {
 
 TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     Editor e;
-    e.form.State.TailLast = 7; // lists of an earlier fish stay
-    e.form.State.EyeZ = 3;
-    e.form.State.EyeX = 9;
+    e.s.TailLast = 7; // lists of an earlier fish stay
+    e.s.EyeZ = 3;
+    e.s.EyeX = 9;
     e.form.Edit1.Text = "30";
     e.Open(e.Save("fish.bmp", Fish101()));
-    const EditorState& s = e.form.State;
+    const Fish& s = e.s;
     EXPECT_EQ(e.dialogs.filters, QStringList{"Windows BMP File (*.bmp)"});
-    EXPECT_EQ(s.PicMaxX, 100);
-    EXPECT_EQ(s.PicMaxY, 60);
+    EXPECT_EQ(e.pic.PicMaxX, 100);
+    EXPECT_EQ(e.pic.PicMaxY, 60);
     for (int m = 1; m <= 6; ++m) EXPECT_EQ(s.Steps[m], 12) << m;
     EXPECT_EQ(e.form.Edit1.Text, "12");
     EXPECT_EQ(e.form.Edit2.Text, "4");
@@ -47,8 +47,8 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     EXPECT_EQ(e.form.ScrollBar2.Min, 1);
     EXPECT_EQ(e.form.ScrollBar2.Max, 80);
     EXPECT_EQ(e.form.Thickness(), 40);
-    EXPECT_EQ(s.ToolMode, ModeBody);
-    EXPECT_EQ(s.Zoom, 1);
+    EXPECT_EQ(e.ui.ToolMode, ModeBody);
+    EXPECT_EQ(e.ui.Zoom, 1);
     EXPECT_EQ(e.form.Label1.Caption, "x1");
     EXPECT_TRUE(s.BodyDone);
     EXPECT_TRUE(e.form.CheckBox1.Checked);
@@ -57,7 +57,7 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     EXPECT_FALSE(s.TailDone);
     EXPECT_EQ(s.EyeX, 0);
     EXPECT_EQ(s.EyeZ, 3);
-    EXPECT_EQ(s.PicturePath, e.dir.filePath("fish.bmp"));
+    EXPECT_EQ(e.pic.PicturePath, e.dir.filePath("fish.bmp"));
     EXPECT_TRUE(e.form.ScrollBar1.Visible);
     EXPECT_FALSE(e.form.ScrollBar2.Visible);
     EXPECT_FALSE(e.form.Image2.Visible);
@@ -68,12 +68,12 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
 TEST(OpenPicture, ClearsEveryStepAndHidesTheShapeTools) {
     Editor e;
     e.Open(e.Save("fish.bmp", Fish101()));
-    e.form.SpeedButton4Click();
-    e.form.SpeedButton10Click();
-    e.form.SpeedButton13Click();
+    e.Do([&] { e.form.SpeedButton4Click(); });
+    e.Do([&] { e.form.SpeedButton10Click(); });
+    e.Do([&] { e.form.SpeedButton13Click(); });
     ASSERT_TRUE(e.form.SpeedButton12.Visible);
     e.Open(e.Save("other.bmp", Fish101()));
-    const EditorState& s = e.form.State;
+    const Fish& s = e.s;
     for (bool flag : {s.TailDone, s.DorsalDone, s.VentralDone, s.AnalDone, s.PectoralDone,
                       s.FrontOn, s.WhiskerOn, s.EyeSolid, s.TopViewOn})
         EXPECT_FALSE(flag);
@@ -90,7 +90,8 @@ TEST(OpenPicture, AFileThatCannotBeOpenedLeavesTheEditorAsItWas) {
     Editor e;
     e.Open(e.Save("fish.bmp", Fish101()));
     e.form.SpeedButton4Click();
-    const EditorState before = e.form.State;
+    const Fish before = e.s;
+    const EditorPicture picture = e.pic;
     QFile junk(e.dir.filePath("junk.bmp"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("BM nonsense");
@@ -99,19 +100,17 @@ TEST(OpenPicture, AFileThatCannotBeOpenedLeavesTheEditorAsItWas) {
         e.dialogs.messages.clear();
         e.Open(path);
         EXPECT_EQ(e.dialogs.messages.size(), 1) << path.toStdString();
-        const EditorState& s = e.form.State;
-        EXPECT_EQ(s.PicturePath, before.PicturePath);
-        EXPECT_EQ(s.PictureBitmap, before.PictureBitmap);
-        EXPECT_EQ(s.TailLast, before.TailLast);
-        EXPECT_TRUE(s.TailDone);
-        EXPECT_EQ(s.BodyY, before.BodyY);
+        EXPECT_EQ(e.pic.PicturePath, picture.PicturePath);
+        EXPECT_EQ(e.pic.PictureBitmap, picture.PictureBitmap);
+        EXPECT_TRUE(e.s == before);
     }
     // Cancelled or missing: nothing at all, not even a message.
     e.dialogs.messages.clear();
     e.Open(QString());
     e.Open(e.dir.filePath("missing.bmp"));
     EXPECT_TRUE(e.dialogs.messages.isEmpty());
-    EXPECT_EQ(e.form.State.PicturePath, before.PicturePath);
+    EXPECT_EQ(e.form.Picture.PicturePath, picture.PicturePath);
+    EXPECT_TRUE(e.s == before);
 }
 
 TEST(HorizontalStep, FieldValuesAreCheckedAndTheCurrentListRebuilt) {
@@ -126,9 +125,9 @@ TEST(HorizontalStep, FieldValuesAreCheckedAndTheCurrentListRebuilt) {
         e.form.Edit1Exit();
         EXPECT_EQ(e.form.Edit1.Text, c.shown) << c.typed;
         const int step = QString(c.shown).toInt();
-        EXPECT_EQ(e.form.State.Steps[ModeBody], step) << c.typed;
-        EXPECT_TRUE(e.form.State.BodyDone);
-        EXPECT_EQ(e.form.State.BodyX[2], std::min(step, 75))
+        EXPECT_EQ(e.form.Current().Steps[ModeBody], step) << c.typed;
+        EXPECT_TRUE(e.form.Current().BodyDone);
+        EXPECT_EQ(e.form.Current().BodyX[2], std::min(step, 75))
             << c.typed; // rebuilt with the new step
     }
 }
@@ -138,24 +137,24 @@ TEST(HorizontalStep, EnterAppliesOtherKeysDoNotAndModesAbove5IgnoreIt) {
     e.Open(e.Save("fish.bmp", Fish101()));
     e.form.Edit1.Text = "9";
     e.form.Edit1KeyPress('9');
-    EXPECT_EQ(e.form.State.Steps[ModeBody], 12);
+    EXPECT_EQ(e.form.Current().Steps[ModeBody], 12);
     e.form.Edit1KeyPress(13);
-    EXPECT_EQ(e.form.State.Steps[ModeBody], 9);
+    EXPECT_EQ(e.form.Current().Steps[ModeBody], 9);
 
     e.form.SpeedButton4Click(); // the tail: its own step
     EXPECT_EQ(e.form.Edit1.Text, "12");
     e.form.Edit1.Text = "6";
     e.form.Edit1Exit();
-    EXPECT_EQ(e.form.State.Steps[ModeTail], 6);
-    EXPECT_EQ(e.form.State.TailX[2], 75 + 6);
+    EXPECT_EQ(e.form.Current().Steps[ModeTail], 6);
+    EXPECT_EQ(e.form.Current().TailX[2], 75 + 6);
 
     for (auto tool :
          {&TForm1::SpeedButton9Click, &TForm1::SpeedButton6Click}) { // modes 106 and 103
         (e.form.*tool)();
-        const auto steps = e.form.State.Steps;
+        const auto steps = e.form.Current().Steps;
         e.form.Edit1.Text = "20";
         e.form.Edit1Exit();
-        EXPECT_EQ(e.form.State.Steps, steps);
+        EXPECT_EQ(e.form.Current().Steps, steps);
         EXPECT_EQ(e.form.Edit1.Text, "20");
     }
 }
@@ -171,8 +170,8 @@ TEST(VerticalDivisions, FieldValuesAreKeptBetween1And10) {
         e.form.Edit2KeyPress(13);
         EXPECT_EQ(e.form.Edit2.Text, c.shown) << c.typed;
         const int n = QString(c.shown).toInt();
-        EXPECT_EQ(e.form.State.N(), n);
-        EXPECT_EQ(e.form.State.SectionY[n], 40.2) << c.typed; // the section rebuilt with n rows
+        EXPECT_EQ(e.form.Current().N(), n);
+        EXPECT_EQ(e.form.Current().SectionY[n], 40.2) << c.typed; // the section rebuilt with n rows
     }
 }
 
@@ -180,33 +179,28 @@ TEST(StepCheckBoxes, AReleaseClearsTheStepWhateverTheBoxShowed) {
     struct Case {
         void (TForm1::*release)();
         CheckBox TForm1::*box;
-        bool EditorState::*flag;
-        int EditorState::*last; // reset to 0, or null
+        bool Fish::*flag;
+        int Fish::*last; // reset to 0, or null
     } cases[] = {
-        {&TForm1::CheckBox1MouseUp, &TForm1::CheckBox1, &EditorState::BodyDone, nullptr},
-        {&TForm1::CheckBox2MouseUp, &TForm1::CheckBox2, &EditorState::TailDone,
-         &EditorState::TailLast},
-        {&TForm1::CheckBox3MouseUp, &TForm1::CheckBox3, &EditorState::DorsalDone,
-         &EditorState::DorsalLast},
-        {&TForm1::CheckBox4MouseUp, &TForm1::CheckBox4, &EditorState::VentralDone,
-         &EditorState::VentralLast},
-        {&TForm1::CheckBox5MouseUp, &TForm1::CheckBox5, &EditorState::AnalDone,
-         &EditorState::AnalLast},
-        {&TForm1::CheckBox6MouseUp, &TForm1::CheckBox6, &EditorState::PectoralDone, nullptr},
-        {&TForm1::CheckBox8MouseUp, &TForm1::CheckBox8, &EditorState::WhiskerOn,
-         &EditorState::WhiskerLast},
-        {&TForm1::CheckBox9MouseUp, &TForm1::CheckBox9, &EditorState::EyeSolid, nullptr},
+        {&TForm1::CheckBox1MouseUp, &TForm1::CheckBox1, &Fish::BodyDone, nullptr},
+        {&TForm1::CheckBox2MouseUp, &TForm1::CheckBox2, &Fish::TailDone, &Fish::TailLast},
+        {&TForm1::CheckBox3MouseUp, &TForm1::CheckBox3, &Fish::DorsalDone, &Fish::DorsalLast},
+        {&TForm1::CheckBox4MouseUp, &TForm1::CheckBox4, &Fish::VentralDone, &Fish::VentralLast},
+        {&TForm1::CheckBox5MouseUp, &TForm1::CheckBox5, &Fish::AnalDone, &Fish::AnalLast},
+        {&TForm1::CheckBox6MouseUp, &TForm1::CheckBox6, &Fish::PectoralDone, nullptr},
+        {&TForm1::CheckBox8MouseUp, &TForm1::CheckBox8, &Fish::WhiskerOn, &Fish::WhiskerLast},
+        {&TForm1::CheckBox9MouseUp, &TForm1::CheckBox9, &Fish::EyeSolid, nullptr},
     };
     for (const Case& c : cases)
         for (bool shown : {true, false}) {
             Editor e;
             e.Open(e.Save("fish.bmp", Fish101()));
-            EditorState& s = e.form.State;
+            Fish& s = e.s;
             s.*c.flag = true;
             (e.form.*c.box).Checked = shown;
             if (c.last) s.*c.last = 9;
             const int bodyLast = s.BodyLast, revision = e.form.SideViewRevision;
-            (e.form.*c.release)();
+            e.Do([&] { (e.form.*c.release)(); });
             EXPECT_FALSE((e.form.*c.box).Checked);
             EXPECT_FALSE(s.*c.flag);
             if (c.last) {
@@ -220,18 +214,18 @@ TEST(StepCheckBoxes, AReleaseClearsTheStepWhateverTheBoxShowed) {
 TEST(Zoom, StaysBetween1And8AndLaysOutTheViews) {
     Editor e;
     e.form.SpeedButton2Click(); // before any picture
-    EXPECT_EQ(e.form.State.Zoom, 1);
+    EXPECT_EQ(e.form.Ui.Zoom, 1);
     e.Open(e.Save("fish.bmp", Fish101()));
     e.form.SpeedButton3Click();
-    EXPECT_EQ(e.form.State.Zoom, 1);
+    EXPECT_EQ(e.form.Ui.Zoom, 1);
     e.form.x81Click();
     e.form.SpeedButton2Click();
-    EXPECT_EQ(e.form.State.Zoom, 8);
+    EXPECT_EQ(e.form.Ui.Zoom, 8);
     EXPECT_EQ(e.form.Label1.Caption, "x8");
     EXPECT_EQ(e.form.Image1.Geometry, QRect(0, 123, 800, 480));
     EXPECT_EQ(e.form.Image2.Geometry, QRect(800, 124, 720, 480)); // 1.5 x the height
     e.form.SpeedButton3Click();
-    EXPECT_EQ(e.form.State.Zoom, 4);
+    EXPECT_EQ(e.form.Ui.Zoom, 4);
     EXPECT_EQ(e.form.Label1.Caption, "x4");
 
     Editor wide; // a long, low fish: half the width is more than 1.5 x the height
@@ -242,16 +236,16 @@ TEST(Zoom, StaysBetween1And8AndLaysOutTheViews) {
 TEST(TailPosition, MovingItRetracesTheBodyAndUnticksTheTail) {
     Editor e;
     e.Open(e.Save("fish.bmp", Fish101()));
-    e.form.SpeedButton4Click();
+    e.Do([&] { e.form.SpeedButton4Click(); });
     ASSERT_TRUE(e.form.CheckBox2.Checked);
-    e.form.SetScrollBar1Position(60);
-    EXPECT_EQ(e.form.State.ToolMode, ModeBody);
+    e.Do([&] { e.form.SetScrollBar1Position(60); });
+    EXPECT_EQ(e.form.Ui.ToolMode, ModeBody);
     EXPECT_TRUE(e.form.CheckBox1.Checked);
     EXPECT_FALSE(e.form.CheckBox2.Checked);
-    EXPECT_FALSE(e.form.State.TailDone);
-    EXPECT_EQ(e.form.State.BodyX[e.form.State.BodyLast], 60);
-    EXPECT_EQ(e.form.State.TailX[0], 75); // the tail strip is not rebuilt
-    e.form.SetScrollBar1Position(500);    // moved as far as the bar goes
+    EXPECT_FALSE(e.form.Current().TailDone);
+    EXPECT_EQ(e.form.Current().BodyX[e.form.Current().BodyLast], 60);
+    EXPECT_EQ(e.form.Current().TailX[0], 75); // the tail strip is not rebuilt
+    e.form.SetScrollBar1Position(500);        // moved as far as the bar goes
     EXPECT_EQ(e.form.TailPosition(), 99);
 }
 

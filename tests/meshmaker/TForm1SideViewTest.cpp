@@ -26,8 +26,8 @@ struct Editor : test::OpenedEditor {
                                 QRect(65, 41, 12, 8)})) {}
     // A press and a release in view pixels.
     void Drag(int x0, int y0, int x1, int y1, MouseState held = Left) {
-        form.Image1MouseDown(MouseButton::Left, held, x0, y0);
-        form.Image1MouseUp(MouseButton::Left, None, x1, y1);
+        Do([&] { form.Image1MouseDown(MouseButton::Left, held, x0, y0); });
+        Do([&] { form.Image1MouseUp(MouseButton::Left, None, x1, y1); });
     }
 };
 
@@ -36,44 +36,44 @@ struct Editor : test::OpenedEditor {
 TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
     struct Case {
         void (TForm1::*tool)();
-        bool EditorState::*done;
+        bool Fish::*done;
         int doneMode, pendingMode;
         const char* prompt;
     } cases[] = {
-        {&TForm1::SpeedButton6Click, &EditorState::DorsalDone, 3, 103,
+        {&TForm1::SpeedButton6Click, &Fish::DorsalDone, 3, 103,
          "マウスでドラッグして背ビレの範囲を決めて下さい"},
-        {&TForm1::SpeedButton7Click, &EditorState::VentralDone, 4, 104,
+        {&TForm1::SpeedButton7Click, &Fish::VentralDone, 4, 104,
          "マウスでドラッグして腹ビレの範囲を決めて下さい"},
-        {&TForm1::SpeedButton8Click, &EditorState::AnalDone, 5, 105,
+        {&TForm1::SpeedButton8Click, &Fish::AnalDone, 5, 105,
          "マウスでドラッグして尻ビレの範囲を決めて下さい"},
-        {&TForm1::SpeedButton9Click, &EditorState::PectoralDone, 6, 106,
+        {&TForm1::SpeedButton9Click, &Fish::PectoralDone, 6, 106,
          "胸ビレを囲む3点を左方から▽の字型にクリックしてください"},
-        {&TForm1::Button1Click, &EditorState::WhiskerOn, 8, 108,
+        {&TForm1::Button1Click, &Fish::WhiskerOn, 8, 108,
          "ヒゲ、特殊なヒレなどの範囲を決めてください"},
     };
     for (const Case& c : cases) {
         Editor e;
-        e.form.CheckBox7.Checked = e.s.FrontOn = true;
+        e.s.FrontOn = true;
         (e.form.*c.tool)();
-        EXPECT_EQ(e.s.ToolMode, c.pendingMode);
+        EXPECT_EQ(e.ui.ToolMode, c.pendingMode);
         EXPECT_EQ(e.form.Label2.Caption, QString::fromUtf8(c.prompt));
         e.form.Label2.Caption.clear();
         e.s.*c.done = true;
         (e.form.*c.tool)();
-        EXPECT_EQ(e.s.ToolMode, c.doneMode);
+        EXPECT_EQ(e.ui.ToolMode, c.doneMode);
         EXPECT_TRUE(e.form.Label2.Caption.isEmpty());
     }
     // Starting a new ventral rectangle or pectoral triangle clears the front shape.
     for (auto tool : {&TForm1::SpeedButton7Click, &TForm1::SpeedButton9Click}) {
         Editor e;
-        e.form.CheckBox7.Checked = e.s.FrontOn = true;
+        e.s.FrontOn = true;
         (e.form.*tool)();
         EXPECT_FALSE(e.s.FrontOn);
         EXPECT_FALSE(e.form.CheckBox7.Checked);
     }
     // The whisker tool ticks its box at once, before the drag.
     Editor e;
-    e.form.Button1Click();
+    e.Do([&] { e.form.Button1Click(); });
     EXPECT_TRUE(e.s.WhiskerOn);
     EXPECT_TRUE(e.form.CheckBox8.Checked);
 }
@@ -98,7 +98,7 @@ TEST(Picking, BodyToleranceGrowsWithTheZoomTheOthersStay) {
              {QPoint(c.distance, 0), QPoint(0, -c.distance), QPoint(-c.distance, c.distance)}) {
             const QPoint p = (target + offset) * c.zoom;
             e.form.Image1MouseDown(MouseButton::Left, Left, p.x(), p.y());
-            EXPECT_EQ(e.s.DragIndex, c.picked ? 2 : -1)
+            EXPECT_EQ(e.ui.PickedPoint, c.picked ? 2 : -1)
                 << "zoom " << c.zoom << " mode " << c.mode << " offset " << offset.x() << ","
                 << offset.y();
             EXPECT_EQ(e.form.SideMark.has_value(), c.picked);
@@ -111,18 +111,18 @@ TEST(Picking, OverlappingPointsGoToTheHighestIndexButTheLowestWhisker) {
     Editor e;
     e.s.BodyY[4] = e.s.BodyY[5] = 30; // column 2's upper and lower points on one spot
     e.form.Image1MouseDown(MouseButton::Left, Left, 30, 30);
-    EXPECT_EQ(e.s.DragIndex, 5);
+    EXPECT_EQ(e.ui.PickedPoint, 5);
 
     e.form.Button1Click();
     e.Drag(0, 45, 40, 50); // whisker ends at y 50 under columns 0..3
     ASSERT_EQ(e.s.WhiskerLast, 7);
     e.form.Image1MouseDown(MouseButton::Left, Left, 15, 50);
-    EXPECT_EQ(e.s.DragIndex, 3); // the ends at x 0 and 30 are out of reach; 15 wins over none
+    EXPECT_EQ(e.ui.PickedPoint, 3); // the ends at x 0 and 30 are out of reach; 15 wins over none
     e.s.WhiskerX[5] = e.s.WhiskerX[7] = 15;
     e.form.Image1MouseDown(MouseButton::Left, Left, 15, 50);
-    EXPECT_EQ(e.s.DragIndex, 3); // three ends on one spot: the lowest index
+    EXPECT_EQ(e.ui.PickedPoint, 3); // three ends on one spot: the lowest index
     e.form.Image1MouseDown(MouseButton::Left, Left, 15, 40);
-    EXPECT_EQ(e.s.DragIndex, -1); // the body-side points cannot be picked
+    EXPECT_EQ(e.ui.PickedPoint, -1); // the body-side points cannot be picked
 }
 
 TEST(Moving, BodyPointsMoveUpAndDownFinPointsAnywhere) {
@@ -130,11 +130,11 @@ TEST(Moving, BodyPointsMoveUpAndDownFinPointsAnywhere) {
     e.Drag(15, 20, 19, 12);
     EXPECT_EQ(e.s.BodyX[2], 15);
     EXPECT_EQ(e.s.BodyY[2], 12);
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.PickedPoint, -1);
 
     e.form.SpeedButton6Click();
     e.Drag(38, 5, 62, 19); // the dorsal rectangle
-    ASSERT_EQ(e.s.ToolMode, ModeDorsal);
+    ASSERT_EQ(e.ui.ToolMode, ModeDorsal);
     const double x = e.s.DorsalX[2], y = e.s.DorsalY[2];
     e.Drag(int(x), int(y), int(x) + 4, int(y) - 3);
     EXPECT_EQ(e.s.DorsalX[2], x + 4);
@@ -146,7 +146,7 @@ TEST(Moving, PressesAndReleasesAreClampedToThePicture) {
     Editor e;
     e.form.SetZoom(2);
     e.form.Image1MouseDown(MouseButton::Left, Left, -5, 40); // x 0 at the press
-    EXPECT_EQ(e.s.DragIndex, 0);
+    EXPECT_EQ(e.ui.PickedPoint, 0);
     e.form.Image1MouseUp(MouseButton::Left, None, 1000, 1000);
     EXPECT_EQ(e.s.BodyY[0], 59); // the release stops one short of the last row
 
@@ -160,24 +160,33 @@ TEST(Moving, PressesAndReleasesAreClampedToThePicture) {
 }
 
 TEST(Ranges, ADragFromLowerRightGivesTheSameStrip) {
-    for (auto tool :
-         {&TForm1::SpeedButton6Click, &TForm1::SpeedButton7Click, &TForm1::SpeedButton8Click}) {
+    struct Case {
+        const char* name;
+        void (TForm1::*tool)();
+        int Fish::*last;
+        QRect range; // press at the top left, release at the bottom right
+    } cases[] = {
+        {"dorsal", &TForm1::SpeedButton6Click, &Fish::DorsalLast,
+         QRect(QPoint(35, 5), QPoint(62, 19))},
+        {"ventral", &TForm1::SpeedButton7Click, &Fish::VentralLast,
+         QRect(QPoint(20, 40), QPoint(50, 55))},
+        {"anal", &TForm1::SpeedButton8Click, &Fish::AnalLast,
+         QRect(QPoint(60, 30), QPoint(80, 55))},
+    };
+    for (const Case& c : cases) {
         Editor a, b;
-        (a.form.*tool)();
-        a.Drag(35, 5, 80, 55);
-        (b.form.*tool)();
-        b.Drag(80, 55, 35, 5);
-        EXPECT_EQ(a.s.DorsalX, b.s.DorsalX);
-        EXPECT_EQ(a.s.DorsalY, b.s.DorsalY);
-        EXPECT_EQ(a.s.VentralY, b.s.VentralY);
-        EXPECT_EQ(a.s.AnalY, b.s.AnalY);
-        EXPECT_EQ(a.s.DorsalLast + a.s.VentralLast + a.s.AnalLast,
-                  b.s.DorsalLast + b.s.VentralLast + b.s.AnalLast);
-        EXPECT_TRUE(a.form.Label2.Caption.isEmpty()); // the prompt goes once the strip is built
+        (a.form.*c.tool)();
+        a.Drag(c.range.left(), c.range.top(), c.range.right(), c.range.bottom());
+        (b.form.*c.tool)();
+        b.Drag(c.range.right(), c.range.bottom(), c.range.left(), c.range.top());
+        EXPECT_GE(a.s.*c.last, 3) << c.name; // a strip of two columns at least
+        EXPECT_TRUE(a.s == b.s) << c.name;   // every list, x and y, and the sorted range
+        EXPECT_TRUE(a.form.Label2.Caption.isEmpty()) << c.name; // the prompt goes with the drag
     }
     Editor e;
     e.form.SpeedButton8Click();
     e.Drag(60, 30, 70, 55);
+    e.form.AfterEvent();
     EXPECT_TRUE(e.form.CheckBox5.Checked);
     EXPECT_EQ(e.s.AnalLast, 3);
     EXPECT_EQ(e.s.AnalY[3], 48); // the anal fin's lower edge, found in column 70
@@ -188,7 +197,7 @@ TEST(Ranges, AWhiskerDraggedLeftIsEmptyAndKeepsThePrompt) {
     e.form.Button1Click();
     e.Drag(60, 45, 10, 55);
     EXPECT_EQ(e.s.WhiskerLast, -1);
-    EXPECT_EQ(e.s.ToolMode, ModeWhisker);
+    EXPECT_EQ(e.ui.ToolMode, ModeWhisker);
     EXPECT_EQ(e.form.Label2.Caption, "ヒゲ、特殊なヒレなどの範囲を決めてください");
 }
 
@@ -197,13 +206,13 @@ TEST(Pectoral, ThreeClicksCompleteTheTriangle) {
     e.form.SpeedButton9Click();
     e.Drag(0, 0, 20, 25);
     e.Drag(0, 0, 40, 25);
-    EXPECT_EQ(e.s.ToolMode, ModePectoralPlacing);
+    EXPECT_EQ(e.ui.ToolMode, ModePectoralPlacing);
     EXPECT_FALSE(e.form.CheckBox6.Checked);
     e.Drag(0, 0, 30, 38);
-    EXPECT_EQ(e.s.ToolMode, ModePectoral);
+    EXPECT_EQ(e.ui.ToolMode, ModePectoral);
     EXPECT_TRUE(e.s.PectoralDone);
     EXPECT_TRUE(e.form.CheckBox6.Checked);
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_EQ(e.ui.PickedPoint, -1);
     EXPECT_EQ(e.form.Label2.Caption, "胸ビレを囲む3点を左方から▽の字型にクリックしてください");
     EXPECT_EQ(e.s.PectoralX, (std::array<double, 3>{20, 40, 30}));
     EXPECT_EQ(e.s.PectoralY, (std::array<double, 3>{25, 25, 38}));
@@ -213,20 +222,19 @@ TEST(Pectoral, ThreeClicksCompleteTheTriangle) {
     EXPECT_EQ(e.s.PectoralY[1], 22);
 }
 
-TEST(Pectoral, AClickOnTheFrontViewMidwayRestartsTheTriangle) {
+TEST(Pectoral, AClickOnTheFrontViewMidwayLeavesTheCornersPlacedSoFar) {
     Editor e;
     e.form.SpeedButton9Click();
     e.Drag(0, 0, 20, 25);
-    e.form.Image2MouseDown(MouseButton::Left, Left, 300,
-                           300); // hits nothing: the counter goes to -1
+    e.form.Image2MouseDown(MouseButton::Left, Left, 300, 300); // hits nothing there
     e.form.Image2MouseUp(MouseButton::Left, None, 300, 300);
-    ASSERT_EQ(e.s.DragIndex, -1);
+    ASSERT_EQ(e.ui.PectoralClicks, 1);
     e.Drag(0, 0, 50, 30);
-    EXPECT_EQ(e.s.PectoralX[0], 50); // stored as the first point again
-    EXPECT_EQ(e.s.DragIndex, 1);
-    e.Drag(0, 0, 60, 30);
+    EXPECT_EQ(e.s.PectoralX[0], 20);
+    EXPECT_EQ(e.s.PectoralX[1], 50); // the second corner
     e.Drag(0, 0, 55, 38);
     EXPECT_TRUE(e.s.PectoralDone);
+    EXPECT_EQ(e.s.PectoralX, (std::array<double, 3>{20, 50, 55}));
 }
 
 TEST(BodyColumns, ShiftClickInsertsAColumnOfMeanEdges) {
@@ -235,8 +243,8 @@ TEST(BodyColumns, ShiftClickInsertsAColumnOfMeanEdges) {
     e.Drag(38, 5, 62, 19);
     e.form.SpeedButton5Click();
     const int last = e.s.BodyLast;
-    e.s.BodyY[4] = 24;                                            // column 2 (x 30) raised
-    e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 15, 20); // right on body point 2
+    e.s.BodyY[4] = 24; // column 2 (x 30) raised
+    e.Do([&] { e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 15, 20); }); // on point 2
     EXPECT_EQ(e.s.BodyLast, last + 2);
     EXPECT_EQ(e.s.BodyX[4], 15); // before the column at 30: 15 < 30, not 15 < 15
     EXPECT_EQ(e.s.BodyX[5], 15);
@@ -245,7 +253,7 @@ TEST(BodyColumns, ShiftClickInsertsAColumnOfMeanEdges) {
     EXPECT_EQ(e.s.BodyY[5], 40);
     EXPECT_EQ(e.s.BodyX[6], 30);
     EXPECT_EQ(e.s.BodyX[e.s.BodyLast + 1], -1.0);
-    EXPECT_NE(e.s.DragIndex, 2); // inserted, not picked
+    EXPECT_NE(e.ui.PickedPoint, 2); // inserted, not picked
     EXPECT_FALSE(e.s.DorsalDone);
     EXPECT_FALSE(e.form.CheckBox3.Checked);
     EXPECT_FALSE(e.form.CheckBox5.Checked);
@@ -262,8 +270,8 @@ TEST(BodyColumns, RightClickDeletesInnerColumnsOnly) {
     e.form.Image1MouseDown(MouseButton::Right, Right, 90, 40); // the last column
     EXPECT_EQ(e.s.BodyLast, last);
     EXPECT_FALSE(e.form.SideMark.has_value()); // not even the pick mark
-    e.form.CheckBox3.Checked = e.s.DorsalDone = true;
-    e.form.Image1MouseDown(MouseButton::Right, Right, 30, 40); // column 2's lower point
+    e.s.DorsalDone = true;
+    e.Do([&] { e.form.Image1MouseDown(MouseButton::Right, Right, 30, 40); }); // column 2, lower
     EXPECT_EQ(e.s.BodyLast, last - 2);
     EXPECT_EQ(e.s.BodyX[4], 45);
     EXPECT_EQ(e.s.BodyX[e.s.BodyLast + 1], -1.0);
@@ -277,10 +285,9 @@ TEST(BodyColumns, AFullListRefusesAnotherColumn) {
     e.form.Edit1Exit(); // one column per pixel up to 90: 91 columns
     while (e.s.BodyColumns() < BodyMaxColumns)
         e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 45, 30);
-    const EditorState before = e.s;
+    const Fish before = e.s;
     e.form.Image1MouseDown(MouseButton::Left, ShiftLeft, 45, 30);
-    EXPECT_EQ(e.s.BodyLast, before.BodyLast);
-    EXPECT_EQ(e.s.BodyX, before.BodyX);
+    EXPECT_TRUE(e.s == before);
     EXPECT_TRUE(e.form.Label2.Caption.contains("250"));
 }
 
@@ -289,25 +296,26 @@ TEST(Moving, AReleaseNeverPutsDownAPointTheListDoesNotHave) {
     e.form.SpeedButton8Click();
     e.Drag(60, 30, 70, 55);
     ASSERT_EQ(e.s.AnalLast, 3);
-    e.form.SpeedButton10Click();
-    // A press on top-view column 4 leaves index 4; the anal tool is chosen
-    // before any release there.
-    e.form.Image3MouseDown(MouseButton::Left, Left, int(e.s.TopX[4]),
-                           int(std::lround(e.s.TopW[4])));
-    ASSERT_EQ(e.s.DragIndex, 4);
+    // A press picks body point 4; the anal tool is chosen before its release.
+    e.form.SpeedButton5Click();
+    e.form.Image1MouseDown(MouseButton::Left, Left, 30, 20);
+    ASSERT_EQ(e.ui.PickedPoint, 4);
     e.form.SpeedButton8Click();
+    const Fish before = e.s;
     e.form.Image1MouseUp(MouseButton::Left, None, 20, 20);
-    EXPECT_EQ(e.s.AnalX[4], -1.0); // the end marker, not a point
-    EXPECT_EQ(e.s.DragIndex, -1);
+    EXPECT_TRUE(e.s == before); // the anal list has no point 4: nothing is put down
+    EXPECT_EQ(e.s.AnalX[4], -1.0);
 }
 
 TEST(SideViewMouse, NothingHappensBeforeAPictureIsOpened) {
     test::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
-    const EditorState before = form.State;
+    const Fish before = form.Current();
+    const Interaction ui = form.Ui;
     form.Image1MouseDown(MouseButton::Left, Left, 5, 5);
     form.Image1MouseUp(MouseButton::Left, None, 5, 5);
     form.Image1MouseMove(None, 5, 5);
-    EXPECT_EQ(form.State.DragIndex, before.DragIndex);
-    EXPECT_EQ(form.State.BodyLast, 0);
+    EXPECT_EQ(form.Ui.PickedPoint, ui.PickedPoint);
+    EXPECT_TRUE(form.Current() == before);
+    EXPECT_FALSE(form.AfterEvent());
 }

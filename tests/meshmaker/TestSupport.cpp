@@ -14,15 +14,14 @@ QImage Picture(int width, int height, const std::vector<QRect>& fish, QRgb fishC
     return image;
 }
 
-EditorState StateWith(const QImage& picture, int step) {
-    EditorState s;
-    s.PictureBitmap = picture.convertToFormat(QImage::Format_RGB32);
-    s.PicMaxX = picture.width() - 1;
-    s.PicMaxY = picture.height() - 1;
-    for (int m = 1; m <= 6; ++m) s.Steps[m] = step;
-    s.Steps[7] = 4;
-    s.Zoom = 1;
-    return s;
+FishOnPicture FishOn(const QImage& picture, int step) {
+    FishOnPicture r;
+    r.picture.PictureBitmap = picture.convertToFormat(QImage::Format_RGB32);
+    r.picture.PicMaxX = picture.width() - 1;
+    r.picture.PicMaxY = picture.height() - 1;
+    for (int m = 1; m <= 6; ++m) r.fish.Steps[m] = step;
+    r.fish.Divisions = 4;
+    return r;
 }
 
 QString SaveBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture) {
@@ -79,7 +78,7 @@ OpenedEditor::OpenedEditor(const QImage& picture) {
 
 void OpenedEditor::Open(const QString& path) {
     dialogs.openAnswers.push_back(path);
-    form.SpeedButton1Click();
+    Do([&] { form.SpeedButton1Click(); });
 }
 
 QString ScriptedDialogs::OpenFileName(const QString& filter) {

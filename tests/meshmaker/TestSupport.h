@@ -3,7 +3,8 @@
 // written byte by byte, scripted answers to the editor's questions.
 
 #include "Dialogs.h"
-#include "EditorState.h"
+#include "EditorPicture.h"
+#include "Fish.h"
 #include "TForm1.h"
 
 #include <QByteArray>
@@ -25,8 +26,13 @@ inline constexpr QRgb Orange = 0xFFF08020u; // fish
 QImage Picture(int width, int height, const std::vector<QRect>& fish = {},
                QRgb fishColour = Orange);
 
-// The editor state with this picture loaded and the given steps, as an open leaves it.
-EditorState StateWith(const QImage& picture, int step = 8);
+// A picture as the editor holds it once opened, and a fish on it with the
+// given steps and four divisions, as an open starts it.
+struct FishOnPicture {
+    EditorPicture picture;
+    Fish fish;
+};
+FishOnPicture FishOn(const QImage& picture, int step = 8);
 
 // Writes a picture as a 24-bit BMP into dir and returns its path.
 QString SaveBmp(const QTemporaryDir& dir, const QString& name, const QImage& picture);
@@ -61,11 +67,18 @@ struct OpenedEditor {
     QTemporaryDir dir;
     ScriptedDialogs dialogs;
     TForm1 form{dialogs};
-    EditorState& s = form.State;
+    Fish& s = form.EditFish();
+    EditorPicture& pic = form.Picture;
+    Interaction& ui = form.Ui;
     OpenedEditor() = default;
     explicit OpenedEditor(const QImage& picture);
     // Opens a file through the Open button's dialog.
     void Open(const QString& path);
+    // Runs one handler as the window runs an event, to its end.
+    template <typename Handler> void Do(Handler&& handler) {
+        handler();
+        form.AfterEvent();
+    }
 };
 
 } // namespace test

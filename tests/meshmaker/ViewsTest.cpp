@@ -33,7 +33,7 @@ QRect Extent(const QImage& image, QRgb colour) {
 struct ListEditor : Editor {
     ListEditor(std::initializer_list<std::pair<double, double>> points, int mode, int zoom)
         : Editor(Picture(41, 41)) {
-        EditorState& s = form.State;
+        Fish& s = form.EditFish();
         int i = 0;
         for (auto [x, y] : points) {
             s.BodyX[i] = s.DorsalX[i] = s.AnalX[i] = s.WhiskerX[i] = x;
@@ -41,7 +41,7 @@ struct ListEditor : Editor {
             ++i;
         }
         s.BodyLast = s.DorsalLast = s.AnalLast = s.WhiskerLast = i - 1;
-        s.ToolMode = mode;
+        ui.ToolMode = mode;
         form.SetZoom(zoom);
     }
 };
@@ -146,7 +146,7 @@ TEST(SideView, ThePickMarkIsRedUntilTheNextRedraw) {
     ListEditor e({{5, 5}, {5, 15}}, ModeBody, 2);
     e.form.RedrawSideView();
     e.form.Image1MouseDown(MouseButton::Left, {.Left = true}, 10, 30);
-    ASSERT_EQ(e.form.State.DragIndex, 1);
+    ASSERT_EQ(e.form.Ui.PickedPoint, 1);
     EXPECT_EQ(e.Side().pixel(10, 30), Red);
     EXPECT_EQ(Extent(e.Side(), Red), QRect(7, 27, 6, 6));
     e.form.RedrawSideView();
@@ -165,7 +165,7 @@ TEST(SideView, PectoralTriangleShowsThePointsPlacedSoFar) {
     EXPECT_EQ(Extent(view, Black).right(), 104); // two markers, the second at x 100
     e.form.Image1MouseUp(MouseButton::Left, {}, 60, 100);
     view = e.Side();
-    EXPECT_EQ(e.form.State.ToolMode, ModePectoral);
+    EXPECT_EQ(e.form.Ui.ToolMode, ModePectoral);
     EXPECT_EQ(view.pixel(40, 60), White); // the closing line from point 2 back to 0
 }
 

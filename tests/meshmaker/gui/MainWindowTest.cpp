@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
@@ -45,62 +46,53 @@ struct Shown {
     }
 };
 
-QImage Fish() {
+QImage FishPicture() {
     return test::Picture(121, 61,
                          {QRect(0, 20, 91, 21), QRect(91, 10, 29, 41), QRect(40, 12, 20, 8)});
 }
 
+// What the screen shows of a rectangle of a widget once the pending paints
+// are done: what was painted, not what a fresh paint would give, so a view
+// that was never asked to repaint shows its old pixels.
+QImage OnScreen(QWidget* widget, const QRect& rect) {
+    QApplication::processEvents();
+    QWidget* window = widget->window();
+    const QPoint at = widget->mapTo(window, rect.topLeft());
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), rect.width(), rect.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
 } // namespace
 
-TEST(MainWindow, BuildsEveryControlWhereItBelongs) {
+TEST(MainWindow, ShowsEveryControlAsItsRecordSays) {
     Shown s;
-    EXPECT_EQ(s.window.windowTitle(), "Vantel's Pelagor 3D Fish Data Maker");
-    struct Case {
-        const char* name;
-        QRect geometry;
-        const char* tip;
-        bool visible;
-    } cases[] = {
-        {"SpeedButton1", {8, 8, 30, 25}, "魚の画像ファイルを読み込みます", true},
-        {"SpeedButton11", {40, 8, 30, 25}, "魚の座標データ(pgxファイル)を書き出します", true},
-        {"SpeedButton2", {72, 8, 30, 25}, "拡大表示します", true},
-        {"SpeedButton3", {104, 8, 30, 25}, "縮小表示します", true},
-        {"SpeedButton5", {168, 8, 30, 25}, "体の輪郭を決めます", true},
-        {"SpeedButton4", {197, 8, 30, 25}, "尾鰭の輪郭を決めます", true},
-        {"SpeedButton6", {226, 8, 30, 25}, "背鰭の範囲を決めます", true},
-        {"SpeedButton7", {256, 8, 30, 25}, "胸鰭の範囲を決めます", true},
-        {"SpeedButton8", {285, 8, 30, 25}, "尻鰭の範囲を決めます", true},
-        {"SpeedButton9", {314, 8, 30, 25}, "胸鰭の輪郭を決めます", true},
-        {"Button1", {344, 8, 33, 25}, "ヒゲの範囲を決めます", true},
-        {"SpeedButton10", {384, 8, 30, 25}, "正面の形を決めます", true},
-        {"SpeedButton12", {424, 8, 30, 25}, "上方からみた形を決めます", false},
-        {"SpeedButton13", {464, 8, 33, 25}, "眼を立体的にします", false},
-        {"Edit1", {8, 48, 65, 20}, "側面をここで指定したピクセル数毎に分割します", true},
-        {"Edit2", {8, 72, 65, 20}, "縦のポリゴン分割数を決めます", true},
-        {"CheckBox1", {176, 48, 17, 17}, "チェックをはずすと再設定できます", true},
-        {"CheckBox6", {322, 48, 17, 17}, "チェックをはずすと再設定できます", true},
-        {"CheckBox8", {352, 48, 17, 17}, "", true},
-        {"CheckBox7", {392, 48, 17, 17}, "チェックをはずすと再設定できます", true},
-        {"CheckBox9", {472, 48, 25, 17}, "", false},
-    };
-    for (const Case& c : cases) {
-        QWidget* w = Find(s.window, c.name);
+    const TForm1& form = s.window.Form();
+    EXPECT_EQ(s.window.windowTitle(), form.Caption);
+    for (const auto& [name, record] : form.NamedControls()) {
+        QWidget* w = Find(s.window, name);
         if (!w) continue;
-        EXPECT_EQ(w->geometry(), c.geometry) << c.name;
-        EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.tip)) << c.name;
-        EXPECT_EQ(w->isVisible(), c.visible) << c.name;
+        // Views and scroll bars lie below the tool panel, in the scrolled area.
+        const bool scrolled = record->Geometry.top() >= ToolPanelHeight;
+        const QRect expected = record->Geometry.translated(0, scrolled ? -ToolPanelHeight : 0);
+        if (qobject_cast<QLabel*>(w)) {
+            EXPECT_EQ(w->pos(), expected.topLeft()) << name; // labels take their text's size
+            EXPECT_EQ(static_cast<QLabel*>(w)->text(), static_cast<const Label*>(record)->Caption)
+                << name;
+        } else {
+            EXPECT_EQ(w->geometry(), expected) << name;
+        }
+        EXPECT_EQ(w->toolTip(), record->Hint) << name;
+        EXPECT_EQ(w->isVisible(), record->Visible) << name;
+        if (auto* box = qobject_cast<QCheckBox*>(w)) {
+            EXPECT_EQ(box->isChecked(), static_cast<const CheckBox*>(record)->Checked) << name;
+        }
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+            EXPECT_EQ(edit->text(), static_cast<const Edit*>(record)->Text) << name;
+        }
     }
-    EXPECT_EQ(Find<QPushButton>(s.window, "Button1")->text(), "髭");
-    EXPECT_EQ(Find<QLineEdit>(s.window, "Edit1")->text(), "8");
-    EXPECT_EQ(Find<QLineEdit>(s.window, "Edit2")->text(), "4");
-    EXPECT_EQ(Find<QLabel>(s.window, "Label1")->text(), "x1");
-    EXPECT_EQ(Find<QLabel>(s.window, "Label3")->text(),
-              "やり直しの時はCheckをはずしてボタンをクリック");
-    EXPECT_EQ(Find<QLabel>(s.window, "Label4")->pos(), QPoint(80, 48));
-    EXPECT_EQ(Find<QLabel>(s.window, "Label4")->text(), "横分割ピクセル数");
-    EXPECT_EQ(Find<QLabel>(s.window, "Label5")->text(), "縦分割数");
-    EXPECT_FALSE(Find(s.window, "Image2")->isVisible());
-    EXPECT_FALSE(Find(s.window, "Image3")->isVisible());
+    EXPECT_EQ(Find<QPushButton>(s.window, "Button1")->text(), form.Button1.Caption);
     for (const char* name : {"SpeedButton1", "SpeedButton5", "SpeedButton13"})
         EXPECT_FALSE(Find<QToolButton>(s.window, name)->icon().isNull()) << name;
     QStringList menus;
@@ -109,47 +101,76 @@ TEST(MainWindow, BuildsEveryControlWhereItBelongs) {
     EXPECT_EQ(s.window.font().pixelSize(), 12);
 }
 
+TEST(MainWindow, SaveIsOfferedOnlyOnceAPictureIsOpen) {
+    Shown s;
+    EXPECT_FALSE(s.window.Action("Saveas1")->isEnabled());
+    EXPECT_FALSE(Find<QToolButton>(s.window, "SpeedButton11")->isEnabled());
+    s.Open(FishPicture());
+    EXPECT_TRUE(s.window.Action("Saveas1")->isEnabled());
+    EXPECT_TRUE(Find<QToolButton>(s.window, "SpeedButton11")->isEnabled());
+}
+
 TEST(MainWindow, ButtonsFieldsAndBoxesReachTheirHandlers) {
     Shown s;
-    s.Open(Fish());
+    s.Open(FishPicture());
     TForm1& form = s.window.Form();
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton4"), Qt::LeftButton);
-    EXPECT_EQ(form.State.ToolMode, ModeTail);
+    EXPECT_EQ(form.Ui.ToolMode, ModeTail);
     EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox2")->isChecked());
 
     // A release on a ticked box clears it, and it stays clear on a second click.
     for (int click = 0; click < 2; ++click) {
         QTest::mouseClick(Find<QCheckBox>(s.window, "CheckBox2"), Qt::LeftButton);
         EXPECT_FALSE(Find<QCheckBox>(s.window, "CheckBox2")->isChecked());
-        EXPECT_EQ(form.State.TailLast, 0);
+        EXPECT_EQ(form.Current().TailLast, 0);
     }
-    // The box without a handler just toggles.
+    // The box without a handler just toggles, and the fish does not change.
+    const int revision = form.Document.Revision();
     QTest::mouseClick(Find<QCheckBox>(s.window, "CheckBox7"), Qt::LeftButton);
     EXPECT_TRUE(form.CheckBox7.Checked);
+    EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox7")->isChecked());
+    EXPECT_EQ(form.Document.Revision(), revision);
 
     QLineEdit* edit1 = Find<QLineEdit>(s.window, "Edit1");
     edit1->setFocus();
     edit1->selectAll();
     QTest::keyClicks(edit1, "0");
     QTest::keyClick(edit1, Qt::Key_Return);
-    EXPECT_EQ(form.State.Steps[ModeTail], 2);
+    EXPECT_EQ(form.Current().Steps[ModeTail], 2);
     EXPECT_EQ(edit1->text(), "2");
 
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton2"), Qt::LeftButton);
-    EXPECT_EQ(form.State.Zoom, 2);
+    EXPECT_EQ(form.Ui.Zoom, 2);
     EXPECT_EQ(Find<QLabel>(s.window, "Label1")->text(), "x2");
     EXPECT_EQ(Find(s.window, "Image1")->size(), QSize(240, 120));
 }
 
-TEST(MainWindow, TheSideViewShowsWhatTheViewsRender) {
+TEST(MainWindow, TheScreenShowsWhatTheViewsRenderAfterEveryEvent) {
     Shown s;
-    s.Open(Fish());
-    s.window.Dispatch([&] { s.window.Form().x41Click(); });
+    s.Open(FishPicture());
+    TForm1& form = s.window.Form();
     QWidget* image1 = Find(s.window, "Image1");
-    const QImage shown =
-        image1->grab(QRect(0, 0, 200, 120)).toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(shown, RenderSideView(s.window.Form(), QRect(0, 0, 200, 120)));
-    EXPECT_EQ(Find<QScrollBar>(s.window, "ScrollBar1")->value(), 90);
+    const QRect corner(0, 0, 200, 120);
+    // Each event changes what the side view shows; the screen must follow.
+    const std::pair<const char*, std::function<void()>> events[] = {
+        {"zoom", [&] { form.x41Click(); }},
+        {"tail tool", [&] { form.SpeedButton4Click(); }},
+        {"body point moved",
+         [&] {
+             form.SpeedButton5Click();
+             form.Image1MouseDown(MouseButton::Left, {.Left = true}, 0, 80);
+         }},
+        {"pick put down", [&] { form.Image1MouseUp(MouseButton::Left, {}, 0, 40); }},
+        {"tail position", [&] { form.SetScrollBar1Position(30); }},
+    };
+    for (const auto& [name, event] : events) {
+        const QImage before = OnScreen(image1, corner);
+        s.window.Dispatch(event);
+        const QImage rendered = RenderSideView(form, corner);
+        EXPECT_NE(rendered, before) << name;                   // the event changed the view ...
+        EXPECT_EQ(OnScreen(image1, corner), rendered) << name; // ... and the screen shows it
+    }
+    EXPECT_EQ(Find<QScrollBar>(s.window, "ScrollBar1")->value(), 30);
 }
 
 TEST(MainWindow, VersionDialogOpensCentredAndOkHidesIt) {
@@ -180,21 +201,23 @@ void Drag(QWidget* view, QPoint from, QPoint to) {
 
 TEST(MainWindow, DraggingOnTheSideViewBuildsAFinStrip) {
     Shown s;
-    s.Open(Fish());
+    s.Open(FishPicture());
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton6"), Qt::LeftButton);
-    EXPECT_EQ(s.window.Form().State.ToolMode, ModeDorsalRange);
+    EXPECT_EQ(s.window.Form().Ui.ToolMode, ModeDorsalRange);
+    const int revision = s.window.Form().Document.Revision();
     Drag(Find(s.window, "Image1"), QPoint(62, 19), QPoint(38, 5));
-    EXPECT_EQ(s.window.Form().State.ToolMode, ModeDorsal);
-    EXPECT_GT(s.window.Form().State.DorsalLast, 0);
+    EXPECT_GT(s.window.Form().Document.Revision(), revision); // the drag changed the fish
+    EXPECT_EQ(s.window.Form().Ui.ToolMode, ModeDorsal);
+    EXPECT_GT(s.window.Form().Current().DorsalLast, 0);
     EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox3")->isChecked());
     EXPECT_EQ(Find<QLabel>(s.window, "Label2")->text(), "");
 }
 
 TEST(MainWindow, DraggingOnTheFrontAndTopViewsReshapesTheBody) {
     Shown s;
-    s.Open(Fish());
+    s.Open(FishPicture());
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
-    EditorState& st = s.window.Form().State;
+    const Fish& st = s.window.Form().Current();
     QWidget* image2 = Find(s.window, "Image2");
     QWidget* image3 = Find(s.window, "Image3");
     ASSERT_TRUE(image2->isVisible());
@@ -211,7 +234,7 @@ TEST(MainWindow, DraggingOnTheFrontAndTopViewsReshapesTheBody) {
 
 TEST(MainWindow, TheEyeIsPlacedSizedAndSaved) {
     Shown s;
-    s.Open(Fish());
+    s.Open(FishPicture());
     TForm1& form = s.window.Form();
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton13"), Qt::LeftButton);
@@ -219,11 +242,11 @@ TEST(MainWindow, TheEyeIsPlacedSizedAndSaved) {
     EXPECT_TRUE(designer->isVisible());
     QWidget* image1 = Find(s.window, "Image1");
     QTest::mouseMove(image1, QPoint(20, 28));
-    EXPECT_EQ(form.State.EyeX, 20);
+    EXPECT_EQ(form.Form3().Design().X, 20);
     QTest::mouseClick(image1, Qt::LeftButton, Qt::NoModifier, QPoint(22, 27));
-    EXPECT_EQ(form.State.ToolMode, ModeEyePlaced);
+    EXPECT_EQ(form.Ui.ToolMode, ModeEyePlaced);
     QTest::mouseClick(Find(*designer, "Image1"), Qt::LeftButton, Qt::NoModifier, QPoint(120, 100));
-    EXPECT_EQ(form.Form3().Radius, 4);
+    EXPECT_EQ(form.Form3().Design().Radius, 4);
     QTest::mouseClick(Find<QPushButton>(*designer, "Button1"), Qt::LeftButton);
     EXPECT_FALSE(designer->isVisible());
     EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox9")->isChecked());
@@ -250,16 +273,14 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
         QApplication::processEvents();
         const QRect visible = image1->visibleRegion().boundingRect();
         ASSERT_FALSE(visible.isEmpty()) << name;
-        EXPECT_EQ(image1->grab(visible).toImage().convertToFormat(QImage::Format_RGB32),
-                  RenderSideView(form, visible))
-            << name;
+        EXPECT_EQ(OnScreen(image1, visible), RenderSideView(form, visible)) << name;
         if (!dir.isEmpty()) s.window.grab().save(dir + "/" + name + ".png");
     };
     auto click = [&](const char* button) {
         QTest::mouseClick(Find<QAbstractButton>(s.window, button), Qt::LeftButton);
     };
     auto drag = [&](QPoint from, QPoint to) {
-        const int z = form.State.Zoom;
+        const int z = form.Ui.Zoom;
         QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, from * z);
         QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, to * z);
     };
@@ -291,7 +312,7 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
                       QPoint(140, 100));
     if (!dir.isEmpty()) s.window.Form3Window()->grab().save(dir + "/eye-designer.png");
     QTest::mouseClick(Find<QPushButton>(*s.window.Form3Window(), "Button1"), Qt::LeftButton);
-    EXPECT_EQ(form.State.EyeRadius, 8);
+    EXPECT_EQ(form.Current().EyeRadius, 8);
 
     click("SpeedButton2");
     click("SpeedButton2");

@@ -1,0 +1,16 @@
+#pragma once
+// The opened fish picture and its dimmed copy. It never changes once opened:
+// an open replaces it whole.
+
+#include <QImage>
+#include <QString>
+
+struct EditorPicture {
+    QString PicturePath;  // full path of the opened picture; empty until the first open
+    QImage PictureBitmap; // the picture as loaded (RGB32)
+    QImage DimmedBitmap;  // the picture with every channel halved in the working area
+    int PicMaxX = 0;      // picture width - 1
+    int PicMaxY = 0;      // picture height - 1
+
+    bool HasPicture() const { return !PictureBitmap.isNull(); }
+};

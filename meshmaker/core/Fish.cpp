@@ -1,0 +1,79 @@
+#include "Fish.h"
+
+#include "ToolModes.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdint>
+
+namespace {
+
+bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+bool SameBits(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b);
+}
+bool SameBits(int a, int b) {
+    return a == b;
+}
+bool SameBits(unsigned a, unsigned b) {
+    return a == b;
+}
+bool SameBits(bool a, bool b) {
+    return a == b;
+}
+bool SameBits(const RangeRect& a, const RangeRect& b) {
+    return a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1;
+}
+template <typename T, std::size_t Size>
+bool SameBits(const std::array<T, Size>& a, const std::array<T, Size>& b) {
+    for (std::size_t i = 0; i < Size; ++i)
+        if (!SameBits(a[i], b[i])) return false;
+    return true;
+}
+
+} // namespace
+
+// Every field is compared through VisitFishFields; a field added to Fish but
+// not to that list would go unnoticed by the comparison, undo and the
+// session, so the size of the fish is pinned here.
+static_assert(sizeof(void*) != 8 || sizeof(Fish) == 17168,
+              "a new field of Fish belongs in VisitFishFields too");
+
+bool operator==(const Fish& a, const Fish& b) {
+    bool same = true;
+    VisitFishFields([&](const char*, auto member) {
+        if (same) same = SameBits(a.*member, b.*member);
+    });
+    return same;
+}
+
+PointList<double> ListOfMode(Fish& f, int mode) {
+    auto list = [](auto& xs, auto& ys, int last) {
+        return PointList<double>{xs.data(), ys.data(), std::min(last, int(xs.size()) - 1)};
+    };
+    switch (mode) {
+    case ModeBody:
+        return list(f.BodyX, f.BodyY, f.BodyLast);
+    case ModeTail:
+        return list(f.TailX, f.TailY, f.TailLast);
+    case ModeDorsal:
+        return list(f.DorsalX, f.DorsalY, f.DorsalLast);
+    case ModeVentral:
+        return list(f.VentralX, f.VentralY, f.VentralLast);
+    case ModeAnal:
+        return list(f.AnalX, f.AnalY, f.AnalLast);
+    case ModePectoral:
+        return list(f.PectoralX, f.PectoralY, 2);
+    case ModeWhisker:
+        return list(f.WhiskerX, f.WhiskerY, f.WhiskerLast);
+    default:
+        return {};
+    }
+}
+
+PointList<const double> ListOfMode(const Fish& f, int mode) {
+    const auto list = ListOfMode(const_cast<Fish&>(f), mode);
+    return {list.X, list.Y, list.Last};
+}

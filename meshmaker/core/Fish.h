@@ -1,0 +1,151 @@
+#pragma once
+// The fish being traced, as one value: everything that a save writes and
+// everything that the tools build on, apart from the picture (which never
+// changes once opened) and from the interaction state (tool mode, zoom, the
+// picks). Copying a fish is a plain copy of a few tens of kilobytes; undo and
+// the editing session keep whole copies.
+//
+// Coordinates are picture pixels of the opened picture: x to the right, y
+// downwards, origin at the top-left pixel, held as doubles.
+//
+// Column-pair lists (body outline and every fin strip) share one layout:
+// column k occupies entries 2k (upper point) and 2k+1 (lower point) with equal
+// x; after a build X[Last+1] holds the end marker -1.0 and Last is
+// 2 * columns - 1 (so -1 for a list built with no column). A list that was
+// never built, or was cleared with its check box, has Last 0.
+
+#include <QRgb>
+
+#include <array>
+
+// Capacities of the lists, in entries (two per column).
+inline constexpr int BodyCapacity = 501; // 250 columns and the end marker
+inline constexpr int StripCapacity = 51; // 25 columns and the end marker
+inline constexpr int BodyMaxColumns = (BodyCapacity - 1) / 2;
+inline constexpr int StripMaxColumns = (StripCapacity - 1) / 2;
+inline constexpr int MaxDivisions = 10; // N, the vertical division count
+inline constexpr int SectionCapacity = MaxDivisions + 1;
+inline constexpr int TopCapacity = BodyMaxColumns; // one top-view entry per body column
+
+// A rectangle dragged on the side view, in picture pixels.
+struct RangeRect {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+
+using BodyArray = std::array<double, BodyCapacity>;
+using StripArray = std::array<double, StripCapacity>;
+using SectionArray = std::array<double, SectionCapacity>;
+using TopArray = std::array<double, TopCapacity>;
+using Normal = std::array<float, 3>;
+
+// The eye designer's two sliders before the user has moved them.
+inline constexpr int DefaultEyeShape = 10;
+inline constexpr int DefaultEyePosition = 100;
+// The rear colour of an eye never shaped in the designer: white.
+inline constexpr QRgb DefaultEyeRearColour = 0x00FFFFFFu;
+
+struct Fish {
+    // Column-pair lists
+    BodyArray BodyX{}, BodyY{};
+    int BodyLast = 0;
+    StripArray TailX{}, TailY{};
+    int TailLast = 0;
+    StripArray DorsalX{}, DorsalY{}; // Y pair: fin edge, body top
+    int DorsalLast = 0;
+    StripArray VentralX{}, VentralY{}, VentralZ{}; // Y pair: top, bottom; Z: sideways depth
+    int VentralLast = 0;
+    StripArray AnalX{}, AnalY{}; // Y pair: body bottom, fin edge
+    int AnalLast = 0;
+    StripArray WhiskerX{}, WhiskerY{}; // Y pair: body bottom, whisker end
+    int WhiskerLast = 0;
+
+    RangeRect DorsalRange, VentralRange, AnalRange;
+    RangeRect WhiskerRange; // press point, release point; not sorted
+
+    // Pectoral-fin triangle: three clicked points (in click order) and their depths
+    std::array<double, 3> PectoralX{}, PectoralY{}, PectoralZ{};
+    int PectoralOuterIndex = 0;
+
+    // Front section and top view
+    SectionArray SectionY{}, SectionZ{};
+    std::array<Normal, SectionCapacity> SectionNormals{};
+    int FrontColumn = 0; // even index into BodyY of the tallest column, or -1
+    double SectionMaxZ = 0;
+    int VentralHighIndex = 0, VentralLowIndex = 0;
+    TopArray TopX{}, TopW{};
+    int TopPeakIndex = 0;
+    double TopPeakX = 0;
+
+    // Done flags, each shown by its check box
+    bool BodyDone = false, TailDone = false, DorsalDone = false, VentralDone = false,
+         AnalDone = false, PectoralDone = false, FrontOn = false, WhiskerOn = false,
+         EyeSolid = false, TopViewOn = false;
+
+    // Eye: centre, depth, radius and bulge in picture pixels; the designer's
+    // shape and position settings and the colour of the eye's back as
+    // confirmed there. EyeConfirmed: the designer's OK has confirmed the eye
+    // since it was last cleared (its check box shows EyeSolid only then).
+    double EyeX = 0, EyeY = 0, EyeZ = 0, EyeRadius = 0, EyeBulge = 0;
+    int EyeShape = DefaultEyeShape, EyePosition = DefaultEyePosition;
+    QRgb EyeRearColour = DefaultEyeRearColour;
+    bool EyeConfirmed = false;
+
+    // Settings. Steps[m] is the horizontal step of tool mode m (1..5; 6 is
+    // set on open and never read, 0 takes what is typed with no tool).
+    std::array<int, 7> Steps{};
+    int Divisions = 0;              // N, the vertical division count
+    int TailPosition = 0;           // E: where the body ends and the tail begins (ScrollBar1)
+    int Thickness = 5;              // S: the body's thickness setting (ScrollBar2)
+    int PeakPosition = 0;           // x of the widest point seen from above (ScrollBar4)
+    int PeakMin = 0, PeakMax = 100; // its range, set when the top view opens
+
+    int N() const { return Divisions; }
+    int BodyColumns() const { return (BodyLast + 1) / 2; }
+
+    // Equal fish hold the same bits in every field, so with one picture they
+    // save the same file (a depth of -0.0 is not equal to 0.0: the file
+    // tells them apart).
+    friend bool operator==(const Fish& a, const Fish& b);
+};
+
+// The points a side-view tool shows and edits: the list of its mode, the
+// pectoral triangle counting as a list of three points. Empty (Last -1) in
+// the other modes.
+template <typename Value> struct PointList {
+    Value* X = nullptr;
+    Value* Y = nullptr;
+    int Last = -1; // never past the list's capacity
+};
+
+PointList<double> ListOfMode(Fish& fish, int mode);
+PointList<const double> ListOfMode(const Fish& fish, int mode);
+
+// Calls visit(name, member pointer) for every field of the fish, in the
+// order of the declaration: the one list of what a fish holds, for the
+// comparison and for whatever stores a fish field by field.
+template <typename Visit> void VisitFishFields(Visit&& visit) {
+#define FISH_FIELD(name) visit(#name, &Fish::name)
+    FISH_FIELD(BodyX), FISH_FIELD(BodyY), FISH_FIELD(BodyLast);
+    FISH_FIELD(TailX), FISH_FIELD(TailY), FISH_FIELD(TailLast);
+    FISH_FIELD(DorsalX), FISH_FIELD(DorsalY), FISH_FIELD(DorsalLast);
+    FISH_FIELD(VentralX), FISH_FIELD(VentralY), FISH_FIELD(VentralZ), FISH_FIELD(VentralLast);
+    FISH_FIELD(AnalX), FISH_FIELD(AnalY), FISH_FIELD(AnalLast);
+    FISH_FIELD(WhiskerX), FISH_FIELD(WhiskerY), FISH_FIELD(WhiskerLast);
+    FISH_FIELD(DorsalRange), FISH_FIELD(VentralRange), FISH_FIELD(AnalRange);
+    FISH_FIELD(WhiskerRange);
+    FISH_FIELD(PectoralX), FISH_FIELD(PectoralY), FISH_FIELD(PectoralZ);
+    FISH_FIELD(PectoralOuterIndex);
+    FISH_FIELD(SectionY), FISH_FIELD(SectionZ), FISH_FIELD(SectionNormals);
+    FISH_FIELD(FrontColumn), FISH_FIELD(SectionMaxZ);
+    FISH_FIELD(VentralHighIndex), FISH_FIELD(VentralLowIndex);
+    FISH_FIELD(TopX), FISH_FIELD(TopW), FISH_FIELD(TopPeakIndex), FISH_FIELD(TopPeakX);
+    FISH_FIELD(BodyDone), FISH_FIELD(TailDone), FISH_FIELD(DorsalDone), FISH_FIELD(VentralDone);
+    FISH_FIELD(AnalDone), FISH_FIELD(PectoralDone), FISH_FIELD(FrontOn), FISH_FIELD(WhiskerOn);
+    FISH_FIELD(EyeSolid), FISH_FIELD(TopViewOn);
+    FISH_FIELD(EyeX), FISH_FIELD(EyeY), FISH_FIELD(EyeZ), FISH_FIELD(EyeRadius);
+    FISH_FIELD(EyeBulge), FISH_FIELD(EyeShape), FISH_FIELD(EyePosition);
+    FISH_FIELD(EyeRearColour), FISH_FIELD(EyeConfirmed);
+    FISH_FIELD(Steps), FISH_FIELD(Divisions), FISH_FIELD(TailPosition), FISH_FIELD(Thickness);
+    FISH_FIELD(PeakPosition), FISH_FIELD(PeakMin), FISH_FIELD(PeakMax);
+#undef FISH_FIELD
+}

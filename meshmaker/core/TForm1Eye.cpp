@@ -1,0 +1,32 @@
+// The eye tool, and what the eye designer's OK and Cancel do to the fish.
+
+#include "TForm1.h"
+
+#include "TForm3.h"
+
+void TForm1::SpeedButton13Click() {
+    eyeSolidBeforeDesigner_ = Current().EyeSolid;
+    Form3().Begin();
+    Ui.ToolMode = ModeEye;
+    EditFish().EyeSolid = true;
+}
+
+void TForm1::ApplyEyeDesign(const EyeDesign& d) {
+    Fish& f = EditFish();
+    Ui.ToolMode = ModeNone;
+    f.EyeX = d.X;
+    f.EyeY = d.Y;
+    f.EyeZ = d.Z;
+    f.EyeRadius = d.Radius;
+    f.EyeBulge = d.Bulge;
+    f.EyeShape = d.Shape;
+    f.EyePosition = d.Position;
+    f.EyeRearColour = d.RearColour;
+    f.EyeSolid = true;
+    f.EyeConfirmed = true;
+}
+
+void TForm1::CancelEyeDesign() {
+    Ui.ToolMode = ModeNone;
+    EditFish().EyeSolid = eyeSolidBeforeDesigner_;
+}

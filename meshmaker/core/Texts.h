@@ -1,0 +1,143 @@
+#pragma once
+// Every text the editor shows, in one place: captions, hints, labels, menus,
+// prompts and messages, and the command line's usage and messages. A text
+// with arguments is one whole sentence with %1, %2 ... in it.
+
+#include <QString>
+
+namespace Texts {
+
+// --- Windows
+inline const QString MainCaption = QStringLiteral("Vantel's Pelagor 3D Fish Data Maker");
+inline const QString VersionCaption = QStringLiteral("Version情報");
+inline const QString VersionText = QStringLiteral("Vantel's Pelagor3D Data Maker Version 2.50h");
+inline const QString VersionOk = QStringLiteral("OK");
+// The caption of the editor's message boxes.
+inline const QString MessageCaption = QStringLiteral("Vantel's Pelagor3D Fish Data Maker");
+
+// --- Menu
+inline const QString FileMenu = QStringLiteral("File");
+inline const QString OpenEntry = QStringLiteral("Open Fish BMP File...");
+inline const QString SaveEntry = QStringLiteral("Save (PGX File)");
+inline const QString ExitEntry = QStringLiteral("Exit");
+inline const QString ZoomMenu = QStringLiteral("Zoom");
+inline const QString VersionEntry = QStringLiteral("Version");
+
+// --- Tool panel: hints of the buttons
+inline const QString OpenHint = QStringLiteral("魚の画像ファイルを読み込みます");
+inline const QString SaveHint = QStringLiteral("魚の座標データ(pgxファイル)を書き出します");
+inline const QString ZoomInHint = QStringLiteral("拡大表示します");
+inline const QString ZoomOutHint = QStringLiteral("縮小表示します");
+inline const QString BodyHint = QStringLiteral("体の輪郭を決めます");
+inline const QString TailHint = QStringLiteral("尾鰭の輪郭を決めます");
+inline const QString DorsalHint = QStringLiteral("背鰭の範囲を決めます");
+inline const QString VentralHint = QStringLiteral("胸鰭の範囲を決めます");
+inline const QString AnalHint = QStringLiteral("尻鰭の範囲を決めます");
+inline const QString PectoralHint = QStringLiteral("胸鰭の輪郭を決めます");
+inline const QString WhiskerHint = QStringLiteral("ヒゲの範囲を決めます");
+inline const QString WhiskerCaption = QStringLiteral("髭");
+inline const QString FrontHint = QStringLiteral("正面の形を決めます");
+inline const QString TopHint = QStringLiteral("上方からみた形を決めます");
+inline const QString EyeHint = QStringLiteral("眼を立体的にします");
+
+// --- Tool panel: fields, labels and check boxes
+inline const QString StepHint = QStringLiteral("側面をここで指定したピクセル数毎に分割します");
+inline const QString StepLabel = QStringLiteral("横分割ピクセル数");
+inline const QString DivisionsHint = QStringLiteral("縦のポリゴン分割数を決めます");
+inline const QString DivisionsLabel = QStringLiteral("縦分割数");
+inline const QString ClearStepHint = QStringLiteral("チェックをはずすと再設定できます");
+inline const QString RedoHint = QStringLiteral("やり直しの時はCheckをはずしてボタンをクリック");
+// The zoom label: "x" and the factor.
+inline const QString ZoomLabel = QStringLiteral("x%1");
+
+// --- Prompts of the tools (Label2)
+inline const QString DorsalPrompt =
+    QStringLiteral("マウスでドラッグして背ビレの範囲を決めて下さい");
+inline const QString VentralPrompt =
+    QStringLiteral("マウスでドラッグして腹ビレの範囲を決めて下さい");
+inline const QString AnalPrompt = QStringLiteral("マウスでドラッグして尻ビレの範囲を決めて下さい");
+inline const QString PectoralPrompt =
+    QStringLiteral("胸ビレを囲む3点を左方から▽の字型にクリックしてください");
+inline const QString WhiskerPrompt = QStringLiteral("ヒゲ、特殊なヒレなどの範囲を決めてください");
+inline const QString FrontPrompt = QStringLiteral("体型と胸ビレ、腹ビレの横位置を決めます");
+// %1: the most columns a body has.
+inline const QString BodyFull = QStringLiteral("体の列は%1列までです。これ以上は追加できません");
+
+// --- Eye designer
+inline const QString EyeOk = QStringLiteral("OK");
+inline const QString EyeCancel = QStringLiteral("Cancel");
+inline const QString EyeRearColourHint =
+    QStringLiteral("左の画像部分を右クリックで眼の裏の色を決定");
+inline const QString EyeShapeLabel = QStringLiteral("眼の形を決める");
+inline const QString EyePositionLabel = QStringLiteral("眼の位置を決める");
+
+// --- Messages
+inline const QString SaveFailed = QStringLiteral("Error. Cannot make fish polygon data file.");
+inline const QString Saved = QStringLiteral("Dataファイルを書き出しました");
+// %1 x %2: the picture's size in pixels; %3: the limit in megabytes.
+inline const QString PictureTooLarge =
+    QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。%3 MB を超える画像は開けません");
+// %1 x %2: the picture's size in pixels; %3: the smallest side.
+inline const QString PictureTooSmall =
+    QStringLiteral("画像が小さすぎます (%1 x %2 ピクセル)。幅と高さは %3 ピクセル以上必要です");
+// %1: the bytes the picture needs; %2: the bytes the file has.
+inline const QString PictureCutShort = QStringLiteral(
+    "画像ファイルが途中で切れています (%1 バイト必要ですが %2 バイトしかありません)");
+inline const QString PictureUnreadable = QStringLiteral("画像を読み込めません");
+// %1: the file's name; %2: the reader's reason.
+inline const QString PictureRefused = QStringLiteral("%1: %2");
+inline const QString PictureOutOfMemory = QStringLiteral("画像を開くためのメモリが足りません");
+inline const QString OpenFilter = QStringLiteral("Windows BMP File (*.bmp)");
+
+// --- Command line
+inline const QString Usage = QStringLiteral("usage: meshmaker [PICTURE.bmp]\n"
+                                            "       meshmaker --batch PICTURE.bmp [options]\n\n");
+inline const QString BatchUsage = QStringLiteral(
+    "usage: meshmaker --batch PICTURE.bmp [options]\n"
+    "  --tail-x E                 tail position (where the body ends)\n"
+    "  --step P                   horizontal step in pixels (body, tail, ventral fin)\n"
+    "  --dorsal X0,Y0,X1,Y1       dorsal fin rectangle\n"
+    "  --ventral X0,Y0,X1,Y1      ventral fin rectangle\n"
+    "  --anal X0,Y0,X1,Y1         anal fin rectangle\n"
+    "  --pectoral X0,Y0,X1,Y1,X2,Y2  the three pectoral fin points\n"
+    "  --whisker X0,Y0,X1,Y1      whisker drag (press, release)\n"
+    "  --divisions N              vertical divisions (1..10)\n"
+    "  --thickness S              body thickness setting\n"
+    "  --peak X                   x of the widest point seen from above\n"
+    "  --eye X,Y,R[,SHAPE[,POSITION]]  eye centre, radius, shape 1..30, position 0..300\n"
+    "  -o OUT.pgx                 where to write (default: beside the picture)\n"
+    "Coordinates are picture pixels.\n");
+// %1: what is wrong.
+inline const QString CommandError = QStringLiteral("meshmaker: %1\n");
+// %1: the option; %2: how many integers.
+inline const QString OptionTakesIntegers = QStringLiteral("%1 takes %2 comma-separated integers");
+// %1, %2: the fewest and the most integers.
+inline const QString IntegerCountRange = QStringLiteral("%1 to %2");
+// %1: the option; %2: the text given.
+inline const QString NotAnInteger = QStringLiteral("%1: '%2' is not an integer");
+inline const QString OutputNeedsName = QStringLiteral("-o needs a file name");
+// %1: the option.
+inline const QString OptionNeedsValue = QStringLiteral("%1 needs a value");
+inline const QString UnknownOption = QStringLiteral("unknown option %1");
+inline const QString MoreThanOnePicture = QStringLiteral("more than one picture: %1");
+inline const QString NoPicture = QStringLiteral("no picture given");
+// %1: the largest radius.
+inline const QString EyeRadiusRange = QStringLiteral("--eye: the radius must be 0 to %1 pixels");
+// %1: the file.
+inline const QString NoSuchFile = QStringLiteral("%1: no such file");
+// %1: the file; %2: why it failed.
+inline const QString FileFailed = QStringLiteral("%1: %2");
+// The summary of a batch conversion: %1 the file's name, %2 x %3 the body's
+// columns and rows, %4..%8 the columns of tail, dorsal, anal, ventral and
+// whisker, %9 pectoral fin, %10 eye, %11 the file's size.
+inline const QString BatchSummary =
+    QStringLiteral("%1: body %2 columns x %3 rows; tail %4, dorsal %5, anal %6, ventral %7, "
+                   "whisker %8 columns; pectoral fin %9; eye %10; %11 bytes");
+inline const QString Yes = QStringLiteral("yes");
+inline const QString No = QStringLiteral("no");
+// %1: the picture.
+inline const QString NoDisplayConverting =
+    QStringLiteral("meshmaker: no display; converting %1 in batch\n");
+inline const QString NoDisplay = QStringLiteral("meshmaker: no display to open the editor on\n");
+
+} // namespace Texts
