@@ -1,4 +1,5 @@
 #include "Batch.h"
+#include "AtomicFile.h"
 #include "PgxReader.h"
 #include "TForm1.h"
 #include "TestSupport.h"
@@ -127,7 +128,7 @@ TEST(Batch, PicturesThatCannotBeReadFailWithTheirReason) {
     EXPECT_EQ(QDir(dir.path()).entryList({"*.pgx"}, QDir::Files), QStringList{});
 }
 
-TEST(Batch, AnOutputThatCannotBeWrittenFailsAndKeepsTheOldFile) {
+TEST(Batch, AnOutputThatCannotBeWrittenFailsWithTheMessage) {
     QTemporaryDir dir;
     const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     QFile blocker(dir.filePath("plain-file"));
@@ -139,6 +140,26 @@ TEST(Batch, AnOutputThatCannotBeWrittenFailsAndKeepsTheOldFile) {
         EXPECT_EQ(r.status, ExitFailed);
         EXPECT_TRUE(r.err.contains("Error. Cannot make fish polygon data file."))
             << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+}
+
+TEST(Batch, AWriteThatFailsKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
+    const QString out = dir.filePath("a.pgx");
+    QFile old(out);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("the old file");
+    old.close();
+    for (auto step : {AtomicWriteFaults::Step::Open, AtomicWriteFaults::Step::Write,
+                      AtomicWriteFaults::Step::Commit}) {
+        AtomicWriteFaults::Inject = [step](AtomicWriteFaults::Step s, int) { return s == step; };
+        const BatchRun r = Batch({picture, "--divisions", "6", "-o", out});
+        AtomicWriteFaults::Inject = nullptr;
+        EXPECT_EQ(r.status, ExitFailed) << int(step);
+        EXPECT_EQ(test::FileBytes(out), QByteArray("the old file")) << int(step);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.pgx", "fish.bmp"}));
     }
 }
 

@@ -177,22 +177,30 @@ TEST(VerticalDivisions, FieldValuesAreKeptBetween1And10) {
 
 TEST(StepCheckBoxes, AReleaseClearsTheStepWhateverTheBoxShowed) {
     struct Case {
+        const char* name;
         void (TForm1::*release)();
         CheckBox TForm1::*box;
         bool Fish::*flag;
         int Fish::*last; // reset to 0, or null
     } cases[] = {
-        {&TForm1::CheckBox1MouseUp, &TForm1::CheckBox1, &Fish::BodyDone, nullptr},
-        {&TForm1::CheckBox2MouseUp, &TForm1::CheckBox2, &Fish::TailDone, &Fish::TailLast},
-        {&TForm1::CheckBox3MouseUp, &TForm1::CheckBox3, &Fish::DorsalDone, &Fish::DorsalLast},
-        {&TForm1::CheckBox4MouseUp, &TForm1::CheckBox4, &Fish::VentralDone, &Fish::VentralLast},
-        {&TForm1::CheckBox5MouseUp, &TForm1::CheckBox5, &Fish::AnalDone, &Fish::AnalLast},
-        {&TForm1::CheckBox6MouseUp, &TForm1::CheckBox6, &Fish::PectoralDone, nullptr},
-        {&TForm1::CheckBox8MouseUp, &TForm1::CheckBox8, &Fish::WhiskerOn, &Fish::WhiskerLast},
-        {&TForm1::CheckBox9MouseUp, &TForm1::CheckBox9, &Fish::EyeSolid, nullptr},
+        {"CheckBox1", &TForm1::CheckBox1MouseUp, &TForm1::CheckBox1, &Fish::BodyDone, nullptr},
+        {"CheckBox2", &TForm1::CheckBox2MouseUp, &TForm1::CheckBox2, &Fish::TailDone,
+         &Fish::TailLast},
+        {"CheckBox3", &TForm1::CheckBox3MouseUp, &TForm1::CheckBox3, &Fish::DorsalDone,
+         &Fish::DorsalLast},
+        {"CheckBox4", &TForm1::CheckBox4MouseUp, &TForm1::CheckBox4, &Fish::VentralDone,
+         &Fish::VentralLast},
+        {"CheckBox5", &TForm1::CheckBox5MouseUp, &TForm1::CheckBox5, &Fish::AnalDone,
+         &Fish::AnalLast},
+        {"CheckBox6", &TForm1::CheckBox6MouseUp, &TForm1::CheckBox6, &Fish::PectoralDone, nullptr},
+        {"CheckBox8", &TForm1::CheckBox8MouseUp, &TForm1::CheckBox8, &Fish::WhiskerOn,
+         &Fish::WhiskerLast},
+        {"CheckBox9", &TForm1::CheckBox9MouseUp, &TForm1::CheckBox9, &Fish::EyeSolid, nullptr},
     };
     for (const Case& c : cases)
         for (bool shown : {true, false}) {
+            SCOPED_TRACE(testing::Message()
+                         << c.name << (shown ? ", shown ticked" : ", shown clear"));
             Editor e;
             e.Open(e.Save("fish.bmp", Fish101()));
             Fish& s = e.s;

@@ -52,6 +52,7 @@ TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
          "ヒゲ、特殊なヒレなどの範囲を決めてください"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.prompt);
         Editor e;
         e.s.FrontOn = true;
         (e.form.*c.tool)();

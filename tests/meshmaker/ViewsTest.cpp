@@ -53,12 +53,14 @@ TEST(SideView, DimsThePartOutsideTheCurrentTool) {
     const QRgb bright = test::Water,
                dim = qRgb(qRed(bright) / 2, qGreen(bright) / 2, qBlue(bright) / 2);
     struct Case {
+        const char* name;
         void (TForm1::*tool)();
         QRgb left, right; // of the tail position 75
-    } cases[] = {{&TForm1::SpeedButton5Click, bright, dim},
-                 {&TForm1::SpeedButton4Click, dim, bright},
-                 {&TForm1::SpeedButton6Click, bright, bright}};
+    } cases[] = {{"body: the tail dimmed", &TForm1::SpeedButton5Click, bright, dim},
+                 {"tail: the body dimmed", &TForm1::SpeedButton4Click, dim, bright},
+                 {"dorsal: nothing dimmed", &TForm1::SpeedButton6Click, bright, bright}};
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         (e.form.*c.tool)();
         e.form.x21Click();
         const QImage view = RenderSideView(e.form, QRect(140, 50, 20, 10)); // picture x 70..79
