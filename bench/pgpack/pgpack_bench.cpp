@@ -8,7 +8,8 @@
 // plain copy, and a plain copy that also flushes its output to the disk.
 // The closing lines give each figure as a multiple of both floors.
 
-#include "CombinedFile.h"
+#include "PackCombinedFile.h"
+#include "SplitCombinedFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

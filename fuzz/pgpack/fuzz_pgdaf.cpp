@@ -3,8 +3,9 @@
 // lists splits into members whose bytes, behind the header, are the file; a
 // file that is refused writes nothing.
 
-#include "CombinedFile.h"
 #include "CommandLine.h"
+#include "ReadCombinedFile.h"
+#include "SplitCombinedFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,11 @@
 #include "CPgpackDlg.h"
 
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
 #include "Paths.h"
+#include "ReadCombinedFile.h"
 #include "Settings.h"
+#include "SplitCombinedFile.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -28,35 +32,9 @@ void CPgpackDlg::Message(const QString& text) {
 }
 
 void CPgpackDlg::ReportFailure(const FileOutcome& outcome) {
-    const QString path = ShownPath(outcome.Path);
-    QString text;
-    switch (outcome.Error) {
-    case FileError::None:
-        return;
-    case FileError::NotCombined:
-        text = Texts::NotWellFormed.arg(path) + Texts::NoMagic;
-        break;
-    case FileError::ShortHeader:
-        text = Texts::NotWellFormed.arg(path) + Texts::ShortHeader;
-        break;
-    case FileError::LengthMismatch:
-        text = Texts::NotWellFormed.arg(path) +
-               Texts::LengthsDisagree.arg(outcome.Expected).arg(outcome.Actual);
-        break;
-    case FileError::CannotRead:
-        text = Texts::CannotRead.arg(path);
-        break;
-    case FileError::SourceChanged:
-        text = Texts::SizeChanged.arg(path);
-        break;
-    case FileError::SourceTooLarge:
-        text = Texts::TooLarge.arg(path);
-        break;
-    case FileError::CannotWrite:
-        text = Texts::CannotWrite.arg(path);
-        break;
-    }
-    dialogs_.MessageBox(text, Texts::ProgramName, MessageButtons::Ok, MessageIcon::Warning);
+    if (outcome.Ok()) return;
+    dialogs_.MessageBox(DescribeInJapanese(outcome), Texts::ProgramName, MessageButtons::Ok,
+                        MessageIcon::Warning);
 }
 
 void CPgpackDlg::OnInitDialog() {
@@ -148,12 +126,11 @@ void CPgpackDlg::OnCreateCombined() {
     const QString output = m_strDataDir + BaseName(m_strMeshPath) + CombinedSuffix;
     if (FileExists(output)) {
         const QString shown = ShownPath(output);
-        if (dialogs_.MessageBox(Texts::CombinedFile + shown + Texts::AlreadyExistsRemake,
-                                Texts::ArchiveCaption, MessageButtons::OkCancel,
+        if (dialogs_.MessageBox(Texts::RemakeQuestion.arg(shown), Texts::ArchiveCaption,
+                                MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
-        if (dialogs_.MessageBox(Texts::CombinedFile + shown + Texts::Object +
-                                    ShownPath(m_strDataDir) + Texts::WillMakeIn,
+        if (dialogs_.MessageBox(Texts::MakeInQuestion.arg(shown, ShownPath(m_strDataDir)),
                                 Texts::ArchiveCaption, MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
@@ -168,7 +145,7 @@ void CPgpackDlg::OnCreateCombined() {
         ReportFailure(written);
         return;
     }
-    Message(ShownPath(output) + Texts::HasBeenMade);
+    Message(Texts::Made.arg(ShownPath(output)));
 }
 
 void CPgpackDlg::OnSplitCombined() {

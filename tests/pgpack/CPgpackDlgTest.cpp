@@ -4,6 +4,7 @@
 
 #include "CPgpackDlg.h"
 #include "AtomicWriter.h"
+#include "ModelFiles.h"
 #include "Paths.h"
 #include "TestSupport.h"
 #include "Texts.h"
@@ -73,7 +74,7 @@ TEST_F(CPgpackDlgTest, StartUpWithoutDataDirectoryWarnsAndPacksIntoTheCurrentDir
     ChooseMesh(Model("fish", "koi", false, false)[MemberKind::Mesh]);
     dlg.OnCreateCombined();
     EXPECT_TRUE(Exists(Path("koi.pgdaf")));
-    EXPECT_EQ(dialogs.Texts().last(), "koi.pgdaf" + Texts::HasBeenMade);
+    EXPECT_EQ(dialogs.Texts().last(), "koi.pgdaf" + QString("を作成しました"));
 }
 
 TEST_F(CPgpackDlgTest, ChoosingAMeshDerivesItsTexturesAndPackingWritesIntoTheDataDirectory) {

@@ -1,8 +1,10 @@
 // The combined data file: its layout, packing and splitting, and the refusal
 // of files that are not well formed.
 
-#include "CombinedFile.h"
 #include "AtomicWriter.h"
+#include "PackCombinedFile.h"
+#include "ReadCombinedFile.h"
+#include "SplitCombinedFile.h"
 #include "TestSupport.h"
 
 #include <QFile>

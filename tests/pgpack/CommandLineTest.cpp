@@ -1,7 +1,7 @@
 // The command line: pack, split and list, their refusals and exit statuses.
 
 #include "CommandLine.h"
-#include "CombinedFile.h"
+#include "PackCombinedFile.h"
 #include "Paths.h"
 #include "TestSupport.h"
 

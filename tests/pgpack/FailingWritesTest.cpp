@@ -5,7 +5,10 @@
 // is left.
 
 #include "AtomicWriter.h"
-#include "CombinedFile.h"
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
+#include "ReadCombinedFile.h"
+#include "SplitCombinedFile.h"
 #include "TestSupport.h"
 
 namespace {
