@@ -55,7 +55,7 @@ struct Model {
         combined = dir.filePath(QStringLiteral("koi.pgdaf"));
         CombinedFileHeader header;
         if (!BuildCombinedHeader(sources, header).Ok() ||
-            !WriteCombinedFile(sources, header, combined).Ok())
+            !WriteCombinedFile(sources, header, combined, Replacing::Allow).Ok())
             qFatal("cannot pack the benchmark's model");
     }
 };
@@ -71,7 +71,7 @@ void BM_Pack(benchmark::State& state) {
     for (auto _ : state) {
         CombinedFileHeader header;
         if (!BuildCombinedHeader(model.sources, header).Ok() ||
-            !WriteCombinedFile(model.sources, header, output).Ok())
+            !WriteCombinedFile(model.sources, header, output, Replacing::Allow).Ok())
             state.SkipWithError("packing failed");
     }
     state.SetBytesProcessed(state.iterations() * model.bytes);

@@ -10,6 +10,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -85,12 +86,21 @@ QString MemberName(MemberKind kind) {
     return {};
 }
 
+// Why path cannot be read as a source: it is missing, or no regular file
+// (a folder, FIFO, device or socket, refused before it is opened).
+std::optional<QString> SourceRefusal(const QString& path) {
+    const EntryKind entry = KindOf(path);
+    if (entry == EntryKind::Regular) return std::nullopt;
+    if (entry == EntryKind::Missing) return Texts::NoSuchFile.arg(ShownPath(path));
+    return DescribeInEnglish(NotRegularFile(path, entry));
+}
+
 int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     const auto words = Parse(args, {QStringLiteral("--data-dir"), QStringLiteral("--eye-texture")},
                              {QStringLiteral("--overwrite")}, err);
     if (!words) return Usage(err);
     const QString mesh = FromUserPath(words->File);
-    if (!SourceFileExists(mesh)) return Failed(err, Texts::NoSuchFile.arg(ShownPath(mesh)));
+    if (const auto refused = SourceRefusal(mesh)) return Failed(err, *refused);
 
     // The textures beside the mesh, named as the dialog derives them.
     MemberPaths sources = ModelFiles(StripExtension(mesh));
@@ -101,8 +111,8 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (auto eye = words->Values.find(QStringLiteral("--eye-texture"));
         eye != words->Values.end()) {
         sources[MemberKind::EyeTexture] = FromUserPath(eye->second);
-        if (!SourceFileExists(sources[MemberKind::EyeTexture]))
-            return Failed(err, Texts::NoSuchFile.arg(ShownPath(sources[MemberKind::EyeTexture])));
+        if (const auto refused = SourceRefusal(sources[MemberKind::EyeTexture]))
+            return Failed(err, *refused);
     }
 
     QString dataDir;
@@ -117,14 +127,23 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Failed(err, Texts::NoSuchFolder.arg(ShownPath(dataDir)));
 
     const QString output = dataDir + BaseName(mesh) + CombinedSuffix;
-    if (FileExists(output) && !words->Flags.contains(QStringLiteral("--overwrite")))
+    // A source is never written over, --overwrite or not.
+    if (FileOutcome same = CheckOutputIsNoSource(sources, output); !same.Ok())
+        return Failed(err, DescribeInEnglish(same));
+    const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
+    if (FileExists(output) && !overwrite)
         return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
 
     CombinedFileHeader header;
     if (FileOutcome measured = BuildCombinedHeader(sources, header); !measured.Ok())
         return Failed(err, DescribeInEnglish(measured));
-    if (FileOutcome written = WriteCombinedFile(sources, header, output); !written.Ok())
-        return Failed(err, DescribeInEnglish(written));
+    // Without --overwrite the output is refused by the rename itself, should
+    // another program have made it since the look above.
+    const FileOutcome written = WriteCombinedFile(sources, header, output,
+                                                  overwrite ? Replacing::Allow : Replacing::Refuse);
+    if (written.Error == FileError::TargetExists)
+        return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
+    if (!written.Ok()) return Failed(err, DescribeInEnglish(written));
     out << ShownPath(output) << '\n';
     return ExitOk;
 }
@@ -141,7 +160,7 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Usage(err);
     }
     const QString combined = FromUserPath(words->File);
-    if (!SourceFileExists(combined)) return Failed(err, Texts::NoSuchFile.arg(ShownPath(combined)));
+    if (const auto refused = SourceRefusal(combined)) return Failed(err, *refused);
 
     QString into;
     if (auto dir = words->Values.find(QStringLiteral("--into")); dir != words->Values.end()) {
@@ -153,6 +172,8 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (FileOutcome checked = ReadCombinedHeader(combined, header); !checked.Ok())
         return Failed(err, DescribeInEnglish(checked));
     const MemberPaths targets = ModelFiles(into + BaseName(combined));
+    if (FileOutcome same = CheckNoTargetIsTheFile(combined, header, targets); !same.Ok())
+        return Failed(err, DescribeInEnglish(same));
 
     // Without a word on what to do with existing files, refuse before writing any.
     if (!overwrite && !skipExisting) {
@@ -166,16 +187,24 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
 
     std::array<MemberFate, 4> fates;
+    // Without --overwrite, a target that another program makes meanwhile is
+    // refused by the rename itself, and then nothing is written.
     const FileOutcome split = SplitCombinedFile(
         combined, targets,
-        [&](MemberKind) { return overwrite ? SplitDecision::Write : SplitDecision::Skip; }, &fates);
+        [&](MemberKind) { return overwrite ? SplitDecision::Write : SplitDecision::Skip; }, &fates,
+        overwrite ? Replacing::Allow : Replacing::Refuse);
     for (MemberKind kind : MemberOrder) {
         const MemberFate fate = fates[static_cast<int>(kind)];
         if (fate == MemberFate::Written) out << ShownPath(targets[kind]) << '\n';
         if (fate == MemberFate::Skipped)
             Say(err, Texts::KeptExisting.arg(ShownPath(targets[kind])));
     }
+    if (split.Error == FileError::TargetExists)
+        return Failed(err, Texts::TargetExists.arg(ShownPath(split.Path)));
     if (!split.Ok()) return Failed(err, DescribeInEnglish(split));
+    if (std::all_of(fates.begin(), fates.end(),
+                    [](MemberFate fate) { return fate == MemberFate::Absent; }))
+        Say(err, Texts::NothingToWrite.arg(ShownPath(combined)));
     return ExitOk;
 }
 
@@ -183,7 +212,7 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
     const auto words = Parse(args, {}, {}, err);
     if (!words) return Usage(err);
     const QString combined = FromUserPath(words->File);
-    if (!SourceFileExists(combined)) return Failed(err, Texts::NoSuchFile.arg(ShownPath(combined)));
+    if (const auto refused = SourceRefusal(combined)) return Failed(err, *refused);
     CombinedListing listing;
     if (FileOutcome listed = ListCombinedFile(combined, listing); !listed.Ok())
         return Failed(err, DescribeInEnglish(listed));

@@ -4,15 +4,20 @@
 
 #include <algorithm>
 
-FileOutcome CopyBytes(QFile& in, qint64 length, AtomicWriter& out, const QString& outPath) {
+FileOutcome CopyBytes(SourceFile& in, qint64 length, AtomicWriter& out) {
     QByteArray buffer(std::min(length, CopyChunk), Qt::Uninitialized);
     qint64 copied = 0;
     while (copied < length) {
-        const qint64 got = in.read(buffer.data(), std::min<qint64>(buffer.size(), length - copied));
-        if (got < 0) return Failure(FileError::CannotRead, in.fileName());
-        if (got == 0) return Failure(FileError::SourceChanged, in.fileName(), length, copied);
-        if (!out.Write(buffer.constData(), got)) return Failure(FileError::CannotWrite, outPath);
+        const qint64 got = in.Read(buffer.data(), std::min<qint64>(buffer.size(), length - copied));
+        if (got < 0) return SystemFailure(FileError::CannotRead, in.Path(), in.Error());
+        if (got == 0) return Failure(FileError::SourceChanged, in.Path(), length, copied);
+        if (!out.Write(buffer.constData(), got)) return WriteFailure(out);
         copied += got;
     }
     return {};
+}
+
+FileOutcome WriteFailure(const AtomicWriter& out) {
+    return SystemFailure(out.TargetTaken() ? FileError::TargetExists : FileError::CannotWrite,
+                         out.Path(), out.Error());
 }

@@ -5,12 +5,16 @@
 
 #include "AtomicWriter.h"
 #include "FileOutcome.h"
-
-#include <QFile>
+#include "SourceFile.h"
 
 inline constexpr qint64 CopyChunk = qint64(1) << 20;
 
-// Copies length bytes from in (at its current position) to out, which
-// writes outPath. A source that ends early has changed since it was
-// measured (SourceChanged, with the bytes copied as Actual).
-FileOutcome CopyBytes(QFile& in, qint64 length, AtomicWriter& out, const QString& outPath);
+// Copies length bytes from in (at its current position) to out. A source
+// that ends early has changed since it was measured (SourceChanged, with the
+// bytes copied as Actual).
+FileOutcome CopyBytes(SourceFile& in, qint64 length, AtomicWriter& out);
+
+// The outcome of a writer that failed: TargetExists when it was refused
+// because a file had appeared at its target, otherwise CannotWrite; with
+// the system's reason either way.
+FileOutcome WriteFailure(const AtomicWriter& out);

@@ -1,15 +1,18 @@
 #include "ReadCombinedFile.h"
 
-#include "Paths.h"
-
 #include <algorithm>
 
-FileOutcome ReadCheckedHeader(QFile& file, CombinedFileHeader& header, qint64& size) {
-    const QString path = file.fileName();
-    size = file.size();
+FileOutcome ReadCheckedHeader(SourceFile& file, CombinedFileHeader& header, qint64& size) {
+    const QString& path = file.Path();
+    size = file.Size();
     char bytes[CombinedHeaderSize];
-    const qint64 got = file.read(bytes, CombinedHeaderSize);
-    if (got < 0) return Failure(FileError::CannotRead, path);
+    qint64 got = 0;
+    while (got < CombinedHeaderSize) {
+        const qint64 read = file.Read(bytes + got, CombinedHeaderSize - got);
+        if (read < 0) return SystemFailure(FileError::CannotRead, path, file.Error());
+        if (read == 0) break;
+        got += read;
+    }
     if (got < qint64(sizeof CombinedMagic) ||
         !std::equal(std::begin(CombinedMagic), std::end(CombinedMagic), bytes))
         return Failure(FileError::NotCombined, path);
@@ -22,16 +25,14 @@ FileOutcome ReadCheckedHeader(QFile& file, CombinedFileHeader& header, qint64& s
 }
 
 FileOutcome ReadCombinedHeader(const QString& path, CombinedFileHeader& header) {
-    QFile file(path);
-    if (!SourceFileExists(path) || !file.open(QIODevice::ReadOnly))
-        return Failure(FileError::CannotRead, path);
+    SourceFile file;
+    if (FileOutcome opened = file.Open(path); !opened.Ok()) return opened;
     qint64 size = 0;
     return ReadCheckedHeader(file, header, size);
 }
 
 FileOutcome ListCombinedFile(const QString& path, CombinedListing& listing) {
-    QFile file(path);
-    if (!SourceFileExists(path) || !file.open(QIODevice::ReadOnly))
-        return Failure(FileError::CannotRead, path);
+    SourceFile file;
+    if (FileOutcome opened = file.Open(path); !opened.Ok()) return opened;
     return ReadCheckedHeader(file, listing.Header, listing.FileSize);
 }

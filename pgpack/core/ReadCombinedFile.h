@@ -5,8 +5,7 @@
 
 #include "CombinedFileHeader.h"
 #include "FileOutcome.h"
-
-#include <QFile>
+#include "SourceFile.h"
 
 // Reads the checked header of path.
 FileOutcome ReadCombinedHeader(const QString& path, CombinedFileHeader& header);
@@ -20,4 +19,4 @@ FileOutcome ListCombinedFile(const QString& path, CombinedListing& listing);
 
 // The same check on a file already open for reading at its start; size
 // receives the file's size.
-FileOutcome ReadCheckedHeader(QFile& file, CombinedFileHeader& header, qint64& size);
+FileOutcome ReadCheckedHeader(SourceFile& file, CombinedFileHeader& header, qint64& size);

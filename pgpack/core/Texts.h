@@ -77,6 +77,16 @@ inline const QString ShortHeader =
 inline const QString LengthsDisagree =
     QStringLiteral("データ合体ファイル '%1' "
                    "は正しくありません。ヘッダーの長さでは%2バイトのはずが、%3バイトあります");
+// A source that is no regular file (a folder, FIFO, device or socket); %1 the file.
+inline const QString NotRegular = QStringLiteral("ファイル '%1' は普通のファイルではありません");
+// A target that is a source under another name; %1 the target, %2 the source.
+inline const QString SameFile =
+    QStringLiteral("ファイル '%1' は元のファイル '%2' と同じです。上書きできません");
+// After "ファイルを分離しました", when the combined file has no member with bytes.
+inline const QString NothingSeparated = QStringLiteral("書き出すファイルはありませんでした");
+// A message and, on a line of its own, its detail: the system's reason for
+// a failure, in the system's words ("No space left on device").
+inline const QString MessageWithDetail = QStringLiteral("%1\n%2");
 
 // The command line's texts, in English. Messages go to standard error
 // behind "pgpack: ".
@@ -120,6 +130,15 @@ inline const QString TargetExists =
 inline const QString TargetsExist =
     QStringLiteral("%1 exist; --overwrite replaces, --skip-existing keeps");
 inline const QString KeptExisting = QStringLiteral("kept the existing %1");
+// Start-up without a display for the dialog.
+inline const QString NoDisplay = QStringLiteral("no display to show the dialog on");
+// %1 the variable that names the display, with its value: DISPLAY=:5.
+inline const QString DisplayUnreachable = QStringLiteral(
+    "cannot show the dialog: no display answers at %1 (the command line needs none)");
+inline const QString WithoutDialog = QStringLiteral("built without its dialog");
+// %1 the combined file.
+inline const QString NothingToWrite =
+    QStringLiteral("%1 has no member with bytes; nothing to write");
 // Failures of reading and writing, and files that are not well formed; %1 the file.
 inline const QString DoneInEnglish = QStringLiteral("done");
 inline const QString NotCombinedInEnglish =
@@ -129,14 +148,28 @@ inline const QString ShortHeaderInEnglish =
 // %2 the bytes the header announces, %3 the file's size.
 inline const QString LengthMismatchInEnglish = QStringLiteral(
     "%1: damaged combined data file (its header announces %2 bytes, the file has %3)");
-inline const QString CannotReadInEnglish = QStringLiteral("%1: cannot be read");
+// %2 the system's reason.
+inline const QString CannotReadInEnglish = QStringLiteral("%1: cannot be read (%2)");
 // %2 the bytes measured, %3 the bytes found.
 inline const QString SourceChangedInEnglish =
     QStringLiteral("%1: changed while it was being read (%2 bytes expected, %3 found)");
 // %2 its size, %3 the largest size a member can have.
 inline const QString TooLargeInEnglish =
     QStringLiteral("%1: too large for a combined data file (%2 bytes, at most %3)");
-inline const QString CannotWriteInEnglish = QStringLiteral("%1: cannot be written");
+// %2 the system's reason.
+inline const QString CannotWriteInEnglish = QStringLiteral("%1: cannot be written (%2)");
+// %2 what the path names instead: one of the Entry... texts below.
+inline const QString NotRegularInEnglish = QStringLiteral("%1: %2, not a regular file");
+inline const QString EntryFolder = QStringLiteral("a folder");
+inline const QString EntryFifo = QStringLiteral("a FIFO");
+inline const QString EntryDevice = QStringLiteral("a device");
+inline const QString EntrySocket = QStringLiteral("a socket");
+inline const QString EntryOther = QStringLiteral("a special file");
+// %1 the target, %2 the source it is.
+inline const QString SameFileInEnglish =
+    QStringLiteral("%1: the same file as the source %2, which would be lost; nothing was written");
+inline const QString AppearedInEnglish =
+    QStringLiteral("%1 appeared while it was being written; it was kept");
 // The list command: its lines, the columns' titles and the members' names.
 inline const QString ListFile = QStringLiteral("file     %1");
 inline const QString ListSize = QStringLiteral("size     %1 bytes");

@@ -34,7 +34,7 @@ protected:
         CombinedFileHeader header;
         const FileOutcome measured = BuildCombinedHeader(sources, header);
         if (!measured.Ok()) return measured;
-        return WriteCombinedFile(sources, header, output);
+        return WriteCombinedFile(sources, header, output, Replacing::Allow);
     }
 };
 
@@ -231,7 +231,7 @@ TEST_F(CombinedFileTest, SourceThatChangedAfterMeasuringFailsThePackAndKeepsTheO
         ASSERT_TRUE(BuildCombinedHeader(sources, header).Ok());
 
         WriteBytes(sources[change.kind], change.now);
-        const FileOutcome written = WriteCombinedFile(sources, header, output);
+        const FileOutcome written = WriteCombinedFile(sources, header, output, Replacing::Allow);
         EXPECT_EQ(written.Error, FileError::SourceChanged);
         EXPECT_EQ(written.Path, sources[change.kind]);
         EXPECT_EQ(written.Actual, change.now.size());
@@ -282,7 +282,8 @@ TEST_F(CombinedFileTest, FailedWritesLeaveOldFilesWhole) {
     const QString out = Folder("out");
     const MemberPaths targets = ModelFiles(out + "koi");
     WriteBytes(targets[MemberKind::Mesh], "old mesh");
-    // The body is written; the mesh (the second file, its first write) fails.
+    // The mesh (the second file, its first write) fails: the body, already
+    // in its temporary file, does not appear either.
     int files = 0;
     AtomicWriteFaults::Inject = [&files](Step step, int index) {
         if (step == Step::Open) ++files;
@@ -291,9 +292,9 @@ TEST_F(CombinedFileTest, FailedWritesLeaveOldFilesWhole) {
     const FileOutcome split = SplitCombinedFile(output, targets, nullptr);
     EXPECT_EQ(split.Error, FileError::CannotWrite);
     EXPECT_EQ(split.Path, targets[MemberKind::Mesh]);
-    EXPECT_EQ(ReadBytes(targets[MemberKind::BodyTexture]), body);
+    EXPECT_EQ(split.SystemError, EIO);
     EXPECT_EQ(ReadBytes(targets[MemberKind::Mesh]), QByteArray("old mesh"));
-    EXPECT_EQ(Entries(out), QStringList({"koi.pgx", "koi_tx.bmp"}));
+    EXPECT_EQ(Entries(out), QStringList({"koi.pgx"}));
 }
 
 } // namespace
