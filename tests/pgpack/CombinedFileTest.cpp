@@ -2,6 +2,7 @@
 // of files that are not well formed.
 
 #include "AtomicWriter.h"
+#include "FailureMessages.h"
 #include "PackCombinedFile.h"
 #include "ReadCombinedFile.h"
 #include "SplitCombinedFile.h"
@@ -295,6 +296,26 @@ TEST_F(CombinedFileTest, FailedWritesLeaveOldFilesWhole) {
     EXPECT_EQ(split.SystemError, EIO);
     EXPECT_EQ(ReadBytes(targets[MemberKind::Mesh]), QByteArray("old mesh"));
     EXPECT_EQ(Entries(out), QStringList({"koi.pgx"}));
+}
+
+// A source that cannot be read says why, as the system says it; one that is
+// no regular file says what it is.
+TEST_F(CombinedFileTest, AFileThatCannotBeReadSaysWhy) {
+    CombinedFileHeader header;
+    const FileOutcome missing = ReadCombinedHeader(Path("gone.pgdaf"), header);
+    EXPECT_EQ(missing.Error, FileError::CannotRead);
+    EXPECT_EQ(missing.SystemError, ENOENT);
+    EXPECT_EQ(DescribeInEnglish(missing),
+              Path("gone.pgdaf") + ": cannot be read (" + SystemReason(ENOENT) + ")");
+    EXPECT_EQ(DescribeInJapanese(missing),
+              "ファイル '" + Path("gone.pgdaf") + "' は読めませんでした\n" + SystemReason(ENOENT));
+
+    const FileOutcome folder = ReadCombinedHeader(Folder("folder.pgdaf"), header);
+    EXPECT_EQ(folder.Error, FileError::NotRegular);
+    EXPECT_EQ(folder.Entry, EntryKind::Folder);
+    EXPECT_EQ(folder.SystemError, 0);
+    EXPECT_EQ(DescribeInJapanese(folder),
+              "ファイル '" + Folder("folder.pgdaf") + "' は普通のファイルではありません");
 }
 
 } // namespace
