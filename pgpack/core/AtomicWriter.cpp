@@ -169,11 +169,24 @@ bool AtomicWriter::InstallRefusing() {
     }
 #endif
     // A link, like the rename above, fails when the name is taken.
-    if (::link(from.constData(), to.constData()) != 0) {
+    if (::link(from.constData(), to.constData()) == 0) {
+        Remove(temporary_);
+        temporary_.clear();
+        placed_ = Placed::Created;
+        return true;
+    }
+    if (errno != EPERM && errno != ENOTSUP && errno != ENOSYS) {
         taken_ = errno == EEXIST;
         return Fail(errno);
     }
-    Remove(temporary_);
+    // A file system with neither (FAT on an old kernel): the best that is
+    // left is a look just before the rename.
+    struct stat taken;
+    if (::lstat(to.constData(), &taken) == 0) {
+        taken_ = true;
+        return Fail(EEXIST);
+    }
+    if (::rename(from.constData(), to.constData()) != 0) return Fail(errno);
     temporary_.clear();
     placed_ = Placed::Created;
     return true;

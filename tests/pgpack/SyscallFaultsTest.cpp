@@ -9,6 +9,8 @@
 #include "ModelFiles.h"
 #include "TestSupport.h"
 
+#include <cerrno>
+
 namespace {
 
 struct WalkCase {
@@ -108,5 +110,53 @@ INSTANTIATE_TEST_SUITE_P(
         WalkCase{"SplitReplacingEIO", true, true, "EIO", "Input/output error", 24},
         WalkCase{"SplitReplacingENOSPC", true, true, "ENOSPC", "No space left on device", 24}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Where the file system lacks renameat2's flags (the call says EINVAL), the
+// writer falls back to a link for "do not replace" and to a second name
+// for the old file it may have to put back. The layer makes the first
+// rename say so; the command must still do its whole work and leave
+// nothing behind.
+struct FallbackCase {
+    const char* name;
+    QStringList args;  // after the program's name; "out" is an empty or old folder
+    bool oldFiles;     // out holds old files that the command replaces
+    int expectedFiles; // files in out afterwards
+};
+
+class RenameFlagsTest : public SyscallFaultsTest {};
+
+TEST_F(RenameFlagsTest, MissingRenameFlagsFallBackAndStillWriteWhole) {
+    const std::vector<FallbackCase> cases = {
+        {"PackNew", {"pack", source[MemberKind::Mesh], "--data-dir", "out"}, false, 1},
+        {"SplitNew", {"split", "data/koi.pgdaf", "--into", "out"}, false, 4},
+        {"SplitReplacing", {"split", "data/koi.pgdaf", "--into", "out", "--overwrite"}, true, 4},
+    };
+    for (const FallbackCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QDir(Path("out")).removeRecursively();
+        const MemberPaths targets = ModelFiles(Folder("out") + "koi");
+        if (c.oldFiles) {
+            for (MemberKind kind : MemberOrder) WriteBytes(targets[kind], "old");
+        }
+        FaultWalk walk;
+        walk.Program = PGPACK_PROGRAM;
+        walk.Arguments = c.args;
+        walk.WorkingDirectory = scratch_.path();
+        walk.Environment = env;
+        walk.Calls = "rename";
+        walk.Error = QString::number(EINVAL);
+        const FaultRun run = RunUnderFault(walk, 1);
+        EXPECT_EQ(run.FailedCall, "renameat2 #1 with 22");
+        EXPECT_EQ(run.ExitCode, 0) << run.Stderr.toStdString();
+        EXPECT_EQ(Entries(Path("out")).size(), c.expectedFiles)
+            << Entries(Path("out")).join(' ').toStdString();
+        if (c.expectedFiles == 4) {
+            for (MemberKind kind : MemberOrder)
+                EXPECT_EQ(ReadBytes(targets[kind]), ReadBytes(source[kind]));
+        } else {
+            EXPECT_EQ(ReadBytes(Path("out/koi.pgdaf")), ReadBytes(Path("data/koi.pgdaf")));
+        }
+    }
+}
 
 } // namespace

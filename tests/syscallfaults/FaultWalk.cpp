@@ -29,15 +29,14 @@ QString Absolute(const FaultWalk& walk, const QString& path) {
         .absoluteFilePath(path);
 }
 
-struct Run {
-    bool Finished = false;
-    bool Crashed = false;
-    int ExitCode = -1;
-    QByteArray Stdout, Stderr;
-    QString Report;
-};
+// The call the layer failed, from its report; empty when it failed none.
+QString FailedCall(const QString& report) {
+    for (const QString& line : report.split(u'\n'))
+        if (line.startsWith(QStringLiteral("failed "))) return line.mid(7);
+    return {};
+}
 
-Run RunOnce(const FaultWalk& walk, int failAt, const QString& reportPath) {
+FaultRun RunOnce(const FaultWalk& walk, int failAt, const QString& reportPath) {
     QFile::remove(reportPath);
     QProcessEnvironment env = walk.Environment;
     const QString preload = env.value(QStringLiteral("LD_PRELOAD"));
@@ -58,7 +57,7 @@ Run RunOnce(const FaultWalk& walk, int failAt, const QString& reportPath) {
     process.setProcessEnvironment(env);
     if (!walk.WorkingDirectory.isEmpty()) process.setWorkingDirectory(walk.WorkingDirectory);
     process.start(walk.Program, walk.Arguments);
-    Run run;
+    FaultRun run;
     run.Finished = process.waitForFinished(walk.TimeoutMs);
     if (!run.Finished) {
         process.kill();
@@ -69,15 +68,9 @@ Run RunOnce(const FaultWalk& walk, int failAt, const QString& reportPath) {
     run.Stdout = process.readAllStandardOutput();
     run.Stderr = process.readAllStandardError();
     QFile report(reportPath);
-    if (report.open(QIODevice::ReadOnly)) run.Report = QString::fromUtf8(report.readAll());
+    if (report.open(QIODevice::ReadOnly))
+        run.FailedCall = FailedCall(QString::fromUtf8(report.readAll()));
     return run;
-}
-
-// The call the layer failed, from its report; empty when it failed none.
-QString FailedCall(const QString& report) {
-    for (const QString& line : report.split(u'\n'))
-        if (line.startsWith(QStringLiteral("failed "))) return line.mid(7);
-    return {};
 }
 
 // Checks the files after a failed run; undoes what it finds changed.
@@ -117,6 +110,11 @@ void CheckUnchanged(const FaultWalk& walk, const FolderListing& before, const QS
 
 } // namespace
 
+FaultRun RunUnderFault(const FaultWalk& walk, int failAt) {
+    QTemporaryDir scratch;
+    return RunOnce(walk, failAt, scratch.filePath(QStringLiteral("report")));
+}
+
 QString SyscallFaultsLibrary() {
     return QStringLiteral(SYSCALL_FAULTS_LIBRARY);
 }
@@ -132,8 +130,8 @@ FaultWalkReport WalkEveryFailurePoint(const FaultWalk& walk) {
     }
 
     for (int failAt = 1; failAt <= walk.MaxRuns; ++failAt) {
-        const Run run = RunOnce(walk, failAt, reportPath);
-        const QString failed = FailedCall(run.Report);
+        const FaultRun run = RunOnce(walk, failAt, reportPath);
+        const QString& failed = run.FailedCall;
         const QString label = QStringLiteral("run %1 (%2)")
                                   .arg(failAt)
                                   .arg(failed.isEmpty() ? QStringLiteral("untouched") : failed);

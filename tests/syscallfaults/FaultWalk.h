@@ -48,7 +48,7 @@ struct FaultWalk {
     QString WorkingDirectory; // empty: the current directory
     QProcessEnvironment Environment = QProcessEnvironment::systemEnvironment();
     std::vector<FaultWalkTarget> Targets;
-    QString Error = QStringLiteral("EIO"); // SYSCALL_FAULTS_ERRNO
+    QString Error = QStringLiteral("EIO"); // SYSCALL_FAULTS_ERRNO: a name or a number
     QString Calls;                         // SYSCALL_FAULTS_CALLS; empty: every kind
     int TimeoutMs = 60000;                 // for each run
     int MaxRuns = 5000;                    // a command that never ends its calls stops here
@@ -63,6 +63,16 @@ struct FaultWalkReport {
     int ExitCode = -1;
     QByteArray Stdout, Stderr;
 };
+
+// One run of walk's command with its failAt-th call failed.
+struct FaultRun {
+    bool Finished = false; // within walk.TimeoutMs
+    bool Crashed = false;
+    int ExitCode = -1;
+    QByteArray Stdout, Stderr;
+    QString FailedCall; // "write #3 with ENOSPC"; empty when the run was untouched
+};
+FaultRun RunUnderFault(const FaultWalk& walk, int failAt);
 
 // The path of the fault layer's library, as built.
 QString SyscallFaultsLibrary();
