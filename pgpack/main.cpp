@@ -11,24 +11,76 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
 #ifdef PGPACK_WITH_DIALOG
 #include "CPgpackApp.h"
 #endif
 
 namespace {
 
+// The variables that can name a display for the dialog.
+constexpr const char* DisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+
+// A display variable that is set but empty names no display: it is taken
+// away, so that nothing below (Qt included) mistakes it for one.
 [[maybe_unused]] bool HasDisplay() {
 #if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
     return true;
 #else
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    bool any = false;
+    for (const char* name : DisplayVariables) {
+        if (qEnvironmentVariableIsSet(name) && qEnvironmentVariableIsEmpty(name)) qunsetenv(name);
+        any = any || !qEnvironmentVariableIsEmpty(name);
+    }
+    return any;
 #endif
 }
+
+#ifdef PGPACK_WITH_DIALOG
+// While the application connects to its display, Qt's messages are held
+// back. Should the connection fail, Qt ends with a fatal message (and
+// would abort, with a core dump): instead the user reads one line that says
+// what happened, and the program exits as any failure does. When the
+// connection succeeds, what was held back is passed on.
+QtMessageHandler passOn = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldBack;
+
+QString NamedDisplay() {
+    for (const char* name : DisplayVariables)
+        if (!qEnvironmentVariableIsEmpty(name))
+            return QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
+    return {};
+}
+
+void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        QTextStream(stderr) << Texts::CommandMessage.arg(
+            Texts::DisplayUnreachable.arg(NamedDisplay()));
+        std::_Exit(ExitFailed);
+    }
+    heldBack.emplace_back(type, message);
+}
+
+void Connected() {
+    qInstallMessageHandler(passOn);
+    for (const auto& [type, message] : heldBack)
+        if (passOn) passOn(type, QMessageLogContext(), message);
+    heldBack.clear();
+}
+#endif
 
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, and
+    // the user reads "File too large" instead of the program vanishing.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     if (argc > 1) {
         QCoreApplication app(argc, argv);
         app.setApplicationName(Texts::ProgramName);
@@ -38,12 +90,14 @@ int main(int argc, char** argv) {
     }
 #ifdef PGPACK_WITH_DIALOG
     if (HasDisplay()) {
+        passOn = qInstallMessageHandler(WhileConnecting);
         CPgpackApp app(argc, argv);
+        Connected();
         return app.InitInstance();
     }
-    QTextStream(stderr) << "pgpack: no display to show the dialog on\n" << CommandLineUsage();
+    QTextStream(stderr) << Texts::CommandMessage.arg(Texts::NoDisplay) << CommandLineUsage();
 #else
-    QTextStream(stderr) << "pgpack: built without its dialog\n" << CommandLineUsage();
+    QTextStream(stderr) << Texts::CommandMessage.arg(Texts::WithoutDialog) << CommandLineUsage();
 #endif
     return ExitFailed;
 }

@@ -7,8 +7,10 @@
 #
 #   scripts/fuzz.sh            one minute per target (what CI runs)
 #   scripts/fuzz.sh 3600       an hour per target
+#   scripts/fuzz.sh 1800 pgpack   half an hour for the targets whose name holds "pgpack"
 set -euo pipefail
 seconds=${1:-60}
+only=${2:-}
 cd "$(dirname "$0")/.."
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -18,6 +20,7 @@ mkdir -p "$build/artifacts"
 status=0
 for program in $(find "$build/fuzz" -maxdepth 2 -type f -name 'fuzz_*' -perm -u+x | sort); do
     name=$(basename "$program")             # fuzz_<program>_<target>
+    [[ -z "$only" || "$name" == *"$only"* ]] || continue
     owner=${name#fuzz_}; owner=${owner%%_*}
     target=${name#fuzz_${owner}_}
     seeds="fuzz/$owner/corpus/$target"

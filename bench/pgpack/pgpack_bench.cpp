@@ -8,7 +8,8 @@
 // plain copy, and a plain copy that also flushes its output to the disk.
 // The closing lines give each figure as a multiple of both floors.
 
-#include "CombinedFile.h"
+#include "PackCombinedFile.h"
+#include "SplitCombinedFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -54,7 +55,7 @@ struct Model {
         combined = dir.filePath(QStringLiteral("koi.pgdaf"));
         CombinedFileHeader header;
         if (!BuildCombinedHeader(sources, header).Ok() ||
-            !WriteCombinedFile(sources, header, combined).Ok())
+            !WriteCombinedFile(sources, header, combined, Replacing::Allow).Ok())
             qFatal("cannot pack the benchmark's model");
     }
 };
@@ -70,7 +71,7 @@ void BM_Pack(benchmark::State& state) {
     for (auto _ : state) {
         CombinedFileHeader header;
         if (!BuildCombinedHeader(model.sources, header).Ok() ||
-            !WriteCombinedFile(model.sources, header, output).Ok())
+            !WriteCombinedFile(model.sources, header, output, Replacing::Allow).Ok())
             state.SkipWithError("packing failed");
     }
     state.SetBytesProcessed(state.iterations() * model.bytes);

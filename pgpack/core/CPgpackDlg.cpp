@@ -1,7 +1,11 @@
 #include "CPgpackDlg.h"
 
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
 #include "Paths.h"
+#include "ReadCombinedFile.h"
 #include "Settings.h"
+#include "SplitCombinedFile.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -28,35 +32,9 @@ void CPgpackDlg::Message(const QString& text) {
 }
 
 void CPgpackDlg::ReportFailure(const FileOutcome& outcome) {
-    const QString path = ShownPath(outcome.Path);
-    QString text;
-    switch (outcome.Error) {
-    case FileError::None:
-        return;
-    case FileError::NotCombined:
-        text = Texts::NotWellFormed.arg(path) + Texts::NoMagic;
-        break;
-    case FileError::ShortHeader:
-        text = Texts::NotWellFormed.arg(path) + Texts::ShortHeader;
-        break;
-    case FileError::LengthMismatch:
-        text = Texts::NotWellFormed.arg(path) +
-               Texts::LengthsDisagree.arg(outcome.Expected).arg(outcome.Actual);
-        break;
-    case FileError::CannotRead:
-        text = Texts::CannotRead.arg(path);
-        break;
-    case FileError::SourceChanged:
-        text = Texts::SizeChanged.arg(path);
-        break;
-    case FileError::SourceTooLarge:
-        text = Texts::TooLarge.arg(path);
-        break;
-    case FileError::CannotWrite:
-        text = Texts::CannotWrite.arg(path);
-        break;
-    }
-    dialogs_.MessageBox(text, Texts::ProgramName, MessageButtons::Ok, MessageIcon::Warning);
+    if (outcome.Ok()) return;
+    dialogs_.MessageBox(DescribeInJapanese(outcome), Texts::ProgramName, MessageButtons::Ok,
+                        MessageIcon::Warning);
 }
 
 void CPgpackDlg::OnInitDialog() {
@@ -146,29 +124,37 @@ void CPgpackDlg::OnCreateCombined() {
     }
 
     const QString output = m_strDataDir + BaseName(m_strMeshPath) + CombinedSuffix;
-    if (FileExists(output)) {
+    // Whatever the answers would be, a source is never written over.
+    if (const FileOutcome same = CheckOutputIsNoSource(sources, output); !same.Ok()) {
+        ReportFailure(same);
+        return;
+    }
+    const bool exists = FileExists(output);
+    if (exists) {
         const QString shown = ShownPath(output);
-        if (dialogs_.MessageBox(Texts::CombinedFile + shown + Texts::AlreadyExistsRemake,
-                                Texts::ArchiveCaption, MessageButtons::OkCancel,
+        if (dialogs_.MessageBox(Texts::RemakeQuestion.arg(shown), Texts::ArchiveCaption,
+                                MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
-        if (dialogs_.MessageBox(Texts::CombinedFile + shown + Texts::Object +
-                                    ShownPath(m_strDataDir) + Texts::WillMakeIn,
+        if (dialogs_.MessageBox(Texts::MakeInQuestion.arg(shown, ShownPath(m_strDataDir)),
                                 Texts::ArchiveCaption, MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
     }
 
-    const FileOutcome written = WriteCombinedFile(sources, header, output);
-    if (written.Error == FileError::CannotWrite) {
-        Message(Texts::OutputCannotOpen);
+    // Replaced only when the user was asked; an output that appears after
+    // the look above is kept.
+    const FileOutcome written =
+        WriteCombinedFile(sources, header, output, exists ? Replacing::Allow : Replacing::Refuse);
+    if (written.Error == FileError::CannotWrite || written.Error == FileError::TargetExists) {
+        Message(WithSystemReason(Texts::OutputCannotOpen, written));
         return;
     }
     if (!written.Ok()) {
         ReportFailure(written);
         return;
     }
-    Message(ShownPath(output) + Texts::HasBeenMade);
+    Message(Texts::Made.arg(ShownPath(output)));
 }
 
 void CPgpackDlg::OnSplitCombined() {
@@ -184,21 +170,26 @@ void CPgpackDlg::OnSplitCombined() {
     }
 
     const MemberPaths targets = ModelFiles(m_strWorkDir + BaseName(m_strCombinedPath));
+    if (const FileOutcome same = CheckNoTargetIsTheFile(m_strCombinedPath, header, targets);
+        !same.Ok()) {
+        ReportFailure(same);
+        return;
+    }
     m_strBodyTexPath = targets[MemberKind::BodyTexture];
     m_strFinTexPath = targets[MemberKind::FinTexture];
     m_strEyeTexPath = targets[MemberKind::EyeTexture];
     m_strMeshPath = targets[MemberKind::Mesh];
 
-    const FileOutcome split =
-        SplitCombinedFile(m_strCombinedPath, targets, [this](MemberKind kind) {
-            static const QString question[] = {Texts::BodyTextureExists, Texts::FinTextureExists,
-                                               Texts::EyeTextureExists, Texts::MeshExists};
-            return dialogs_.MessageBox(question[static_cast<int>(kind)], QString(),
-                                       MessageButtons::OkCancel,
-                                       MessageIcon::None) == MessageAnswer::Ok
-                       ? SplitDecision::Write
-                       : SplitDecision::Skip;
-        });
+    const auto ask = [this](MemberKind kind) {
+        static const QString question[] = {Texts::BodyTextureExists, Texts::FinTextureExists,
+                                           Texts::EyeTextureExists, Texts::MeshExists};
+        return dialogs_.MessageBox(question[static_cast<int>(kind)], QString(),
+                                   MessageButtons::OkCancel, MessageIcon::None) == MessageAnswer::Ok
+                   ? SplitDecision::Write
+                   : SplitDecision::Skip;
+    };
+    std::array<MemberFate, 4> fates;
+    const FileOutcome split = SplitCombinedFile(m_strCombinedPath, targets, ask, &fates);
 
     // The fields show the files that a following pack will take. Field 1001
     // is set without deriving again: the derivation would report a missing
@@ -217,7 +208,11 @@ void CPgpackDlg::OnSplitCombined() {
         ReportFailure(split);
         return;
     }
-    Message(Texts::Separated);
+    // A file whose members are all empty gives nothing; the message says so.
+    const bool nothing = std::all_of(fates.begin(), fates.end(),
+                                     [](MemberFate fate) { return fate == MemberFate::Absent; });
+    Message(nothing ? Texts::MessageWithDetail.arg(Texts::Separated, Texts::NothingSeparated)
+                    : Texts::Separated);
 }
 
 bool CPgpackDlg::OnSysCommand(int command) {

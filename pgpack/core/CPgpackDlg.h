@@ -3,9 +3,9 @@
 // each control shows, and the handlers of its buttons and fields. The window
 // forwards every event to a handler and then shows Controls.
 
-#include "CombinedFile.h"
 #include "DialogTemplate.h"
 #include "Dialogs.h"
+#include "FileOutcome.h"
 
 #include <QString>
 

@@ -1,15 +1,25 @@
 #include "CommandLine.h"
 
-#include "CombinedFile.h"
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
 #include "Paths.h"
+#include "ReadCombinedFile.h"
 #include "Settings.h"
+#include "SplitCombinedFile.h"
+#include "Texts.h"
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
 namespace {
+
+// One message on err, behind the program's name.
+void Say(QTextStream& err, const QString& message) {
+    err << Texts::CommandMessage.arg(message);
+}
 
 // The words of one command: its one file and its options.
 struct Words {
@@ -28,17 +38,17 @@ std::optional<Words> Parse(const QStringList& args, const QStringList& valueOpti
         const QString& word = args[i];
         if (valueOptions.contains(word)) {
             if (i + 1 >= args.size()) {
-                err << "pgpack: " << word << " needs a value\n";
+                Say(err, Texts::NeedsValue.arg(word));
                 return std::nullopt;
             }
             words.Values[word] = args[++i];
         } else if (flagOptions.contains(word)) {
             words.Flags << word;
         } else if (word.startsWith(u'-') && word != QStringLiteral("-")) {
-            err << "pgpack: unknown option " << word << '\n';
+            Say(err, Texts::UnknownOption.arg(word));
             return std::nullopt;
         } else if (haveFile) {
-            err << "pgpack: one file only: " << word << '\n';
+            Say(err, Texts::OneFileOnly.arg(word));
             return std::nullopt;
         } else {
             words.File = word;
@@ -46,7 +56,7 @@ std::optional<Words> Parse(const QStringList& args, const QStringList& valueOpti
         }
     }
     if (!haveFile) {
-        err << "pgpack: which file?\n";
+        Say(err, Texts::WhichFile);
         return std::nullopt;
     }
     return words;
@@ -58,22 +68,31 @@ int Usage(QTextStream& err) {
 }
 
 int Failed(QTextStream& err, const QString& message) {
-    err << "pgpack: " << message << '\n';
+    Say(err, message);
     return ExitFailed;
 }
 
 QString MemberName(MemberKind kind) {
     switch (kind) {
     case MemberKind::BodyTexture:
-        return QStringLiteral("body texture");
+        return Texts::BodyTextureName;
     case MemberKind::FinTexture:
-        return QStringLiteral("fin texture");
+        return Texts::FinTextureName;
     case MemberKind::EyeTexture:
-        return QStringLiteral("eye texture");
+        return Texts::EyeTextureName;
     case MemberKind::Mesh:
-        return QStringLiteral("mesh");
+        return Texts::MeshName;
     }
     return {};
+}
+
+// Why path cannot be read as a source: it is missing, or no regular file
+// (a folder, FIFO, device or socket, refused before it is opened).
+std::optional<QString> SourceRefusal(const QString& path) {
+    const EntryKind entry = KindOf(path);
+    if (entry == EntryKind::Regular) return std::nullopt;
+    if (entry == EntryKind::Missing) return Texts::NoSuchFile.arg(ShownPath(path));
+    return DescribeInEnglish(NotRegularFile(path, entry));
 }
 
 int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -81,18 +100,19 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
                              {QStringLiteral("--overwrite")}, err);
     if (!words) return Usage(err);
     const QString mesh = FromUserPath(words->File);
-    if (!SourceFileExists(mesh)) return Failed(err, ShownPath(mesh) + ": no such file");
+    if (const auto refused = SourceRefusal(mesh)) return Failed(err, *refused);
 
     // The textures beside the mesh, named as the dialog derives them.
     MemberPaths sources = ModelFiles(StripExtension(mesh));
     sources[MemberKind::Mesh] = mesh;
     if (!SourceFileExists(sources[MemberKind::BodyTexture]))
-        return Failed(err, "no body texture " + ShownPath(sources[MemberKind::BodyTexture]));
+        return Failed(err,
+                      Texts::NoBodyTextureFile.arg(ShownPath(sources[MemberKind::BodyTexture])));
     if (auto eye = words->Values.find(QStringLiteral("--eye-texture"));
         eye != words->Values.end()) {
         sources[MemberKind::EyeTexture] = FromUserPath(eye->second);
-        if (!SourceFileExists(sources[MemberKind::EyeTexture]))
-            return Failed(err, ShownPath(sources[MemberKind::EyeTexture]) + ": no such file");
+        if (const auto refused = SourceRefusal(sources[MemberKind::EyeTexture]))
+            return Failed(err, *refused);
     }
 
     QString dataDir;
@@ -101,20 +121,29 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     } else if (const std::optional<QString> stored = ReadDataDirectory()) {
         dataDir = *stored;
     } else {
-        return Failed(err, "no data directory is set up (DataDirectory); give --data-dir DIR");
+        return Failed(err, Texts::NoDataDirectory);
     }
     if (!dataDir.isEmpty() && !QFileInfo(dataDir).isDir())
-        return Failed(err, ShownPath(dataDir) + ": no such folder");
+        return Failed(err, Texts::NoSuchFolder.arg(ShownPath(dataDir)));
 
     const QString output = dataDir + BaseName(mesh) + CombinedSuffix;
-    if (FileExists(output) && !words->Flags.contains(QStringLiteral("--overwrite")))
-        return Failed(err, ShownPath(output) + " exists; --overwrite replaces it");
+    // A source is never written over, --overwrite or not.
+    if (FileOutcome same = CheckOutputIsNoSource(sources, output); !same.Ok())
+        return Failed(err, DescribeInEnglish(same));
+    const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
+    if (FileExists(output) && !overwrite)
+        return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
 
     CombinedFileHeader header;
     if (FileOutcome measured = BuildCombinedHeader(sources, header); !measured.Ok())
         return Failed(err, DescribeInEnglish(measured));
-    if (FileOutcome written = WriteCombinedFile(sources, header, output); !written.Ok())
-        return Failed(err, DescribeInEnglish(written));
+    // Without --overwrite the output is refused by the rename itself, should
+    // another program have made it since the look above.
+    const FileOutcome written = WriteCombinedFile(sources, header, output,
+                                                  overwrite ? Replacing::Allow : Replacing::Refuse);
+    if (written.Error == FileError::TargetExists)
+        return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
+    if (!written.Ok()) return Failed(err, DescribeInEnglish(written));
     out << ShownPath(output) << '\n';
     return ExitOk;
 }
@@ -127,22 +156,24 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
     const bool skipExisting = words->Flags.contains(QStringLiteral("--skip-existing"));
     if (overwrite && skipExisting) {
-        err << "pgpack: --overwrite and --skip-existing exclude each other\n";
+        Say(err, Texts::OverwriteOrSkip);
         return Usage(err);
     }
     const QString combined = FromUserPath(words->File);
-    if (!SourceFileExists(combined)) return Failed(err, ShownPath(combined) + ": no such file");
+    if (const auto refused = SourceRefusal(combined)) return Failed(err, *refused);
 
     QString into;
     if (auto dir = words->Values.find(QStringLiteral("--into")); dir != words->Values.end()) {
         into = WithTrailingSeparator(FromUserPath(dir->second));
-        if (!QFileInfo(into).isDir()) return Failed(err, ShownPath(into) + ": no such folder");
+        if (!QFileInfo(into).isDir()) return Failed(err, Texts::NoSuchFolder.arg(ShownPath(into)));
     }
 
     CombinedFileHeader header;
     if (FileOutcome checked = ReadCombinedHeader(combined, header); !checked.Ok())
         return Failed(err, DescribeInEnglish(checked));
     const MemberPaths targets = ModelFiles(into + BaseName(combined));
+    if (FileOutcome same = CheckNoTargetIsTheFile(combined, header, targets); !same.Ok())
+        return Failed(err, DescribeInEnglish(same));
 
     // Without a word on what to do with existing files, refuse before writing any.
     if (!overwrite && !skipExisting) {
@@ -151,22 +182,29 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
             if (header.Length(kind) > 0 && FileExists(targets[kind]))
                 existing << ShownPath(targets[kind]);
         if (!existing.isEmpty())
-            return Failed(err, existing.join(QStringLiteral(", ")) +
-                                   (existing.size() == 1 ? " exists" : " exist") +
-                                   "; --overwrite replaces, --skip-existing keeps");
+            return Failed(err, (existing.size() == 1 ? Texts::TargetExists : Texts::TargetsExist)
+                                   .arg(existing.join(QStringLiteral(", "))));
     }
 
     std::array<MemberFate, 4> fates;
+    // Without --overwrite, a target that another program makes meanwhile is
+    // refused by the rename itself, and then nothing is written.
     const FileOutcome split = SplitCombinedFile(
         combined, targets,
-        [&](MemberKind) { return overwrite ? SplitDecision::Write : SplitDecision::Skip; }, &fates);
+        [&](MemberKind) { return overwrite ? SplitDecision::Write : SplitDecision::Skip; }, &fates,
+        overwrite ? Replacing::Allow : Replacing::Refuse);
     for (MemberKind kind : MemberOrder) {
         const MemberFate fate = fates[static_cast<int>(kind)];
         if (fate == MemberFate::Written) out << ShownPath(targets[kind]) << '\n';
         if (fate == MemberFate::Skipped)
-            err << "pgpack: kept the existing " << ShownPath(targets[kind]) << '\n';
+            Say(err, Texts::KeptExisting.arg(ShownPath(targets[kind])));
     }
+    if (split.Error == FileError::TargetExists)
+        return Failed(err, Texts::TargetExists.arg(ShownPath(split.Path)));
     if (!split.Ok()) return Failed(err, DescribeInEnglish(split));
+    if (std::all_of(fates.begin(), fates.end(),
+                    [](MemberFate fate) { return fate == MemberFate::Absent; }))
+        Say(err, Texts::NothingToWrite.arg(ShownPath(combined)));
     return ExitOk;
 }
 
@@ -174,29 +212,29 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
     const auto words = Parse(args, {}, {}, err);
     if (!words) return Usage(err);
     const QString combined = FromUserPath(words->File);
-    if (!SourceFileExists(combined)) return Failed(err, ShownPath(combined) + ": no such file");
+    if (const auto refused = SourceRefusal(combined)) return Failed(err, *refused);
     CombinedListing listing;
     if (FileOutcome listed = ListCombinedFile(combined, listing); !listed.Ok())
         return Failed(err, DescribeInEnglish(listed));
 
     const CombinedFileHeader& h = listing.Header;
     const QString model = BaseName(combined);
-    out << "file     " << ShownPath(combined) << '\n'
-        << "size     " << listing.FileSize << " bytes\n"
-        << "picture  " << h.pictureWidth << " x " << h.pictureHeight << '\n'
-        << '\n'
+    out << Texts::ListFile.arg(ShownPath(combined)) << '\n'
+        << Texts::ListSize.arg(listing.FileSize) << '\n'
+        << Texts::ListPicture.arg(QString::number(h.pictureWidth), QString::number(h.pictureHeight))
+        << "\n\n"
         << QStringLiteral("%1 %2 %3  %4\n")
-               .arg(QStringLiteral("member"), -12)
-               .arg(QStringLiteral("offset"), 11)
-               .arg(QStringLiteral("length"), 11)
-               .arg(QStringLiteral("split into"));
+               .arg(Texts::ListMember, -12)
+               .arg(Texts::ListOffset, 11)
+               .arg(Texts::ListLength, 11)
+               .arg(Texts::ListSplitInto);
     for (MemberKind kind : MemberOrder) {
         const quint32 length = h.Length(kind);
         out << QStringLiteral("%1 %2 %3  %4\n")
                    .arg(MemberName(kind), -12)
                    .arg(h.Offset(kind), 11)
                    .arg(length, 11)
-                   .arg(length > 0 ? model + MemberSuffix(kind) : QStringLiteral("(absent)"));
+                   .arg(length > 0 ? model + MemberSuffix(kind) : Texts::ListAbsent);
     }
     return ExitOk;
 }
@@ -204,24 +242,7 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
 } // namespace
 
 QString CommandLineUsage() {
-    return QStringLiteral(
-        "usage: pgpack                      the dialog\n"
-        "       pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]\n"
-        "       pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]\n"
-        "       pgpack list FILE.pgdaf\n"
-        "\n"
-        "pack   joins MESH.pgx and the textures beside it (MESH_tx.bmp, required;\n"
-        "       MESH_fintx.bmp and MESH_eyetx.bmp when present) into DIR/MESH.pgdaf;\n"
-        "       DIR is the data directory set up for the current user unless given.\n"
-        "       --eye-texture takes that eye texture instead; --overwrite replaces\n"
-        "       an existing output.\n"
-        "split  writes the members of FILE.pgdaf into DIR (default: the current\n"
-        "       folder) as FILE_tx.bmp, FILE_fintx.bmp, FILE_eyetx.bmp and FILE.pgx;\n"
-        "       existing files are replaced with --overwrite, kept with\n"
-        "       --skip-existing, and otherwise nothing is written.\n"
-        "list   shows the header and where each member lies.\n"
-        "\n"
-        "Exit status: 0 done, 1 refused or failed, 2 usage.\n");
+    return Texts::CommandUsage;
 }
 
 int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -235,6 +256,6 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     if (command == QStringLiteral("pack")) return Pack(rest, out, err);
     if (command == QStringLiteral("split")) return Split(rest, out, err);
     if (command == QStringLiteral("list")) return List(rest, out, err);
-    err << "pgpack: unknown command " << command << '\n';
+    Say(err, Texts::UnknownCommand.arg(command));
     return Usage(err);
 }

@@ -4,11 +4,16 @@
 
 #include "CPgpackDlg.h"
 #include "AtomicWriter.h"
+#include "CombinedFileHeader.h"
+#include "ModelFiles.h"
 #include "Paths.h"
+#include "SystemFiles.h"
 #include "TestSupport.h"
 #include "Texts.h"
 
 #include <QtEndian>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -73,7 +78,7 @@ TEST_F(CPgpackDlgTest, StartUpWithoutDataDirectoryWarnsAndPacksIntoTheCurrentDir
     ChooseMesh(Model("fish", "koi", false, false)[MemberKind::Mesh]);
     dlg.OnCreateCombined();
     EXPECT_TRUE(Exists(Path("koi.pgdaf")));
-    EXPECT_EQ(dialogs.Texts().last(), "koi.pgdaf" + Texts::HasBeenMade);
+    EXPECT_EQ(dialogs.Texts().last(), "koi.pgdaf" + QString("を作成しました"));
 }
 
 TEST_F(CPgpackDlgTest, ChoosingAMeshDerivesItsTexturesAndPackingWritesIntoTheDataDirectory) {
@@ -270,7 +275,56 @@ TEST_F(CPgpackDlgTest, AnOutputThatCannotBeCreatedGivesTheFixedMessage) {
     Start(Path("no such folder"));
     ChooseMesh(Model("fish", "koi", false, false)[MemberKind::Mesh]);
     dlg.OnCreateCombined();
-    EXPECT_EQ(dialogs.Texts(), QStringList({"ファイル 'data' は開けませんでした"}));
+    // The fixed text, and below it the system's reason.
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({"ファイル 'data' は開けませんでした\n" + SystemReason(ENOENT)}));
+}
+
+TEST_F(CPgpackDlgTest, AnOutputThatAppearsWhileWritingIsKept) {
+    // Nobody was asked about replacing it, since it was not there: another
+    // program's file that appears before the rename stays as it is.
+    Start(Path("data"));
+    const QString output = Folder("data") + "koi.pgdaf";
+    ChooseMesh(Model("fish", "koi", false, false)[MemberKind::Mesh]);
+    struct Reset {
+        ~Reset() { AtomicWriteFaults::Inject = nullptr; }
+    } reset;
+    AtomicWriteFaults::Inject = [&](AtomicWriteFaults::Step step, int) {
+        if (step == AtomicWriteFaults::Step::Rename) WriteBytes(output, "another program's");
+        return false;
+    };
+    dlg.OnCreateCombined();
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({"ファイル 'data' は開けませんでした\n" + SystemReason(EEXIST)}));
+    EXPECT_EQ(ReadBytes(output), QByteArray("another program's"));
+    EXPECT_EQ(Entries(Path("data")), QStringList({"koi.pgdaf"}));
+}
+
+TEST_F(CPgpackDlgTest, AnOutputThatIsTheMeshIsRefusedBeforeAnyQuestion) {
+    // A mesh named koi.pgdaf in the data directory: its output is itself.
+    Start(Path("data"));
+    const QString mesh = Folder("data") + "koi.pgdaf";
+    WriteBytes(mesh, MeshBytes(600, 320, 200));
+    WriteBytes(Path("data/koi_tx.bmp"), Pattern(400, 1));
+    ChooseMesh(mesh);
+    dlg.OnCreateCombined();
+    ASSERT_EQ(dialogs.Messages.size(), 1u);
+    EXPECT_EQ(dialogs.Messages[0].Text, "ファイル '" + ShownPath(mesh) + "' は元のファイル '" +
+                                            ShownPath(mesh) + "' と同じです。上書きできません");
+    EXPECT_EQ(dialogs.Messages[0].Icon, MessageIcon::Warning);
+    EXPECT_EQ(ReadBytes(mesh), MeshBytes(600, 320, 200));
+}
+
+TEST_F(CPgpackDlgTest, AFifoAsATextureIsRefusedWhenPacking) {
+    Start(Path("data"));
+    Folder("data");
+    const MemberPaths koi = Model("fish", "koi", false, false);
+    ASSERT_EQ(::mkfifo(koi[MemberKind::FinTexture].toLocal8Bit().constData(), 0644), 0);
+    ChooseMesh(koi[MemberKind::Mesh]);
+    dlg.OnCreateCombined(); // an ordinary open would wait here for a writer
+    EXPECT_EQ(dialogs.Texts(), QStringList({"ファイル '" + ShownPath(koi[MemberKind::FinTexture]) +
+                                            "' は普通のファイルではありません"}));
+    EXPECT_TRUE(Entries(Path("data")).isEmpty());
 }
 
 // Splitting: model koi packed into data/, then split while the working
@@ -378,8 +432,38 @@ TEST_F(SplitDlgTest, AFailedWriteIsReportedInsteadOfTheSplit) {
     dlg.OnSplitCombined();
     EXPECT_EQ(dialogs.Texts(),
               QStringList({"ファイル '" + ShownPath(work[MemberKind::BodyTexture]) +
-                           "' は書き込めませんでした"}));
+                           "' は書き込めませんでした\n" + SystemReason(EIO)}));
     EXPECT_FALSE(Exists(work[MemberKind::BodyTexture]));
+}
+
+TEST_F(SplitDlgTest, ATargetThatIsTheCombinedFileIsRefusedBeforeAnyQuestion) {
+    // work/koi.pgx, the mesh target, is a link to the file being split.
+    ASSERT_TRUE(QFile::link(Path("data/koi.pgdaf"), work[MemberKind::Mesh]));
+    const QByteArray before = ReadBytes(Path("data/koi.pgdaf"));
+    const QString meshBefore = dlg.m_strMeshPath;
+    dlg.OnSplitCombined();
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({"ファイル '" + ShownPath(work[MemberKind::Mesh]) + "' は元のファイル '" +
+                           ShownPath(Path("data/koi.pgdaf")) + "' と同じです。上書きできません"}));
+    EXPECT_EQ(ReadBytes(Path("data/koi.pgdaf")), before);
+    EXPECT_EQ(dlg.m_strMeshPath, meshBefore);
+    EXPECT_FALSE(Exists(work[MemberKind::BodyTexture]));
+}
+
+TEST_F(SplitDlgTest, AFifoIsNoCombinedFile) {
+    QFile::remove(Path("data/koi.pgdaf"));
+    ASSERT_EQ(::mkfifo(Path("data/koi.pgdaf").toLocal8Bit().constData(), 0644), 0);
+    dlg.OnSplitCombined();
+    EXPECT_EQ(dialogs.Texts(), QStringList({"ファイル '" + ShownPath(Path("data/koi.pgdaf")) +
+                                            "' は普通のファイルではありません"}));
+}
+
+TEST_F(SplitDlgTest, AFileWithoutMembersSaysThatNothingWasWritten) {
+    WriteBytes(Path("data/koi.pgdaf"), CombinedFileHeader().Encode());
+    dlg.OnSplitCombined();
+    EXPECT_EQ(dialogs.Texts(),
+              QStringList({"ファイルを分離しました\n書き出すファイルはありませんでした"}));
+    EXPECT_FALSE(Exists(work[MemberKind::Mesh]));
 }
 
 TEST_F(CPgpackDlgTest, TheVersionEntryOpensTheVersionDialog) {

@@ -1,8 +1,11 @@
 // The combined data file: its layout, packing and splitting, and the refusal
 // of files that are not well formed.
 
-#include "CombinedFile.h"
 #include "AtomicWriter.h"
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
+#include "ReadCombinedFile.h"
+#include "SplitCombinedFile.h"
 #include "TestSupport.h"
 
 #include <QFile>
@@ -32,7 +35,7 @@ protected:
         CombinedFileHeader header;
         const FileOutcome measured = BuildCombinedHeader(sources, header);
         if (!measured.Ok()) return measured;
-        return WriteCombinedFile(sources, header, output);
+        return WriteCombinedFile(sources, header, output, Replacing::Allow);
     }
 };
 
@@ -229,7 +232,7 @@ TEST_F(CombinedFileTest, SourceThatChangedAfterMeasuringFailsThePackAndKeepsTheO
         ASSERT_TRUE(BuildCombinedHeader(sources, header).Ok());
 
         WriteBytes(sources[change.kind], change.now);
-        const FileOutcome written = WriteCombinedFile(sources, header, output);
+        const FileOutcome written = WriteCombinedFile(sources, header, output, Replacing::Allow);
         EXPECT_EQ(written.Error, FileError::SourceChanged);
         EXPECT_EQ(written.Path, sources[change.kind]);
         EXPECT_EQ(written.Actual, change.now.size());
@@ -280,7 +283,8 @@ TEST_F(CombinedFileTest, FailedWritesLeaveOldFilesWhole) {
     const QString out = Folder("out");
     const MemberPaths targets = ModelFiles(out + "koi");
     WriteBytes(targets[MemberKind::Mesh], "old mesh");
-    // The body is written; the mesh (the second file, its first write) fails.
+    // The mesh (the second file, its first write) fails: the body, already
+    // in its temporary file, does not appear either.
     int files = 0;
     AtomicWriteFaults::Inject = [&files](Step step, int index) {
         if (step == Step::Open) ++files;
@@ -289,9 +293,29 @@ TEST_F(CombinedFileTest, FailedWritesLeaveOldFilesWhole) {
     const FileOutcome split = SplitCombinedFile(output, targets, nullptr);
     EXPECT_EQ(split.Error, FileError::CannotWrite);
     EXPECT_EQ(split.Path, targets[MemberKind::Mesh]);
-    EXPECT_EQ(ReadBytes(targets[MemberKind::BodyTexture]), body);
+    EXPECT_EQ(split.SystemError, EIO);
     EXPECT_EQ(ReadBytes(targets[MemberKind::Mesh]), QByteArray("old mesh"));
-    EXPECT_EQ(Entries(out), QStringList({"koi.pgx", "koi_tx.bmp"}));
+    EXPECT_EQ(Entries(out), QStringList({"koi.pgx"}));
+}
+
+// A source that cannot be read says why, as the system says it; one that is
+// no regular file says what it is.
+TEST_F(CombinedFileTest, AFileThatCannotBeReadSaysWhy) {
+    CombinedFileHeader header;
+    const FileOutcome missing = ReadCombinedHeader(Path("gone.pgdaf"), header);
+    EXPECT_EQ(missing.Error, FileError::CannotRead);
+    EXPECT_EQ(missing.SystemError, ENOENT);
+    EXPECT_EQ(DescribeInEnglish(missing),
+              Path("gone.pgdaf") + ": cannot be read (" + SystemReason(ENOENT) + ")");
+    EXPECT_EQ(DescribeInJapanese(missing),
+              "ファイル '" + Path("gone.pgdaf") + "' は読めませんでした\n" + SystemReason(ENOENT));
+
+    const FileOutcome folder = ReadCombinedHeader(Folder("folder.pgdaf"), header);
+    EXPECT_EQ(folder.Error, FileError::NotRegular);
+    EXPECT_EQ(folder.Entry, EntryKind::Folder);
+    EXPECT_EQ(folder.SystemError, 0);
+    EXPECT_EQ(DescribeInJapanese(folder),
+              "ファイル '" + Folder("folder.pgdaf") + "' は普通のファイルではありません");
 }
 
 } // namespace

@@ -1,12 +1,17 @@
 // The command line: pack, split and list, their refusals and exit statuses.
 
 #include "CommandLine.h"
-#include "CombinedFile.h"
+#include "PackCombinedFile.h"
 #include "Paths.h"
+#include "SystemFiles.h"
 #include "TestSupport.h"
 
 #include <QProcess>
 #include <QtEndian>
+
+#include <functional>
+
+#include <unistd.h>
 
 namespace {
 
@@ -169,6 +174,115 @@ TEST_F(CommandLineTest, ListShowsTheHeaderAndWhereEachMemberLies) {
     EXPECT_TRUE(out.contains("eye texture          440         100  koi_eyetx.bmp"))
         << out.toStdString();
     EXPECT_TRUE(out.contains("mesh                 540         600  koi.pgx")) << out.toStdString();
+}
+
+// A target that is a source under any name is refused, --overwrite or not,
+// and nothing is written.
+class SameFileTest;
+struct SameFileCase {
+    const char* name;
+    // Makes the files and returns the command's words.
+    std::function<QStringList(SameFileTest& test)> make;
+    const char* source; // the file that must keep its bytes
+};
+
+class SameFileTest : public CommandLineTest, public ::testing::WithParamInterface<SameFileCase> {
+public:
+    QString PathOf(const QString& name) { return Path(name); }
+    QString FolderOf(const QString& name) { return Folder(name); }
+    int RunWords(const QStringList& args) { return Run(args); }
+};
+
+TEST_P(SameFileTest, IsRefusedWhateverOverwriteSays) {
+    const QStringList args = GetParam().make(*this);
+    const QString source = Path(GetParam().source);
+    const QByteArray before = ReadBytes(source);
+    const QStringList folders = {Entries(Path("fish")).join(' '), Entries(Path("data")).join(' '),
+                                 Entries(Folder("self")).join(' ')};
+    EXPECT_EQ(Run(args), ExitFailed);
+    EXPECT_TRUE(err.contains("the same file as the source")) << err.toStdString();
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(ReadBytes(source), before);
+    EXPECT_EQ(QStringList({Entries(Path("fish")).join(' '), Entries(Path("data")).join(' '),
+                           Entries(Folder("self")).join(' ')}),
+              folders);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, SameFileTest,
+    ::testing::Values(
+        // A combined file named koi.pgx, split beside itself: its mesh member
+        // would replace it.
+        SameFileCase{
+            "SplitOverItself",
+            [](SameFileTest& test) {
+                EXPECT_EQ(test.RunWords({"pack", "fish/koi.pgx"}), ExitOk);
+                QFile::rename(test.PathOf("data/koi.pgdaf"), test.FolderOf("self") + "koi.pgx");
+                return QStringList{"split", "self/koi.pgx", "--into", "self", "--overwrite"};
+            },
+            "self/koi.pgx"},
+        // The mesh is named koi.pgdaf in the data folder: the output would replace it.
+        SameFileCase{
+            "PackOverTheMesh",
+            [](SameFileTest& test) {
+                QFile::copy(test.PathOf("fish/koi.pgx"), test.PathOf("data/koi.pgdaf"));
+                QFile::copy(test.PathOf("fish/koi_tx.bmp"), test.PathOf("data/koi_tx.bmp"));
+                return QStringList{"pack", "data/koi.pgdaf", "--data-dir", "data", "--overwrite"};
+            },
+            "data/koi.pgdaf"},
+        SameFileCase{"PackOverTheMeshWithoutOverwrite",
+                     [](SameFileTest& test) {
+                         QFile::copy(test.PathOf("fish/koi.pgx"), test.PathOf("data/koi.pgdaf"));
+                         QFile::copy(test.PathOf("fish/koi_tx.bmp"),
+                                     test.PathOf("data/koi_tx.bmp"));
+                         return QStringList{"pack", "data/koi.pgdaf", "--data-dir", "data"};
+                     },
+                     "data/koi.pgdaf"},
+        // The output is a hard link of the body texture.
+        SameFileCase{"PackOverAHardLinkedTexture",
+                     [](SameFileTest& test) {
+                         EXPECT_EQ(::link(test.PathOf("fish/koi_tx.bmp").toLocal8Bit().constData(),
+                                          test.PathOf("data/koi.pgdaf").toLocal8Bit().constData()),
+                                   0);
+                         return QStringList{"pack", "fish/koi.pgx", "--overwrite"};
+                     },
+                     "fish/koi_tx.bmp"},
+        // The mesh target is a symbolic link to the combined file.
+        SameFileCase{
+            "SplitOverASymbolicLinkToItself",
+            [](SameFileTest& test) {
+                EXPECT_EQ(test.RunWords({"pack", "fish/koi.pgx"}), ExitOk);
+                QFile::link(test.PathOf("data/koi.pgdaf"), test.FolderOf("self") + "koi.pgx");
+                return QStringList{"split", "data/koi.pgdaf", "--into", "self", "--overwrite"};
+            },
+            "data/koi.pgdaf"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CommandLineTest, SplitThatCannotWriteItsLastFileChangesNoneOfTheOthers) {
+    ASSERT_EQ(Run({"pack", koi[MemberKind::Mesh]}), ExitOk);
+    const MemberPaths into = ModelFiles(Folder("out") + "koi");
+    WriteBytes(into[MemberKind::BodyTexture], "old body");
+    WriteBytes(into[MemberKind::EyeTexture], "old eye");
+    Folder("out/koi.pgx"); // the mesh, last in the file, cannot be written
+    EXPECT_EQ(Run({"split", Path("data/koi.pgdaf"), "--into", Path("out"), "--overwrite"}),
+              ExitFailed);
+    EXPECT_TRUE(err.contains("koi.pgx: cannot be written (" + SystemReason(EISDIR) + ")"))
+        << err.toStdString();
+    EXPECT_TRUE(out.isEmpty()) << out.toStdString();
+    EXPECT_EQ(ReadBytes(into[MemberKind::BodyTexture]), QByteArray("old body"));
+    EXPECT_EQ(ReadBytes(into[MemberKind::EyeTexture]), QByteArray("old eye"));
+    EXPECT_EQ(Entries(Path("out")), QStringList({"koi.pgx", "koi_eyetx.bmp", "koi_tx.bmp"}));
+}
+
+TEST_F(CommandLineTest, SplitOfAFileWithoutMembersSaysThereIsNothingToWrite) {
+    CombinedFileHeader empty;
+    WriteBytes(Path("data/koi.pgdaf"), empty.Encode());
+    Folder("out");
+    EXPECT_EQ(Run({"split", Path("data/koi.pgdaf"), "--into", Path("out")}), ExitOk);
+    EXPECT_EQ(err, "pgpack: " + ShownPath(Path("data/koi.pgdaf")) +
+                       " has no member with bytes; nothing to write\n");
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_TRUE(Entries(Path("out")).isEmpty());
 }
 
 // The program itself: the command line works without a display and reports

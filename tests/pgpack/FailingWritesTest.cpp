@@ -1,12 +1,17 @@
 // Packing and splitting when the disk fails at any point: every step of
-// every file written (its creation, each write, the close, the rename) is
-// failed in turn. Each time the files that were there keep their bytes,
-// every file is either its old self or wholly new, and no temporary file
-// is left.
+// every file written (its creation, each write, the flush, the close, the
+// rename) is failed in turn. Each time the files that were there keep their
+// bytes, a split changes all its files or none, and no temporary file is
+// left.
 
 #include "AtomicWriter.h"
-#include "CombinedFile.h"
+#include "FailureMessages.h"
+#include "PackCombinedFile.h"
+#include "ReadCombinedFile.h"
+#include "SplitCombinedFile.h"
 #include "TestSupport.h"
+
+#include <QFile>
 
 namespace {
 
@@ -53,8 +58,8 @@ TEST_F(FailingWritesTest, PackingKeepsTheOldCombinedFile) {
 
     const int points = EveryFailurePoint(
         [&](bool probe) {
-            const FileOutcome outcome =
-                WriteCombinedFile(sources, header, probe ? Path("probe.pgdaf") : output);
+            const FileOutcome outcome = WriteCombinedFile(
+                sources, header, probe ? Path("probe.pgdaf") : output, Replacing::Allow);
             if (probe) {
                 EXPECT_TRUE(outcome.Ok());
             }
@@ -64,13 +69,13 @@ TEST_F(FailingWritesTest, PackingKeepsTheOldCombinedFile) {
             EXPECT_EQ(ReadBytes(output), QByteArray("old combined file")) << failing;
             EXPECT_EQ(Entries(Folder("data")), QStringList{"koi.pgdaf"}) << failing;
         });
-    EXPECT_GE(points, 6); // creation, header, three members, close, rename
+    EXPECT_GE(points, 7); // creation, header, three members, flush, close, rename
     RecordProperty("failure_points", points);
-    ASSERT_TRUE(WriteCombinedFile(sources, header, output).Ok());
+    ASSERT_TRUE(WriteCombinedFile(sources, header, output, Replacing::Allow).Ok());
     EXPECT_EQ(ReadBytes(output), ReadBytes(Path("probe.pgdaf")));
 }
 
-TEST_F(FailingWritesTest, SplittingLeavesEveryFileOldOrWhole) {
+TEST_F(FailingWritesTest, SplittingLeavesEveryFileOld) {
     const MemberPaths sources = ModelFiles(Folder("src") + "koi");
     WriteBytes(sources[MemberKind::BodyTexture], Pattern(3000, 1));
     WriteBytes(sources[MemberKind::FinTexture], Pattern(700, 2));
@@ -79,31 +84,42 @@ TEST_F(FailingWritesTest, SplittingLeavesEveryFileOldOrWhole) {
     CombinedFileHeader header;
     ASSERT_TRUE(BuildCombinedHeader(sources, header).Ok());
     const QString combined = Path("koi.pgdaf");
-    ASSERT_TRUE(WriteCombinedFile(sources, header, combined).Ok());
+    ASSERT_TRUE(WriteCombinedFile(sources, header, combined, Replacing::Allow).Ok());
 
-    const MemberPaths targets = ModelFiles(Folder("work") + "koi");
     const MemberPaths probe = ModelFiles(Folder("probe") + "koi");
-    for (MemberKind kind : MemberOrder) WriteBytes(targets[kind], "old");
     const auto overwrite = [](MemberKind) { return SplitDecision::Write; };
+    // Into a folder where every target has an old file (each is replaced), and
+    // into an empty one (each is new).
+    for (const bool old : {true, false}) {
+        SCOPED_TRACE(old ? "old files" : "empty folder");
+        const QString folder = Folder(old ? "work" : "empty");
+        const MemberPaths targets = ModelFiles(folder + "koi");
+        if (old) {
+            for (MemberKind kind : MemberOrder) WriteBytes(targets[kind], "old");
+        }
+        const QStringList before = Entries(folder);
 
-    const int points = EveryFailurePoint(
-        [&](bool isProbe) {
-            const FileOutcome outcome =
-                SplitCombinedFile(combined, isProbe ? probe : targets, overwrite);
-            if (isProbe) {
-                EXPECT_TRUE(outcome.Ok());
-            }
-            return outcome;
-        },
-        [&](int failing) {
-            for (MemberKind kind : MemberOrder) {
-                const QByteArray now = ReadBytes(targets[kind]);
-                EXPECT_TRUE(now == "old" || now == ReadBytes(sources[kind])) << failing;
-            }
-            EXPECT_EQ(Entries(Folder("work")).size(), 4) << failing;
-        });
-    EXPECT_GE(points, 4 * 4); // four files, each created, written, closed, renamed
-    RecordProperty("failure_points", points);
+        const int points = EveryFailurePoint(
+            [&](bool isProbe) {
+                for (MemberKind kind : MemberOrder) QFile::remove(probe[kind]);
+                const FileOutcome outcome =
+                    SplitCombinedFile(combined, isProbe ? probe : targets, overwrite);
+                if (isProbe) {
+                    EXPECT_TRUE(outcome.Ok());
+                }
+                return outcome;
+            },
+            [&](int failing) {
+                // Even a rename that fails after others succeeded: they are put back.
+                if (old) {
+                    for (MemberKind kind : MemberOrder)
+                        EXPECT_EQ(ReadBytes(targets[kind]), QByteArray("old")) << failing;
+                }
+                EXPECT_EQ(Entries(folder), before) << failing;
+            });
+        EXPECT_GE(points, 4 * 5); // four files, each created, written, flushed, closed, renamed
+        RecordProperty(old ? "failure_points_replacing" : "failure_points_new", points);
+    }
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // or at the start of a name never cut.
 
 #include "Paths.h"
-#include "CombinedFile.h"
+#include "ModelFiles.h"
 #include "TestSupport.h"
 
 namespace {

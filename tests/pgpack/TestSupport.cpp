@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QtEndian>
 
@@ -104,4 +105,32 @@ QStringList ScriptedDialogs::Texts() const {
     QStringList texts;
     for (const Shown& shown : Messages) texts << shown.Text;
     return texts;
+}
+
+QProcessEnvironment ProgramEnvironment(const QString& configFolder) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE"})
+        env.remove(name);
+    env.insert("XDG_CONFIG_HOME", configFolder);
+    env.insert("LC_ALL", "C");
+    return env;
+}
+
+ProgramRun RunProgram(const QStringList& args, const QProcessEnvironment& env, int timeoutMs,
+                      const std::function<void()>& childSetup) {
+    QProcess process;
+    process.setProcessEnvironment(env);
+    if (childSetup) process.setChildProcessModifier(childSetup);
+    process.start(PGPACK_PROGRAM, args);
+    ProgramRun run;
+    run.Finished = process.waitForFinished(timeoutMs);
+    if (!run.Finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.Crashed = process.exitStatus() == QProcess::CrashExit;
+    run.ExitCode = process.exitCode();
+    run.Out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    run.Err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
 }

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QDir>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -43,6 +44,24 @@ QStringList Entries(const QString& folder);
 
 // Sets or removes the per-user DataDirectory (the tests' own store).
 void SetDataDirectory(const std::optional<QString>& dir);
+
+// A run of the program itself.
+struct ProgramRun {
+    bool Finished = false; // within the time given
+    bool Crashed = false;  // ended by a signal (an abort, a core dump)
+    int ExitCode = -1;
+    QString Out, Err;
+};
+
+// The environment of a run of the program: no display, the given folder as
+// the per-user settings, and the C locale, so that the system's reasons
+// read as in English ("No space left on device").
+QProcessEnvironment ProgramEnvironment(const QString& configFolder);
+
+// Runs the program with args; childSetup runs in the child before the
+// program starts (for limits and signals).
+ProgramRun RunProgram(const QStringList& args, const QProcessEnvironment& env,
+                      int timeoutMs = 30000, const std::function<void()>& childSetup = {});
 
 // A scratch folder that is also the current directory while the test runs.
 class ScratchTest : public ::testing::Test {
