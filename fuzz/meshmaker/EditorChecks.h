@@ -66,7 +66,7 @@ inline void CheckState(const EditorState& s) {
 // A written PGX file: read back block by block, its size as the counts say,
 // every float finite.
 inline void CheckPgx(const QByteArray& bytes, const EditorState& s) {
-    const auto f = test::ReadPgx(bytes);
+    const auto f = ReadPgx(bytes);
     Require(f.has_value(), "PGX file readable");
     Require(bytes.size() == PgxFileSize(s), "PGX size formula");
     for (const auto* block : {&f->normals, &f->grid, &f->tail, &f->dorsal, &f->anal, &f->ventral,
