@@ -16,7 +16,9 @@ public:
         model_.buffers.emplace_back();
     }
 
-    int addView(const void* data, size_t bytes, int target) {
+    // byteStride is given for vertex attributes: several accessors (one per
+    // part) share each attribute's view.
+    int addView(const void* data, size_t bytes, int target, size_t byteStride = 0) {
         std::vector<unsigned char>& out = model_.buffers[0].data;
         out.resize((out.size() + 3) / 4 * 4, 0);
         tinygltf::BufferView view;
@@ -24,6 +26,7 @@ public:
         view.byteOffset = out.size();
         view.byteLength = bytes;
         view.target = target;
+        view.byteStride = byteStride;
         const auto* begin = static_cast<const unsigned char*>(data);
         out.insert(out.end(), begin, begin + bytes);
         model_.bufferViews.push_back(view);
@@ -108,12 +111,12 @@ std::optional<QByteArray> ExportGlb(const FishMesh& mesh, const ModelTexture& te
                 indices.push_back(corner - quint32(r.firstVertex));
     }
     const int positionView = buffer.addView(positions.data(), positions.size() * sizeof(float),
-                                            TINYGLTF_TARGET_ARRAY_BUFFER);
+                                            TINYGLTF_TARGET_ARRAY_BUFFER, 3 * sizeof(float));
     const int normalView = buffer.addView(normals.data(), normals.size() * sizeof(float),
-                                          TINYGLTF_TARGET_ARRAY_BUFFER);
+                                          TINYGLTF_TARGET_ARRAY_BUFFER, 3 * sizeof(float));
     const int texCoordView =
         textured ? buffer.addView(texCoords.data(), texCoords.size() * sizeof(float),
-                                  TINYGLTF_TARGET_ARRAY_BUFFER)
+                                  TINYGLTF_TARGET_ARRAY_BUFFER, 2 * sizeof(float))
                  : -1;
     const int indexView = buffer.addView(indices.data(), indices.size() * sizeof(quint32),
                                          TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
