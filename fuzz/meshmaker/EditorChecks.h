@@ -66,7 +66,9 @@ inline void CheckState(const EditorState& s) {
 // A written PGX file: read back block by block, its size as the counts say,
 // every float finite.
 inline void CheckPgx(const QByteArray& bytes, const EditorState& s) {
-    const auto f = ReadPgx(bytes);
+    PgxError error;
+    const auto f = ReadPgx(bytes, &error);
+    if (!f) std::fprintf(stderr, "%s\n", qPrintable(error.text()));
     Require(f.has_value(), "PGX file readable");
     Require(bytes.size() == PgxFileSize(s), "PGX size formula");
     for (const auto* block : {&f->normals, &f->grid, &f->tail, &f->dorsal, &f->anal, &f->ventral,
