@@ -49,6 +49,17 @@ public:
         : file_(file), transform_(Pgx::Transform::ForPicture(file.width, file.height)) {}
 
     FishMesh build() {
+        // Room for every part at once: at most two copies of the grid, four of
+        // each strip and of the pectoral quad, two eyes.
+        size_t strips = 0;
+        for (const auto* strip :
+             {&file_.tail, &file_.dorsal, &file_.anal, &file_.ventral, &file_.whiskers})
+            strips += strip->size();
+        const size_t eye = 1 + size_t(EyeSegments) * EyeRings;
+        mesh_.vertices.reserve(2 * file_.grid.size() + 4 * (strips + file_.pectoral.size()) +
+                               2 * eye);
+        mesh_.triangles.reserve(4 * file_.grid.size() + 4 * (strips + file_.pectoral.size()) +
+                                4 * eye);
         for (FishPart part : FishParts) {
             PartRange& range = mesh_.parts[size_t(part)];
             range.firstVertex = int(mesh_.vertices.size());
@@ -110,6 +121,7 @@ private:
             back[g] = OnMiddlePlane(file_.grid[g]) ? front[g] : next++;
 
         std::vector<Face> faces; // in body-local vertex numbers
+        faces.reserve(size_t(4) * (columns - 1) * (rows - 1));
         for (int i = 0; i + 1 < columns; ++i)
             for (int j = 0; j + 1 < rows; ++j) {
                 const size_t a = grid(i, j), b = grid(i, j + 1), c = grid(i + 1, j),
@@ -140,29 +152,51 @@ private:
             points[front[g] - base] = file_.grid[g];
             if (back[g] != front[g]) points[back[g] - base] = Mirrored(file_.grid[g]);
         }
+        // Row normals once per row: the file's, and the same with z dropped
+        // for the vertices on the plane.
+        const size_t rowCount = size_t(rows);
+        std::vector<std::optional<std::array<float, 3>>> rowNormal(rowCount),
+            rowAlongPlane(rowCount);
+        for (int j = 0; j < rows; ++j) {
+            Vec3 n = ToVec(file_.normals[size_t(j)]);
+            rowNormal[size_t(j)] = Unit(n);
+            n[2] = 0;
+            rowAlongPlane[size_t(j)] = Unit(n);
+        }
+
+        // The face normals round a vertex, only where they are needed: on the
+        // plane, and where the row's normal has no direction.
+        std::vector<char> needsFaces(points.size(), 0);
+        for (int i = 0; i < columns; ++i)
+            for (int j = 0; j < rows; ++j) {
+                const size_t g = grid(i, j);
+                if (back[g] == front[g] || !rowNormal[size_t(j)])
+                    needsFaces[front[g] - base] = needsFaces[back[g] - base] = 1;
+            }
         std::vector<Vec3> faceSums(points.size(), Vec3{});
         for (const Face& f : faces) {
+            if (!needsFaces[f[0]] && !needsFaces[f[1]] && !needsFaces[f[2]]) continue;
             const Vec3 n = FaceNormal(ToVec(points[f[0]]), ToVec(points[f[1]]), ToVec(points[f[2]]));
-            for (int corner : f) AddTo(faceSums[corner], n);
+            for (int corner : f)
+                if (needsFaces[corner]) AddTo(faceSums[corner], n);
         }
 
         std::vector<std::array<float, 3>> normals(points.size());
         for (int i = 0; i < columns; ++i)
             for (int j = 0; j < rows; ++j) {
-                const size_t g = grid(i, j);
-                const Vec3 rowNormal = ToVec(file_.normals[size_t(j)]);
+                const size_t g = grid(i, j), k = front[g] - base;
                 if (back[g] == front[g]) {
-                    Vec3 sum = faceSums[front[g] - base], row = rowNormal;
-                    sum[2] = row[2] = 0;
-                    normals[front[g] - base] =
-                        Unit(sum).value_or(Unit(row).value_or(std::array<float, 3>{0, 1, 0}));
-                } else {
-                    const auto n = Unit(rowNormal).value_or(Unit(faceSums[front[g] - base])
-                                                                .value_or(std::array<float, 3>{
-                                                                    0, 0, -1}));
-                    normals[front[g] - base] = n;
-                    normals[back[g] - base] = Mirrored(n);
+                    Vec3 sum = faceSums[k];
+                    sum[2] = 0; // both halves' normals summed
+                    if (const auto n = Unit(sum)) normals[k] = *n;
+                    else normals[k] = rowAlongPlane[size_t(j)].value_or(std::array<float, 3>{0, 1, 0});
+                    continue;
                 }
+                std::array<float, 3> n = {0, 0, -1};
+                if (rowNormal[size_t(j)]) n = *rowNormal[size_t(j)];
+                else if (const auto fromFaces = Unit(faceSums[k])) n = *fromFaces;
+                normals[k] = n;
+                normals[back[g] - base] = Mirrored(n);
             }
 
         for (size_t k = 0; k < points.size(); ++k) addVertex(points[k], normals[k]);
@@ -222,9 +256,18 @@ private:
     void addEye(bool mirror) {
         const Vec3 centre = ToVec(file_.eye[0]);
         const double radius = file_.eye[1][0], bulge = file_.eye[1][1];
-        auto point = [&](double ring, double angle) {
-            const double rho = ring / EyeRings;
-            const double dx = radius * rho * std::cos(angle), dy = radius * rho * std::sin(angle);
+        // The directions round the axis, the same for every ring.
+        static const auto directions = [] {
+            std::array<std::array<double, 2>, EyeSegments> d{};
+            for (int s = 0; s < EyeSegments; ++s)
+                d[size_t(s)] = {std::cos(2 * std::numbers::pi * s / EyeSegments),
+                                std::sin(2 * std::numbers::pi * s / EyeSegments)};
+            return d;
+        }();
+        auto point = [&](int ring, int segment) {
+            const double rho = double(ring) / EyeRings;
+            const auto& direction = directions[size_t(segment)];
+            const double dx = radius * rho * direction[0], dy = radius * rho * direction[1];
             const double dz = -bulge * std::sqrt(std::max(0.0, 1 - rho * rho));
             // The ellipsoid's normal: the offset divided by the squared half axes.
             const Vec3 n = {dx * bulge * bulge, dy * bulge * bulge, dz * radius * radius};
@@ -242,7 +285,7 @@ private:
         std::vector<quint32> rings; // ring r (1..EyeRings), segment s at (r - 1) * EyeSegments + s
         for (int r = 1; r <= EyeRings; ++r)
             for (int s = 0; s < EyeSegments; ++s)
-                rings.push_back(point(r, 2 * std::numbers::pi * s / EyeSegments));
+                rings.push_back(point(r, s));
         auto at = [&](int r, int s) { return rings[size_t(r - 1) * EyeSegments + s % EyeSegments]; };
 
         // Clockwise in x, y seen from +z faces -z, the file's side.
