@@ -6,8 +6,8 @@
 #include "GltfExport.h"
 #include "ModelTexture.h"
 #include "ObjExport.h"
-#include "Picture.h"
 #include "PgxReader.h"
+#include "Picture.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,7 +24,8 @@ bool HasSuffix(const QString& path, const char* suffix) {
 
 // Device and inode: a hard link or another spelling of the path is the same file.
 bool SameFile(const QString& a, const QString& b) {
-    struct stat sa {}, sb {};
+    struct stat sa {
+    }, sb{};
     if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
         ::stat(QFile::encodeName(b).constData(), &sb) != 0)
         return false;
@@ -147,8 +148,8 @@ int Usage(QTextStream& err, const QString& why) {
 void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& out) {
     out << "file       " << path << "\n";
     out << "size       " << size << " bytes\n";
-    out << "picture    " << f.width << " x " << f.height << ", background "
-        << Colour(f.background) << "\n";
+    out << "picture    " << f.width << " x " << f.height << ", background " << Colour(f.background)
+        << "\n";
     out << "tail root  " << f.tailRoot << " (width - 1 - tail root / 100 = " << f.widthMinusTail
         << ")\n";
     out << "body       " << f.columns() << " columns x " << f.rows() << " rows (N = " << f.n
@@ -251,8 +252,8 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!given) picturePath = PictureBeside(modelPath);
     std::optional<QImage> picture;
     if (picturePath.isEmpty()) {
-        err << "meshmaker: no picture " << QFileInfo(modelPath).completeBaseName()
-            << ".bmp beside " << modelPath << "; the export is untextured\n";
+        err << "meshmaker: no picture " << QFileInfo(modelPath).completeBaseName() << ".bmp beside "
+            << modelPath << "; the export is untextured\n";
     } else {
         const LoadedPicture loaded = LoadPicture(picturePath);
         if (loaded.image.isNull()) {

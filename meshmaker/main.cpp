@@ -39,7 +39,7 @@ int Model(int argc, char** argv, const QStringList& args) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout), err(stderr);
     return args.first() == QStringLiteral("--export") ? RunExportCommand(args.mid(1), out, err)
-                                                       : RunInfoCommand(args.mid(1), out, err);
+                                                      : RunInfoCommand(args.mid(1), out, err);
 }
 
 } // namespace

@@ -143,10 +143,10 @@ struct LargeFish {
         picture.save(bmp, "BMP");
         QString sink;
         QTextStream o(&sink), e(&sink);
-        RunBatch({bmp, "--dorsal", "1200,0,2000,700", "--ventral", "1000,1300,1400,1900",
-                  "--anal", "2200,1200,2700,1700", "--pectoral", "800,1000,1200,1040,1000,1260",
-                  "--whisker", "20,1000,200,1200", "--step", "40", "--divisions", "10", "--eye",
-                  "400,840,60", "-o", out},
+        RunBatch({bmp, "--dorsal", "1200,0,2000,700", "--ventral", "1000,1300,1400,1900", "--anal",
+                  "2200,1200,2700,1700", "--pectoral", "800,1000,1200,1040,1000,1260", "--whisker",
+                  "20,1000,200,1200", "--step", "40", "--divisions", "10", "--eye", "400,840,60",
+                  "-o", out},
                  o, e);
         QFile f(out);
         if (f.open(QIODevice::ReadOnly)) pgx = f.readAll();
@@ -211,8 +211,8 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime() *
-                                               benchmark::GetTimeUnitMultiplier(run.time_unit);
+                times_[run.benchmark_name()] =
+                    run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(run.time_unit);
     }
     void Finalize() override {
         ConsoleReporter::Finalize();

@@ -59,12 +59,14 @@ void CheckMesh(const FishMesh& mesh) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     PgxError error;
     const auto file = ReadPgx(bytes, &error);
     if (!file) {
         Require(!error.message.isEmpty(), "a refused file has a reason");
-        Require(error.offset >= 0 && error.offset <= qint64(size), "the reason's offset is in the file");
+        Require(error.offset >= 0 && error.offset <= qint64(size),
+                "the reason's offset is in the file");
         return 0;
     }
     Require(test::BuildPgx(*file) == bytes, "an accepted file reads back to its bytes");

@@ -74,14 +74,21 @@ public:
 private:
     void addPart(FishPart part) {
         switch (part) {
-        case FishPart::Body: return addBody();
-        case FishPart::Tail: return addStrip(part, file_.tail, false);
-        case FishPart::Dorsal: return addStrip(part, file_.dorsal, false);
-        case FishPart::Anal: return addStrip(part, file_.anal, false);
-        case FishPart::Ventral: return addStrip(part, file_.ventral, true);
-        case FishPart::Whisker: return addStrip(part, file_.whiskers, true);
+        case FishPart::Body:
+            return addBody();
+        case FishPart::Tail:
+            return addStrip(part, file_.tail, false);
+        case FishPart::Dorsal:
+            return addStrip(part, file_.dorsal, false);
+        case FishPart::Anal:
+            return addStrip(part, file_.anal, false);
+        case FishPart::Ventral:
+            return addStrip(part, file_.ventral, true);
+        case FishPart::Whisker:
+            return addStrip(part, file_.whiskers, true);
         case FishPart::Pectoral:
-            if (file_.pectoral.size() == 4) addTwoFaced(part, file_.pectoral, {{0, 1, 2}, {0, 2, 3}}, true);
+            if (file_.pectoral.size() == 4)
+                addTwoFaced(part, file_.pectoral, {{0, 1, 2}, {0, 2, 3}}, true);
             return;
         case FishPart::Eye:
             if (file_.eye.size() == 2) {
@@ -132,14 +139,14 @@ private:
                 // Split along b-c unless that leaves a triangle lying flat on
                 // the middle plane (the corner quads at the head and the tail),
                 // which the mirror would double.
-                const bool otherDiagonal = (flat(a, c, b) || flat(c, d, b)) &&
-                                           !flat(a, c, d) && !flat(a, d, b);
+                const bool otherDiagonal =
+                    (flat(a, c, b) || flat(c, d, b)) && !flat(a, c, d) && !flat(a, d, b);
                 const std::array<std::array<size_t, 3>, 2> quad =
                     otherDiagonal ? std::array<std::array<size_t, 3>, 2>{{{a, c, d}, {a, d, b}}}
                                   : std::array<std::array<size_t, 3>, 2>{{{a, c, b}, {c, d, b}}};
                 for (const auto& t : quad) {
-                    faces.push_back(
-                        {int(front[t[0]] - base), int(front[t[1]] - base), int(front[t[2]] - base)});
+                    faces.push_back({int(front[t[0]] - base), int(front[t[1]] - base),
+                                     int(front[t[2]] - base)});
                     faces.push_back(
                         {int(back[t[0]] - base), int(back[t[2]] - base), int(back[t[1]] - base)});
                 }
@@ -176,7 +183,8 @@ private:
         std::vector<Vec3> faceSums(points.size(), Vec3{});
         for (const Face& f : faces) {
             if (!needsFaces[f[0]] && !needsFaces[f[1]] && !needsFaces[f[2]]) continue;
-            const Vec3 n = FaceNormal(ToVec(points[f[0]]), ToVec(points[f[1]]), ToVec(points[f[2]]));
+            const Vec3 n =
+                FaceNormal(ToVec(points[f[0]]), ToVec(points[f[1]]), ToVec(points[f[2]]));
             for (int corner : f)
                 if (needsFaces[corner]) AddTo(faceSums[corner], n);
         }
@@ -188,13 +196,18 @@ private:
                 if (back[g] == front[g]) {
                     Vec3 sum = faceSums[k];
                     sum[2] = 0; // both halves' normals summed
-                    if (const auto n = Unit(sum)) normals[k] = *n;
-                    else normals[k] = rowAlongPlane[size_t(j)].value_or(std::array<float, 3>{0, 1, 0});
+                    if (const auto n = Unit(sum))
+                        normals[k] = *n;
+                    else
+                        normals[k] =
+                            rowAlongPlane[size_t(j)].value_or(std::array<float, 3>{0, 1, 0});
                     continue;
                 }
                 std::array<float, 3> n = {0, 0, -1};
-                if (rowNormal[size_t(j)]) n = *rowNormal[size_t(j)];
-                else if (const auto fromFaces = Unit(faceSums[k])) n = *fromFaces;
+                if (rowNormal[size_t(j)])
+                    n = *rowNormal[size_t(j)];
+                else if (const auto fromFaces = Unit(faceSums[k]))
+                    n = *fromFaces;
                 normals[k] = n;
                 normals[back[g] - base] = Mirrored(n);
             }
@@ -226,7 +239,8 @@ private:
             if (mirror && !mirrored) break;
             for (bool reversed : {false, true}) {
                 std::vector<Vec3> positions;
-                for (const PgxVertex& p : points) positions.push_back(ToVec(mirror ? Mirrored(p) : p));
+                for (const PgxVertex& p : points)
+                    positions.push_back(ToVec(mirror ? Mirrored(p) : p));
                 std::vector<Face> wound = faces;
                 if (reversed)
                     for (Face& f : wound) std::swap(f[1], f[2]);
@@ -244,9 +258,11 @@ private:
 
                 const quint32 base = quint32(mesh_.vertices.size());
                 for (size_t k = 0; k < points.size(); ++k)
-                    addVertex(mirror ? Mirrored(points[k]) : points[k], Unit(sums[k]).value_or(whole));
+                    addVertex(mirror ? Mirrored(points[k]) : points[k],
+                              Unit(sums[k]).value_or(whole));
                 for (const Face& f : wound)
-                    addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]), part);
+                    addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]),
+                                part);
             }
         }
     }
@@ -284,9 +300,10 @@ private:
         const quint32 apex = point(0, 0);
         std::vector<quint32> rings; // ring r (1..EyeRings), segment s at (r - 1) * EyeSegments + s
         for (int r = 1; r <= EyeRings; ++r)
-            for (int s = 0; s < EyeSegments; ++s)
-                rings.push_back(point(r, s));
-        auto at = [&](int r, int s) { return rings[size_t(r - 1) * EyeSegments + s % EyeSegments]; };
+            for (int s = 0; s < EyeSegments; ++s) rings.push_back(point(r, s));
+        auto at = [&](int r, int s) {
+            return rings[size_t(r - 1) * EyeSegments + s % EyeSegments];
+        };
 
         // Clockwise in x, y seen from +z faces -z, the file's side.
         auto triangle = [&](quint32 a, quint32 b, quint32 c) {
@@ -310,14 +327,22 @@ private:
 
 const char* FishPartName(FishPart part) {
     switch (part) {
-    case FishPart::Body: return "body";
-    case FishPart::Tail: return "tail";
-    case FishPart::Dorsal: return "dorsal";
-    case FishPart::Anal: return "anal";
-    case FishPart::Ventral: return "ventral";
-    case FishPart::Pectoral: return "pectoral";
-    case FishPart::Whisker: return "whisker";
-    case FishPart::Eye: return "eye";
+    case FishPart::Body:
+        return "body";
+    case FishPart::Tail:
+        return "tail";
+    case FishPart::Dorsal:
+        return "dorsal";
+    case FishPart::Anal:
+        return "anal";
+    case FishPart::Ventral:
+        return "ventral";
+    case FishPart::Pectoral:
+        return "pectoral";
+    case FishPart::Whisker:
+        return "whisker";
+    case FishPart::Eye:
+        return "eye";
     }
     return "";
 }

@@ -12,9 +12,7 @@ namespace {
 // Appends raw values to the one buffer, each view starting on a 4-byte boundary.
 class BufferWriter {
 public:
-    explicit BufferWriter(tinygltf::Model& model) : model_(model) {
-        model_.buffers.emplace_back();
-    }
+    explicit BufferWriter(tinygltf::Model& model) : model_(model) { model_.buffers.emplace_back(); }
 
     // byteStride is given for vertex attributes: several accessors (one per
     // part) share each attribute's view.
@@ -175,7 +173,8 @@ std::optional<QByteArray> ExportGlb(const FishMesh& mesh, const ModelTexture& te
                         TINYGLTF_COMPONENT_TYPE_UNSIGNED_INT, name + " indices");
         model.materials.push_back(PartMaterial(part, textured, bodyClosed));
         primitive.material = int(model.materials.size() - 1);
-        primitive.extras = tinygltf::Value(tinygltf::Value::Object{{"part", tinygltf::Value(name)}});
+        primitive.extras =
+            tinygltf::Value(tinygltf::Value::Object{{"part", tinygltf::Value(name)}});
         gltfMesh.primitives.push_back(primitive);
     }
     model.meshes.push_back(gltfMesh);

@@ -58,7 +58,8 @@ std::optional<ObjExportFiles> ExportObj(const FishMesh& mesh, const ModelTexture
     ObjExportFiles files;
     QByteArray& obj = files.obj;
     obj.reserve(qsizetype(mesh.vertices.size()) * 100 + qsizetype(mesh.triangles.size()) * 40);
-    obj.append("# meshmaker: the fish in file units (50 picture pixels), +y up, the mirror on +z\n");
+    obj.append(
+        "# meshmaker: the fish in file units (50 picture pixels), +y up, the mirror on +z\n");
     obj.append("mtllib ").append(mtlName.toUtf8()).append("\no fish\n");
     for (const MeshVertex& v : mesh.vertices)
         AppendLine(obj, "v", {v.position[0], v.position[1], v.position[2]});

@@ -19,25 +19,25 @@ namespace Pgx {
 inline constexpr char Magic[] = "PGDX f00";
 inline constexpr int MagicSize = 8;
 inline constexpr int HeaderSize = 40;
-inline constexpr int VertexSize = 12; // three floats x, y, z
+inline constexpr int VertexSize = 12;    // three floats x, y, z
 inline constexpr double FileUnit = 50.0; // picture pixels per file unit
 
 // Byte offsets of the header fields.
 namespace Offset {
-inline constexpr int Zero = 8;          // u8, always 0
-inline constexpr int EyeFlag = 9;       // u8: 1 when the eye record ends the file
-inline constexpr int NoPectoral = 10;   // u8: 1 when the pectoral block is ABSENT
-inline constexpr int WhiskerLast = 11;  // u8: the whiskers' last index (low 8 bits)
-inline constexpr int Background = 12;   // u32 0x00BBGGRR, the picture's pixel (0, 0)
-inline constexpr int Width = 16;        // i16, picture width in pixels
-inline constexpr int Height = 18;       // i16, picture height in pixels
-inline constexpr int TailRoot = 20;     // i16, the column where the body ends
-inline constexpr int LastColumn = 22;   // i16, body columns - 1
-inline constexpr int Divisions = 24;    // i16, N; each column has N + 1 rows
-inline constexpr int GridCount = 26;    // i16, columns x (N + 1), the body-grid vertices
-inline constexpr int TailLast = 28;     // i16 last indices of the strips: the head lists
-inline constexpr int DorsalLast = 30;   // ventral before anal, the blocks come the
-inline constexpr int VentralLast = 32;  // other way round (see BlockOrder)
+inline constexpr int Zero = 8;         // u8, always 0
+inline constexpr int EyeFlag = 9;      // u8: 1 when the eye record ends the file
+inline constexpr int NoPectoral = 10;  // u8: 1 when the pectoral block is ABSENT
+inline constexpr int WhiskerLast = 11; // u8: the whiskers' last index (low 8 bits)
+inline constexpr int Background = 12;  // u32 0x00BBGGRR, the picture's pixel (0, 0)
+inline constexpr int Width = 16;       // i16, picture width in pixels
+inline constexpr int Height = 18;      // i16, picture height in pixels
+inline constexpr int TailRoot = 20;    // i16, the column where the body ends
+inline constexpr int LastColumn = 22;  // i16, body columns - 1
+inline constexpr int Divisions = 24;   // i16, N; each column has N + 1 rows
+inline constexpr int GridCount = 26;   // i16, columns x (N + 1), the body-grid vertices
+inline constexpr int TailLast = 28;    // i16 last indices of the strips: the head lists
+inline constexpr int DorsalLast = 30;  // ventral before anal, the blocks come the
+inline constexpr int VentralLast = 32; // other way round (see BlockOrder)
 inline constexpr int AnalLast = 34;
 inline constexpr int WidthMinusTail = 36; // f32, (W - 1) - tail root / 100
 } // namespace Offset
@@ -50,15 +50,24 @@ inline constexpr std::array<Block, 9> BlockOrder = {
 
 inline const char* BlockName(Block b) {
     switch (b) {
-    case Block::Normals: return "normal";
-    case Block::Grid: return "body-grid";
-    case Block::Tail: return "tail";
-    case Block::Dorsal: return "dorsal";
-    case Block::Anal: return "anal";
-    case Block::Ventral: return "ventral";
-    case Block::Pectoral: return "pectoral";
-    case Block::Whiskers: return "whisker";
-    case Block::Eye: return "eye";
+    case Block::Normals:
+        return "normal";
+    case Block::Grid:
+        return "body-grid";
+    case Block::Tail:
+        return "tail";
+    case Block::Dorsal:
+        return "dorsal";
+    case Block::Anal:
+        return "anal";
+    case Block::Ventral:
+        return "ventral";
+    case Block::Pectoral:
+        return "pectoral";
+    case Block::Whiskers:
+        return "whisker";
+    case Block::Eye:
+        return "eye";
     }
     return "";
 }
@@ -101,15 +110,24 @@ struct Counts {
 constexpr qint64 BlockSize(Block b, const Counts& c) {
     auto strip = [](int last) { return StripPresent(last) ? qint64(VertexSize) * (last + 1) : 0; };
     switch (b) {
-    case Block::Normals: return qint64(VertexSize) * (c.divisions + 1);
-    case Block::Grid: return qint64(VertexSize) * c.columns * (c.divisions + 1);
-    case Block::Tail: return strip(c.tailLast);
-    case Block::Dorsal: return strip(c.dorsalLast);
-    case Block::Anal: return strip(c.analLast);
-    case Block::Ventral: return strip(c.ventralLast);
-    case Block::Pectoral: return c.pectoral ? PectoralVertices * VertexSize : 0;
-    case Block::Whiskers: return strip(c.whiskerLast);
-    case Block::Eye: return c.eye ? EyeRecordSize : 0;
+    case Block::Normals:
+        return qint64(VertexSize) * (c.divisions + 1);
+    case Block::Grid:
+        return qint64(VertexSize) * c.columns * (c.divisions + 1);
+    case Block::Tail:
+        return strip(c.tailLast);
+    case Block::Dorsal:
+        return strip(c.dorsalLast);
+    case Block::Anal:
+        return strip(c.analLast);
+    case Block::Ventral:
+        return strip(c.ventralLast);
+    case Block::Pectoral:
+        return c.pectoral ? PectoralVertices * VertexSize : 0;
+    case Block::Whiskers:
+        return strip(c.whiskerLast);
+    case Block::Eye:
+        return c.eye ? EyeRecordSize : 0;
     }
     return 0;
 }

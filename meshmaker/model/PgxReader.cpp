@@ -109,15 +109,17 @@ PgxFile Read(const QByteArray& bytes) {
                                 .arg(size)
                                 .arg(HeaderSize)};
     if (std::memcmp(bytes.constData(), Magic, MagicSize) != 0)
-        throw Refusal{0, QStringLiteral("wrong magic: not a PGX file (it begins \"%1\", not \"%2\")")
-                             .arg(QString::fromLatin1(bytes.left(MagicSize).toPercentEncoding(" ")),
-                                  QString::fromLatin1(Magic))};
+        throw Refusal{0,
+                      QStringLiteral("wrong magic: not a PGX file (it begins \"%1\", not \"%2\")")
+                          .arg(QString::fromLatin1(bytes.left(MagicSize).toPercentEncoding(" ")),
+                               QString::fromLatin1(Magic))};
     const Reader r(bytes);
     PgxFile f;
     f.magic.assign(bytes.constData(), MagicSize);
     if (r.u8(Offset::Zero) != 0)
-        throw Refusal{Offset::Zero,
-                      QStringLiteral("the byte after the magic is %1, not 0").arg(r.u8(Offset::Zero))};
+        throw Refusal{
+            Offset::Zero,
+            QStringLiteral("the byte after the magic is %1, not 0").arg(r.u8(Offset::Zero))};
     f.eyeFlag = r.u8(Offset::EyeFlag);
     RequireFlag(f.eyeFlag, Offset::EyeFlag, "eye");
     f.noPectoral = r.u8(Offset::NoPectoral);
@@ -139,8 +141,9 @@ PgxFile Read(const QByteArray& bytes) {
                  "the editor divides a column at most 10 times");
     f.gridCount = r.i16(Offset::GridCount);
     if (f.gridCount < 0)
-        throw Refusal{Offset::GridCount,
-                      QStringLiteral("the body-grid vertex count is %1: negative").arg(f.gridCount)};
+        throw Refusal{
+            Offset::GridCount,
+            QStringLiteral("the body-grid vertex count is %1: negative").arg(f.gridCount)};
     if (f.gridCount != f.columns() * f.rows())
         throw Refusal{Offset::GridCount,
                       QStringLiteral("the body-grid vertex count is %1, but %2 columns of %3 rows "
@@ -188,14 +191,30 @@ PgxFile Read(const QByteArray& bytes) {
     for (Block b : BlockOrder) {
         const int count = int(BlockSize(b, counts) / VertexSize);
         switch (b) {
-        case Block::Normals: f.normals = r.vertices(at, count, b); break;
-        case Block::Grid: f.grid = r.vertices(at, count, b); break;
-        case Block::Tail: f.tail = r.vertices(at, count, b); break;
-        case Block::Dorsal: f.dorsal = r.vertices(at, count, b); break;
-        case Block::Anal: f.anal = r.vertices(at, count, b); break;
-        case Block::Ventral: f.ventral = r.vertices(at, count, b); break;
-        case Block::Pectoral: f.pectoral = r.vertices(at, count, b); break;
-        case Block::Whiskers: f.whiskers = r.vertices(at, count, b); break;
+        case Block::Normals:
+            f.normals = r.vertices(at, count, b);
+            break;
+        case Block::Grid:
+            f.grid = r.vertices(at, count, b);
+            break;
+        case Block::Tail:
+            f.tail = r.vertices(at, count, b);
+            break;
+        case Block::Dorsal:
+            f.dorsal = r.vertices(at, count, b);
+            break;
+        case Block::Anal:
+            f.anal = r.vertices(at, count, b);
+            break;
+        case Block::Ventral:
+            f.ventral = r.vertices(at, count, b);
+            break;
+        case Block::Pectoral:
+            f.pectoral = r.vertices(at, count, b);
+            break;
+        case Block::Whiskers:
+            f.whiskers = r.vertices(at, count, b);
+            break;
         case Block::Eye:
             if (counts.eye) {
                 f.eye = r.vertices(at, EyeVertices, b);

@@ -29,16 +29,16 @@ struct PgxFile {
     std::vector<PgxVertex> normals; // N + 1 rows, top first
     std::vector<PgxVertex> grid;    // columns x (N + 1), column by column, top row first
     std::vector<PgxVertex> tail, dorsal, anal, ventral, whiskers; // column pairs
-    std::vector<PgxVertex> pectoral; // 4 corners
-    std::vector<PgxVertex> eye;      // the centre, then (radius, bulge, 0)
-    quint32 eyeColour = 0;           // 0x00BBGGRR
+    std::vector<PgxVertex> pectoral;                              // 4 corners
+    std::vector<PgxVertex> eye; // the centre, then (radius, bulge, 0)
+    quint32 eyeColour = 0;      // 0x00BBGGRR
 
     int columns() const { return lastColumn + 1; }
     int rows() const { return n + 1; }
     bool hasPectoral() const { return noPectoral == 0; }
     bool hasEye() const { return eyeFlag == 1; }
     Pgx::Counts counts() const {
-        return {columns(), n,           tailLast,      dorsalLast, analLast,
+        return {columns(),   n,           tailLast,      dorsalLast, analLast,
                 ventralLast, whiskerByte, hasPectoral(), hasEye()};
     }
     // The grid vertex of column i, row j.

@@ -28,19 +28,19 @@ std::vector<MeshCase> Cases() {
     return {
         {"every part", {}},
         {"body only", with([](auto& s) {
-             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns =
-                 s.whiskerColumns = 0;
+             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns = s.whiskerColumns =
+                 0;
              s.pectoral = s.eye = false;
          })},
         {"N=1", with([](auto& s) { s.n = 1; })},
         {"N=10, 250 columns, full strips", with([](auto& s) {
              s.n = 10, s.columns = 250;
-             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns =
-                 s.whiskerColumns = 25;
+             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns = s.whiskerColumns =
+                 25;
          })},
         {"single-column strips", with([](auto& s) {
-             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns =
-                 s.whiskerColumns = 1;
+             s.tailColumns = s.dorsalColumns = s.analColumns = s.ventralColumns = s.whiskerColumns =
+                 1;
          })},
         {"two body columns", with([](auto& s) { s.columns = 2; })},
         {"flat body", with([](auto& s) { s.flat = true; })},
@@ -182,12 +182,11 @@ TEST(FishMesh, ABodyWithZeroDepthAtItsEdgesIsClosed) {
         std::map<std::pair<quint32, quint32>, int> edges;
         for (int t = r.firstTriangle; t < r.firstTriangle + r.triangleCount; ++t) {
             const auto& v = mesh.triangles[size_t(t)].corners;
-            for (int k = 0; k < 3; ++k)
-                ++edges[std::minmax(v[size_t(k)], v[size_t((k + 1) % 3)])];
+            for (int k = 0; k < 3; ++k) ++edges[std::minmax(v[size_t(k)], v[size_t((k + 1) % 3)])];
         }
         const bool everyEdgeTwice =
-            !edges.empty() && std::all_of(edges.begin(), edges.end(),
-                                          [](const auto& e) { return e.second == 2; });
+            !edges.empty() &&
+            std::all_of(edges.begin(), edges.end(), [](const auto& e) { return e.second == 2; });
         // A section with depth closes the body; a flat one (N = 1, no top
         // view yet, or only the two end columns) is a sheet seen from both sides.
         const bool thick = c.shape.n > 1 && !c.shape.flat && c.shape.columns > 2;

@@ -2,10 +2,10 @@
 // fish traced by the batch conversion; and the export call that a conversion
 // makes in-process, when the disk fails.
 
+#include "ModelCommands.h"
 #include "AtomicFile.h"
 #include "FishMesh.h"
 #include "GlbLoad.h"
-#include "ModelCommands.h"
 #include "PgxBuilder.h"
 
 #include <QDir>
@@ -28,7 +28,8 @@ ProgramRun Meshmaker(const QStringList& args, const QString& workDir = {}) {
     p.start(QStringLiteral(MESHMAKER_PROGRAM), args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 QByteArray Bytes(const QString& path) {
@@ -49,11 +50,10 @@ protected:
     static void SetUpTestSuite() {
         dir_ = new QTemporaryDir;
         QFile::copy(QStringLiteral(SAMPLE_FISH), dir_->filePath("fish.bmp"));
-        const ProgramRun r = Meshmaker({"--batch", dir_->filePath("fish.bmp"), "--dorsal", "140,10,230,60",
-                                 "--ventral", "121,150,169,191", "--anal", "220,115,279,164",
-                                 "--pectoral", "82,101,124,104,100,126", "--whisker",
-                                 "3,104,18,123", "--eye", "45,82,8", "-o",
-                                 dir_->filePath("fish.pgx")});
+        const ProgramRun r = Meshmaker(
+            {"--batch", dir_->filePath("fish.bmp"), "--dorsal", "140,10,230,60", "--ventral",
+             "121,150,169,191", "--anal", "220,115,279,164", "--pectoral", "82,101,124,104,100,126",
+             "--whisker", "3,104,18,123", "--eye", "45,82,8", "-o", dir_->filePath("fish.pgx")});
         ASSERT_EQ(r.status, 0) << r.err.toStdString();
     }
     static void TearDownTestSuite() {
@@ -106,7 +106,8 @@ TEST_F(SampleFish, ExportsObjWithItsLibraryAndTexture) {
 TEST_F(SampleFish, WithoutAPictureTheExportIsUntexturedAndSaysSo) {
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QFile::copy(path("fish.pgx"), elsewhere.filePath("fish.pgx")));
-    ProgramRun r = Meshmaker({"--export", elsewhere.filePath("fish.pgx"), elsewhere.filePath("a.glb")});
+    ProgramRun r =
+        Meshmaker({"--export", elsewhere.filePath("fish.pgx"), elsewhere.filePath("a.glb")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("no picture fish.bmp beside")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("untextured")) << r.err.toStdString();
@@ -156,35 +157,50 @@ TEST_F(SampleFish, RefusalsAndUsageErrors) {
         int status;
         const char* message;
     } cases[] = {
-        {"a malformed model", {"--export", dir.filePath("short.pgx"), dir.filePath("x.glb")}, 1,
+        {"a malformed model",
+         {"--export", dir.filePath("short.pgx"), dir.filePath("x.glb")},
+         1,
          "short.pgx: byte 929: the file ends at 929 bytes inside the eye block"},
-        {"a missing model", {"--export", dir.filePath("none.pgx"), dir.filePath("x.glb")}, 1,
+        {"a missing model",
+         {"--export", dir.filePath("none.pgx"), dir.filePath("x.glb")},
+         1,
          "none.pgx: byte 0: no such file"},
         {"a picture of another size",
-         {"--export", dir.filePath("small.pgx"), dir.filePath("x.glb")}, 1,
+         {"--export", dir.filePath("small.pgx"), dir.filePath("x.glb")},
+         1,
          "the picture is 121 x 61 pixels, but the model was made from one of 401 x 201"},
         {"a picture that does not read",
-         {"--export", dir.filePath("noise.pgx"), dir.filePath("x.glb")}, 1, "noise.bmp: "},
+         {"--export", dir.filePath("noise.pgx"), dir.filePath("x.glb")},
+         1,
+         "noise.bmp: "},
         {"an output that is the picture",
          {"--export", dir.filePath("same.pgx"), dir.filePath("same.obj"), "--picture",
           dir.filePath("same.png")},
-         1, "same.png, which the export reads"},
+         1,
+         "same.png, which the export reads"},
         {"info on a malformed model", {"--info", dir.filePath("short.pgx")}, 1, "byte 929"},
         {"export alone", {"--export"}, 2, "takes a PGX file and an output file"},
         {"no output", {"--export", path("fish.pgx")}, 2, "takes a PGX file and an output file"},
-        {"another format", {"--export", path("fish.pgx"), dir.filePath("x.stl")}, 2,
+        {"another format",
+         {"--export", path("fish.pgx"), dir.filePath("x.stl")},
+         2,
          "x.stl: an export is .glb or .obj"},
-        {"an unknown option", {"--export", path("fish.pgx"), dir.filePath("x.glb"), "--fast"}, 2,
+        {"an unknown option",
+         {"--export", path("fish.pgx"), dir.filePath("x.glb"), "--fast"},
+         2,
          "unknown option --fast"},
-        {"picture without a file", {"--export", path("fish.pgx"), dir.filePath("x.glb"), "--picture"},
-         2, "--picture needs a file"},
+        {"picture without a file",
+         {"--export", path("fish.pgx"), dir.filePath("x.glb"), "--picture"},
+         2,
+         "--picture needs a file"},
         {"info alone", {"--info"}, 2, "--info takes one PGX file"},
         {"info on two", {"--info", path("fish.pgx"), path("fish.pgx")}, 2, "--info takes one"},
     };
     for (const Case& c : cases) {
         const ProgramRun r = Meshmaker(c.args);
         EXPECT_EQ(r.status, c.status) << c.name << ": " << r.err.toStdString();
-        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << c.name << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message)))
+            << c.name << ": " << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty()) << c.name;
     }
     // Nothing was written by any of them, and the picture is as it was.

@@ -139,8 +139,7 @@ TEST(ModelTexture, TakesAnyPictureFormatAndKeepsItsColours) {
     for (QImage::Format format :
          {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_ARGB32}) {
         const ModelTexture texture = Texture(Picture(format));
-        const QImage decoded =
-            QImage::fromData(texture.png).convertToFormat(QImage::Format_ARGB32);
+        const QImage decoded = QImage::fromData(texture.png).convertToFormat(QImage::Format_ARGB32);
         ASSERT_EQ(decoded.size(), QSize(401, 201)) << format;
         EXPECT_EQ(decoded.pixel(0, 0), Background & 0x00FFFFFFu) << format; // alpha 0
         EXPECT_EQ(decoded.pixel(30, 70), Fish) << format;
@@ -172,11 +171,16 @@ ObjFile ParseObj(const QByteArray& text) {
         const QList<QByteArray> w = line.split(' ');
         const std::string key = w.value(0).toStdString();
         auto f = [&](int k) { return ParseFloat(w.value(k).toStdString()); };
-        if (key == "v") obj.v.push_back({f(1), f(2), f(3)});
-        else if (key == "vn") obj.vn.push_back({f(1), f(2), f(3)});
-        else if (key == "vt") obj.vt.push_back({f(1), f(2)});
-        else if (key == "usemtl") material = w.value(1).toStdString();
-        else if (key == "mtllib") obj.mtllib = w.value(1).toStdString();
+        if (key == "v")
+            obj.v.push_back({f(1), f(2), f(3)});
+        else if (key == "vn")
+            obj.vn.push_back({f(1), f(2), f(3)});
+        else if (key == "vt")
+            obj.vt.push_back({f(1), f(2)});
+        else if (key == "usemtl")
+            material = w.value(1).toStdString();
+        else if (key == "mtllib")
+            obj.mtllib = w.value(1).toStdString();
         else if (key == "f") {
             std::array<std::array<int, 3>, 3> face{};
             for (int c = 0; c < 3; ++c) {
@@ -231,7 +235,8 @@ TEST(ObjExport, ReadsBackAsTheMeshWithItsMaterials) {
         // The library: one material per part; the fins cut out by the texture's alpha.
         const QString mtl = QString::fromUtf8(files->mtl);
         for (FishPart part : FishParts) {
-            const QString block = mtl.section(QStringLiteral("newmtl "), 1 + int(part), 1 + int(part));
+            const QString block =
+                mtl.section(QStringLiteral("newmtl "), 1 + int(part), 1 + int(part));
             EXPECT_TRUE(block.startsWith(FishPartName(part))) << block.toStdString();
             EXPECT_EQ(block.contains("map_Kd koi.png"), textured) << FishPartName(part);
             EXPECT_EQ(block.contains("map_d koi.png"), textured && IsFin(part))

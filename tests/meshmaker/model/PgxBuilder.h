@@ -75,8 +75,7 @@ inline QByteArray BuildPgx(const PgxFile& f) {
 // What to put on a hand-shaped fish.
 struct FishShape {
     int columns = 12, n = 4;
-    int tailColumns = 3, dorsalColumns = 4, analColumns = 3, ventralColumns = 2,
-        whiskerColumns = 2;
+    int tailColumns = 3, dorsalColumns = 4, analColumns = 3, ventralColumns = 2, whiskerColumns = 2;
     bool pectoral = true, eye = true;
     bool flat = false; // every depth zero, as before the top view is built
 };
@@ -123,17 +122,20 @@ inline PgxFile ShapedFish(const FishShape& shape = {}) {
         }
         last = 2 * columns - 1;
     };
-    strip(shape.tailColumns, 300, 398, [](double px) { return 100 - (px - 290); },
-          [](double px) { return 100 + (px - 290); }, 0, f.tail, f.tailLast);
-    strip(shape.dorsalColumns, 140, 230, [](double) { return 10.0; }, top, 0, f.dorsal,
-          f.dorsalLast);
-    strip(shape.analColumns, 220, 279, bottom, [](double) { return 164.0; }, 0, f.anal,
-          f.analLast);
-    strip(shape.ventralColumns, 121, 169, bottom, [](double) { return 191.0; }, 30, f.ventral,
-          f.ventralLast);
+    strip(
+        shape.tailColumns, 300, 398, [](double px) { return 100 - (px - 290); },
+        [](double px) { return 100 + (px - 290); }, 0, f.tail, f.tailLast);
+    strip(
+        shape.dorsalColumns, 140, 230, [](double) { return 10.0; }, top, 0, f.dorsal, f.dorsalLast);
+    strip(
+        shape.analColumns, 220, 279, bottom, [](double) { return 164.0; }, 0, f.anal, f.analLast);
+    strip(
+        shape.ventralColumns, 121, 169, bottom, [](double) { return 191.0; }, 30, f.ventral,
+        f.ventralLast);
     int whiskerLast = 0;
-    strip(shape.whiskerColumns, 3, 18, [](double) { return 104.0; },
-          [](double) { return 123.0; }, 0, f.whiskers, whiskerLast);
+    strip(
+        shape.whiskerColumns, 3, 18, [](double) { return 104.0; }, [](double) { return 123.0; }, 0,
+        f.whiskers, whiskerLast);
     for (size_t k = 1; k < f.whiskers.size(); k += 2) f.whiskers[k][2] = float((104 - 123) / 50.0);
     f.whiskerByte = whiskerLast;
     f.noPectoral = shape.pectoral ? 0 : 1;

@@ -1,8 +1,8 @@
 // The PGX reader: what the editor writes comes back bit for bit, and every
 // malformed file is refused with its reason and offset.
 
-#include "PgxBuilder.h"
 #include "PgxReader.h"
+#include "PgxBuilder.h"
 #include "PgxWriter.h"
 
 #include <QFile>
@@ -90,7 +90,7 @@ std::vector<StateShape> RoundTripCases() {
         {"every block", 20, 6, 9, 11, 7, 5, 3, true, true},
         {"the largest fish", 250, 10, 49, 49, 49, 49, 49, true, true},
     };
-    static const char* bare[] = {"bare N=1", "bare N=2", "bare N=3", "bare N=4",  "bare N=5",
+    static const char* bare[] = {"bare N=1", "bare N=2", "bare N=3", "bare N=4", "bare N=5",
                                  "bare N=6", "bare N=7", "bare N=8", "bare N=9", "bare N=10"};
     for (int n = 1; n <= 10; ++n) cases.push_back({bare[n - 1], 5, n});
     return cases;
@@ -267,7 +267,8 @@ TEST(PgxReader, ReadsFromDiskOnlyRegularFilesOfAPgxFileSize) {
     big.write(bytes);
     big.close();
     EXPECT_FALSE(ReadPgxFile(big.fileName(), &error));
-    EXPECT_TRUE(error.message.contains("longer than the largest PGX file")) << error.text().toStdString();
+    EXPECT_TRUE(error.message.contains("longer than the largest PGX file"))
+        << error.text().toStdString();
 
     QFile good(dir.filePath("good.pgx"));
     ASSERT_TRUE(good.open(QIODevice::WriteOnly));
