@@ -1,8 +1,10 @@
 // meshmaker: the editor window by default, opened on PICTURE.bmp when one is
 // given; --batch converts a picture without a window (no display needed).
 // Without a display, a given picture is converted in batch as well.
+// --export and --info take a PGX file to a 3-D model and describe one.
 
 #include "Batch.h"
+#include "ModelCommands.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
@@ -17,7 +19,7 @@
 namespace {
 
 QString Usage() {
-    return Texts::Usage + BatchUsage();
+    return Texts::Usage + BatchUsage() + ModelCommandsUsage();
 }
 
 [[maybe_unused]] bool HasDisplay() {
@@ -31,6 +33,13 @@ int Batch(int argc, char** argv, const QStringList& args) {
     return RunBatch(args, out, err);
 }
 
+int Model(int argc, char** argv, const QStringList& args) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout), err(stderr);
+    return args.first() == QStringLiteral("--export") ? RunExportCommand(args.mid(1), out, err)
+                                                      : RunInfoCommand(args.mid(1), out, err);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -39,6 +48,9 @@ int main(int argc, char** argv) {
 
     if (!args.isEmpty() && args.first() == QStringLiteral("--batch"))
         return Batch(argc, argv, args.mid(1));
+    if (!args.isEmpty() &&
+        (args.first() == QStringLiteral("--export") || args.first() == QStringLiteral("--info")))
+        return Model(argc, argv, args);
     if (!args.isEmpty() &&
         (args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h"))) {
         QTextStream(stdout) << Usage();

@@ -18,6 +18,11 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
+# The glTF validator of the tests runs on node and is installed with npm;
+# any node and npm will do, Debian's only when there are none.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    missing+=(nodejs npm)
+fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 echo "setup: installing ${missing[*]}"
 sudo=""

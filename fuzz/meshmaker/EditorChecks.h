@@ -84,7 +84,9 @@ inline void CheckEditor(TForm1& form) {
 // A written PGX file: read back block by block, its size as the counts say,
 // every float finite.
 inline void CheckPgx(const QByteArray& bytes, const Fish& s) {
-    const auto f = test::ReadPgx(bytes);
+    PgxError error;
+    const auto f = ReadPgx(bytes, &error);
+    if (!f) std::fprintf(stderr, "%s\n", qPrintable(error.text()));
     Require(f.has_value(), "PGX file readable");
     Require(bytes.size() == PgxFileSize(s), "PGX size formula");
     for (const auto* block : {&f->normals, &f->grid, &f->tail, &f->dorsal, &f->anal, &f->ventral,

@@ -90,8 +90,11 @@ inline const QString PictureOutOfMemory = QStringLiteral("画像を開くため�
 inline const QString OpenFilter = QStringLiteral("Windows BMP File (*.bmp)");
 
 // --- Command line
-inline const QString Usage = QStringLiteral("usage: meshmaker [PICTURE.bmp]\n"
-                                            "       meshmaker --batch PICTURE.bmp [options]\n\n");
+inline const QString Usage =
+    QStringLiteral("usage: meshmaker [PICTURE.bmp]\n"
+                   "       meshmaker --batch PICTURE.bmp [options]\n"
+                   "       meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
+                   "       meshmaker --info MODEL.pgx\n\n");
 inline const QString BatchUsage = QStringLiteral(
     "usage: meshmaker --batch PICTURE.bmp [options]\n"
     "  --tail-x E                 tail position (where the body ends)\n"

@@ -54,7 +54,7 @@ TEST(Batch, TracesEveryPartAndWritesThePgxBesideThePicture) {
     ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
     const QString pgx = dir.filePath("koi.pgx");
     EXPECT_EQ(r.out, pgx + "\n");
-    auto f = test::ReadPgx(test::FileBytes(pgx));
+    auto f = ReadPgx(test::FileBytes(pgx));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->width, 121);
     EXPECT_EQ(f->tailRoot, 90); // three quarters of 120
@@ -85,7 +85,7 @@ TEST(Batch, OptionsActInTheirOwnOrderWhateverTheCommandLineOrder) {
     ASSERT_EQ(Batch({"-o", b, "--divisions", "3", "--tail-x", "80", picture, "--step", "7"}).status,
               ExitOk);
     EXPECT_EQ(test::FileBytes(a), test::FileBytes(b));
-    auto f = test::ReadPgx(test::FileBytes(a));
+    auto f = ReadPgx(test::FileBytes(a));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->tailRoot, 80);
     EXPECT_EQ(f->lastColumn, 80 / 7 + 1); // 0, 7, ..., 77, 80
@@ -206,7 +206,7 @@ TEST(Batch, TheProgramConvertsWithoutADisplay) {
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), ExitOk) << p.readAllStandardError().toStdString();
     EXPECT_EQ(QString::fromUtf8(p.readAllStandardOutput()).trimmed(), dir.filePath("fish.pgx"));
-    auto f = test::ReadPgx(test::FileBytes(dir.filePath("fish.pgx")));
+    auto f = ReadPgx(test::FileBytes(dir.filePath("fish.pgx")));
     ASSERT_TRUE(f);
     EXPECT_EQ(f->n, 10); // divisions are capped at 10
 

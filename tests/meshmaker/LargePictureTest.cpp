@@ -63,7 +63,7 @@ TEST(LargePicture, A6000By4000FishOpensTracesZoomsAndSaves) {
     EXPECT_LT(ResidentMegabytes() - atX1, 64);
 
     ASSERT_TRUE(form.SavePgx(dir.filePath("large.pgx")));
-    const auto pgx = test::ReadPgxFile(dir.filePath("large.pgx"));
+    const auto pgx = ReadPgxFile(dir.filePath("large.pgx"));
     ASSERT_TRUE(pgx);
     EXPECT_EQ(pgx->width, 6000);
     EXPECT_GT(pgx->dorsalLast, 0);

@@ -12,8 +12,6 @@
 #include <cmath>
 #include <cstring>
 
-using test::ReadPgx;
-
 namespace {
 
 quint32 Bits(float f) {
@@ -98,7 +96,7 @@ TEST(PgxLayout, BareFishHasHeadNormalsAndGridOnly) {
     EXPECT_EQ(f->ventralLast, 0);
     EXPECT_EQ(f->analLast, 0);
     EXPECT_EQ(f->widthMinusTail, float(200 - 1.5));
-    EXPECT_EQ(f->normals[1], (test::Vertex{0, 0, -1}));
+    EXPECT_EQ(f->normals[1], (PgxVertex{0, 0, -1}));
 }
 
 TEST(PgxLayout, BodyGridIsCentredStretchedAndFlatAtBothEnds) {
@@ -201,7 +199,7 @@ TEST(PgxLayout, PectoralWhiskerAndEyeRecords) {
 
     // The eye: centre transformed, size as plain values, the rear colour.
     EXPECT_EQ(f->eye[0][2], -float(4 / 50.0));
-    EXPECT_EQ(f->eye[1], (test::Vertex{0.1f, 0.05f, 0.0f}));
+    EXPECT_EQ(f->eye[1], (PgxVertex{0.1f, 0.05f, 0.0f}));
     EXPECT_EQ(Bits(f->eye[1][2]), PlusZero);
     EXPECT_EQ(f->eyeColour, 0x003264C8u);
 }

@@ -143,7 +143,7 @@ TEST(FrontView, TheVentralFinTiltsAboutItsHighPointAndAFlatFinStaysFinite) {
     e.Front(flat.x(), flat.y(), 20, 0);
     for (int k = 0; k <= e.s.VentralLast; ++k) EXPECT_EQ(e.s.VentralZ[k], 0) << k;
     ASSERT_TRUE(e.form.SavePgx(e.dir.filePath("flat.pgx")));
-    auto pgx = test::ReadPgxFile(e.dir.filePath("flat.pgx"));
+    auto pgx = ReadPgxFile(e.dir.filePath("flat.pgx"));
     ASSERT_TRUE(pgx);
     for (const auto& v : pgx->ventral) EXPECT_TRUE(std::isfinite(v[2]));
 }
@@ -214,7 +214,7 @@ TEST(FrontAndTop, ThePgxCarriesTheEditedDepthsAndWidths) {
     ASSERT_EQ(e.s.TopW[3], 6);
     const QString path = e.dir.filePath("edited.pgx");
     ASSERT_TRUE(e.form.SavePgx(path));
-    auto pgx = test::ReadPgxFile(path);
+    auto pgx = ReadPgxFile(path);
     ASSERT_TRUE(pgx);
     const int rows = e.s.N() + 1;
     const double ratio = 6 / e.s.TopW[e.s.TopPeakIndex];

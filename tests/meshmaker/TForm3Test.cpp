@@ -309,11 +309,11 @@ TEST(EyeDesigner, ThePgxEndsWithTheEyeRecord) {
     e.Do([&] { e.eye.Button1Click(); });
     const QString path = e.dir.filePath("eye.pgx");
     ASSERT_TRUE(e.form.SavePgx(path));
-    auto pgx = test::ReadPgxFile(path);
+    auto pgx = ReadPgxFile(path);
     ASSERT_TRUE(pgx);
     EXPECT_EQ(pgx->eyeFlag, 1);
     EXPECT_EQ(pgx->eye[0][0], float(30 / 50.0 - 120 / 50.0 / 2));
     EXPECT_EQ(pgx->eye[0][2], -float(e.s.EyeZ / 50));
-    EXPECT_EQ(pgx->eye[1], (test::Vertex{0.1f, 0.05f, 0.0f}));
+    EXPECT_EQ(pgx->eye[1], (PgxVertex{0.1f, 0.05f, 0.0f}));
     EXPECT_EQ(pgx->eyeColour, 0x002080F0u);
 }

@@ -1,0 +1,290 @@
+#include "ModelCommands.h"
+
+#include "AtomicFile.h"
+#include "Batch.h"
+#include "FishMesh.h"
+#include "GltfExport.h"
+#include "ModelTexture.h"
+#include "ObjExport.h"
+#include "PgxReader.h"
+#include "Picture.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <sys/stat.h>
+
+#include <vector>
+
+namespace {
+
+bool HasSuffix(const QString& path, const char* suffix) {
+    return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
+}
+
+// Device and inode: a hard link or another spelling of the path is the same file.
+bool SameFile(const QString& a, const QString& b) {
+    struct stat sa {
+    }, sb{};
+    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
+        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+struct OutputFile {
+    QString path;
+    QByteArray bytes;
+};
+
+QString Colour(quint32 fileColour) {
+    const QRgb c = Pgx::RgbOfFileColour(fileColour);
+    return QStringLiteral("#%1%2%3")
+        .arg(qRed(c), 2, 16, QLatin1Char('0'))
+        .arg(qGreen(c), 2, 16, QLatin1Char('0'))
+        .arg(qBlue(c), 2, 16, QLatin1Char('0'));
+}
+
+int PartsWithTriangles(const FishMesh& mesh) {
+    int parts = 0;
+    for (const PartRange& r : mesh.parts) parts += r.triangleCount > 0;
+    return parts;
+}
+
+// The files of one export, their bytes made in memory first: nothing is
+// written unless every one of them could be made.
+std::optional<std::vector<OutputFile>> ExportFiles(const FishMesh& mesh,
+                                                   const ModelTexture& texture,
+                                                   const QString& outPath, QString* error) {
+    if (HasSuffix(outPath, ".glb")) {
+        auto glb = ExportGlb(mesh, texture, error);
+        if (!glb) return std::nullopt;
+        return std::vector<OutputFile>{{outPath, *glb}};
+    }
+    const QString base = outPath.left(outPath.size() - 4); // without ".obj"
+    const QString mtlPath = base + QStringLiteral(".mtl"), pngPath = base + QStringLiteral(".png");
+    auto obj = ExportObj(mesh, texture, QFileInfo(mtlPath).fileName(),
+                         QFileInfo(pngPath).fileName(), error);
+    if (!obj) return std::nullopt;
+    // The texture and the library first, so the OBJ never names a missing file.
+    std::vector<OutputFile> files;
+    if (!obj->png.isEmpty()) files.push_back({pngPath, obj->png});
+    files.push_back({mtlPath, obj->mtl});
+    files.push_back({outPath, obj->obj});
+    return files;
+}
+
+int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const QString& outPath,
+               const QStringList& sources, QTextStream& out, QTextStream& err) {
+    if (!IsModelExportPath(outPath)) {
+        err << "meshmaker: " << outPath << ": an export is .glb or .obj\n";
+        return ExitUsage;
+    }
+    ModelTexture texture;
+    if (picture && !picture->isNull()) {
+        if (picture->width() != file.width || picture->height() != file.height) {
+            err << "meshmaker: the picture is " << picture->width() << " x " << picture->height()
+                << " pixels, but the model was made from one of " << file.width << " x "
+                << file.height << "\n";
+            return ExitFailed;
+        }
+        QString why;
+        auto made = MakeModelTexture(*picture, file.background, &why);
+        if (!made) {
+            err << "meshmaker: the texture: " << why << "\n";
+            return ExitFailed;
+        }
+        texture = std::move(*made);
+    }
+
+    const FishMesh mesh = BuildFishMesh(file);
+    QString why;
+    const auto files = ExportFiles(mesh, texture, outPath, &why);
+    if (!files) {
+        err << "meshmaker: " << outPath << ": " << why << "\n";
+        return ExitFailed;
+    }
+    for (const OutputFile& f : *files)
+        for (const QString& source : sources)
+            if (SameFile(f.path, source)) {
+                err << "meshmaker: " << f.path << " is " << source
+                    << ", which the export reads; choose another name\n";
+                return ExitFailed;
+            }
+    for (const OutputFile& f : *files) {
+        if (!WriteFileAtomically(f.path, f.bytes)) {
+            err << "meshmaker: " << f.path << ": cannot write the file\n";
+            return ExitFailed;
+        }
+        out << QFileInfo(f.path).absoluteFilePath() << "\n";
+    }
+    out.flush();
+    err << QFileInfo(outPath).fileName() << ": " << PartsWithTriangles(mesh) << " parts, "
+        << mesh.vertices.size() << " vertices, " << mesh.triangles.size() << " triangles, "
+        << (texture.isNull() ? "untextured" : "textured") << "\n";
+    err.flush();
+    return ExitOk;
+}
+
+// The picture a model was made from: the BMP of the same name beside it
+// (the editor lower-cases the PGX file's name, so any case of the picture's).
+QString PictureBeside(const QString& modelPath) {
+    const QFileInfo model(modelPath);
+    const QString wanted = model.completeBaseName() + QStringLiteral(".bmp");
+    const QDir dir = model.absoluteDir();
+    if (QFileInfo(dir.filePath(wanted)).isFile()) return dir.filePath(wanted);
+    const QStringList candidates = dir.entryList({QStringLiteral("*")}, QDir::Files, QDir::Name);
+    for (const QString& name : candidates)
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0) return dir.filePath(name);
+    return {};
+}
+
+int Usage(QTextStream& err, const QString& why) {
+    err << "meshmaker: " << why << "\n" << ModelCommandsUsage();
+    err.flush();
+    return ExitUsage;
+}
+
+void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& out) {
+    out << "file       " << path << "\n";
+    out << "size       " << size << " bytes\n";
+    out << "picture    " << f.width << " x " << f.height << ", background " << Colour(f.background)
+        << "\n";
+    out << "tail root  " << f.tailRoot << " (width - 1 - tail root / 100 = " << f.widthMinusTail
+        << ")\n";
+    out << "body       " << f.columns() << " columns x " << f.rows() << " rows (N = " << f.n
+        << ")\n\n";
+
+    out << "block      offset  vertices\n";
+    const Pgx::Counts counts = f.counts();
+    qint64 at = Pgx::HeaderSize;
+    for (Pgx::Block b : Pgx::BlockOrder) {
+        const qint64 bytes = Pgx::BlockSize(b, counts);
+        const QString name = QString::fromLatin1(Pgx::BlockName(b)).leftJustified(10);
+        if (bytes == 0) {
+            out << name << "       -  absent\n";
+            continue;
+        }
+        out << name << QString::number(at).rightJustified(8)
+            << QString::number(b == Pgx::Block::Eye ? Pgx::EyeVertices : bytes / Pgx::VertexSize)
+                   .rightJustified(10);
+        switch (b) {
+        case Pgx::Block::Tail:
+        case Pgx::Block::Dorsal:
+        case Pgx::Block::Anal:
+        case Pgx::Block::Ventral:
+        case Pgx::Block::Whiskers:
+            out << "  (" << bytes / Pgx::VertexSize / 2 << " columns)";
+            break;
+        case Pgx::Block::Eye:
+            out << "  centre (" << f.eye[0][0] << ", " << f.eye[0][1] << ", " << f.eye[0][2]
+                << "), radius " << f.eye[1][0] << ", bulge " << f.eye[1][1] << ", rear colour "
+                << Colour(f.eyeColour);
+            break;
+        default:
+            break;
+        }
+        out << "\n";
+        at += bytes;
+    }
+
+    const FishMesh mesh = BuildFishMesh(f);
+    out << "\nmesh       " << mesh.vertices.size() << " vertices, " << mesh.triangles.size()
+        << " triangles\n";
+    for (FishPart part : FishParts) {
+        const PartRange& r = mesh.range(part);
+        if (r.triangleCount == 0) continue;
+        out << "  " << QString::fromLatin1(FishPartName(part)).leftJustified(9)
+            << QString::number(r.vertexCount).rightJustified(6) << " vertices"
+            << QString::number(r.triangleCount).rightJustified(7) << " triangles";
+        if (part == FishPart::Body)
+            out << (IsClosedSurface(mesh, part) ? "  (closed)" : "  (open)");
+        out << "\n";
+    }
+    out.flush();
+}
+
+} // namespace
+
+bool IsModelExportPath(const QString& path) {
+    return HasSuffix(path, ".glb") || HasSuffix(path, ".obj");
+}
+
+int ExportModel(const QByteArray& pgxBytes, const std::optional<QImage>& picture,
+                const QString& outPath, QTextStream& out, QTextStream& err,
+                const QStringList& keep) {
+    PgxError error;
+    const auto file = ReadPgx(pgxBytes, &error);
+    if (!file) {
+        err << "meshmaker: the PGX file is malformed: " << error.text() << "\n";
+        return ExitFailed;
+    }
+    return ExportFile(*file, picture, outPath, keep, out, err);
+}
+
+int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    QStringList positional;
+    QString picturePath;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args[i] == QStringLiteral("--picture")) {
+            if (i + 1 >= args.size()) return Usage(err, QStringLiteral("--picture needs a file"));
+            picturePath = args[++i];
+        } else if (args[i].startsWith(u'-') && args[i].size() > 1) {
+            return Usage(err, QStringLiteral("unknown option %1").arg(args[i]));
+        } else {
+            positional << args[i];
+        }
+    }
+    if (positional.size() != 2)
+        return Usage(err, QStringLiteral("--export takes a PGX file and an output file"));
+    const QString modelPath = positional[0], outPath = positional[1];
+    if (!IsModelExportPath(outPath))
+        return Usage(err, QStringLiteral("%1: an export is .glb or .obj").arg(outPath));
+
+    PgxError error;
+    const auto file = ReadPgxFile(modelPath, &error);
+    if (!file) {
+        err << "meshmaker: " << modelPath << ": " << error.text() << "\n";
+        return ExitFailed;
+    }
+
+    const bool given = !picturePath.isEmpty();
+    if (!given) picturePath = PictureBeside(modelPath);
+    std::optional<QImage> picture;
+    if (picturePath.isEmpty()) {
+        err << "meshmaker: no picture " << QFileInfo(modelPath).completeBaseName() << ".bmp beside "
+            << modelPath << "; the export is untextured\n";
+    } else {
+        const LoadedPicture loaded = LoadPicture(picturePath);
+        if (loaded.image.isNull()) {
+            err << "meshmaker: " << picturePath << ": " << loaded.error << "\n";
+            return ExitFailed;
+        }
+        picture = loaded.image;
+    }
+    QStringList sources = {modelPath};
+    if (picture) sources << picturePath;
+    return ExportFile(*file, picture, outPath, sources, out, err);
+}
+
+int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() != 1 || args[0].startsWith(u'-'))
+        return Usage(err, QStringLiteral("--info takes one PGX file"));
+    PgxError error;
+    const auto file = ReadPgxFile(args[0], &error);
+    if (!file) {
+        err << "meshmaker: " << args[0] << ": " << error.text() << "\n";
+        return ExitFailed;
+    }
+    PrintInfo(args[0], QFileInfo(args[0]).size(), *file, out);
+    return ExitOk;
+}
+
+QString ModelCommandsUsage() {
+    return QStringLiteral(
+        "usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
+        "         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;\n"
+        "         textured with PICTURE, by default the BMP of the model's name beside it\n"
+        "       meshmaker --info MODEL.pgx\n"
+        "         prints the header, the blocks and the mesh's counts\n");
+}

@@ -1,0 +1,374 @@
+#include "FishMesh.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+namespace {
+
+using Vec3 = std::array<double, 3>;
+using Face = std::array<int, 3>; // corners, indices into one piece's points
+
+Vec3 ToVec(const std::array<float, 3>& v) {
+    return {v[0], v[1], v[2]};
+}
+Vec3 Minus(const Vec3& a, const Vec3& b) {
+    return {a[0] - b[0], a[1] - b[1], a[2] - b[2]};
+}
+Vec3 Cross(const Vec3& a, const Vec3& b) {
+    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
+}
+void AddTo(Vec3& sum, const Vec3& v) {
+    for (int c = 0; c < 3; ++c) sum[c] += v[c];
+}
+// Twice the face's area along its normal: the weight of the face in a vertex normal.
+Vec3 FaceNormal(const Vec3& a, const Vec3& b, const Vec3& c) {
+    return Cross(Minus(b, a), Minus(c, a));
+}
+
+// The unit vector along v, or nothing when v has no usable direction.
+std::optional<std::array<float, 3>> Unit(const Vec3& v) {
+    const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+    if (!(length > 1e-12) || !std::isfinite(length)) return std::nullopt;
+    return std::array<float, 3>{float(v[0] / length), float(v[1] / length), float(v[2] / length)};
+}
+
+std::array<float, 3> Mirrored(std::array<float, 3> v) {
+    v[2] = -v[2];
+    return v;
+}
+
+bool OnMiddlePlane(const PgxVertex& v) {
+    return v[2] == 0.0f; // +0.0 and -0.0 alike
+}
+
+class MeshBuilder {
+public:
+    explicit MeshBuilder(const PgxFile& file)
+        : file_(file), transform_(Pgx::Transform::ForPicture(file.width, file.height)) {}
+
+    FishMesh build() {
+        // Room for every part at once: at most two copies of the grid, four of
+        // each strip and of the pectoral quad, two eyes.
+        size_t strips = 0;
+        for (const auto* strip :
+             {&file_.tail, &file_.dorsal, &file_.anal, &file_.ventral, &file_.whiskers})
+            strips += strip->size();
+        const size_t eye = 1 + size_t(EyeSegments) * EyeRings;
+        mesh_.vertices.reserve(2 * file_.grid.size() + 4 * (strips + file_.pectoral.size()) +
+                               2 * eye);
+        mesh_.triangles.reserve(4 * file_.grid.size() + 4 * (strips + file_.pectoral.size()) +
+                                4 * eye);
+        for (FishPart part : FishParts) {
+            PartRange& range = mesh_.parts[size_t(part)];
+            range.firstVertex = int(mesh_.vertices.size());
+            range.firstTriangle = int(mesh_.triangles.size());
+            addPart(part);
+            range.vertexCount = int(mesh_.vertices.size()) - range.firstVertex;
+            range.triangleCount = int(mesh_.triangles.size()) - range.firstTriangle;
+        }
+        return std::move(mesh_);
+    }
+
+private:
+    void addPart(FishPart part) {
+        switch (part) {
+        case FishPart::Body:
+            return addBody();
+        case FishPart::Tail:
+            return addStrip(part, file_.tail, false);
+        case FishPart::Dorsal:
+            return addStrip(part, file_.dorsal, false);
+        case FishPart::Anal:
+            return addStrip(part, file_.anal, false);
+        case FishPart::Ventral:
+            return addStrip(part, file_.ventral, true);
+        case FishPart::Whisker:
+            return addStrip(part, file_.whiskers, true);
+        case FishPart::Pectoral:
+            if (file_.pectoral.size() == 4)
+                addTwoFaced(part, file_.pectoral, {{0, 1, 2}, {0, 2, 3}}, true);
+            return;
+        case FishPart::Eye:
+            if (file_.eye.size() == 2) {
+                addEye(false);
+                addEye(true);
+            }
+            return;
+        }
+    }
+
+    quint32 addVertex(const std::array<float, 3>& position, const std::array<float, 3>& normal) {
+        // The picture point the position came from, over the picture's size.
+        const float u = float(transform_.pictureX(position[0]) / file_.width);
+        const float v = float(transform_.pictureY(position[1]) / file_.height);
+        mesh_.vertices.push_back({position, normal, {u, v}});
+        return quint32(mesh_.vertices.size() - 1);
+    }
+
+    void addTriangle(quint32 a, quint32 b, quint32 c, FishPart part) {
+        mesh_.triangles.push_back({{a, b, c}, part});
+    }
+
+    // The body grid and its mirror; a vertex on the middle plane serves both.
+    void addBody() {
+        const int columns = file_.columns(), rows = file_.rows();
+        if (columns < 2) return;
+        const auto grid = [&](int i, int j) { return size_t(i) * rows + j; };
+        const size_t count = file_.grid.size();
+        const quint32 base = quint32(mesh_.vertices.size());
+
+        // Indices: the file's half in the file's order, then the mirror of
+        // every vertex off the plane.
+        std::vector<quint32> front(count), back(count);
+        for (size_t g = 0; g < count; ++g) front[g] = base + quint32(g);
+        quint32 next = base + quint32(count);
+        for (size_t g = 0; g < count; ++g)
+            back[g] = OnMiddlePlane(file_.grid[g]) ? front[g] : next++;
+
+        std::vector<Face> faces; // in body-local vertex numbers
+        faces.reserve(size_t(4) * (columns - 1) * (rows - 1));
+        for (int i = 0; i + 1 < columns; ++i)
+            for (int j = 0; j + 1 < rows; ++j) {
+                const size_t a = grid(i, j), b = grid(i, j + 1), c = grid(i + 1, j),
+                             d = grid(i + 1, j + 1);
+                const auto flat = [&](size_t p, size_t q, size_t r) {
+                    return back[p] == front[p] && back[q] == front[q] && back[r] == front[r];
+                };
+                // Split along b-c unless that leaves a triangle lying flat on
+                // the middle plane (the corner quads at the head and the tail),
+                // which the mirror would double.
+                const bool otherDiagonal =
+                    (flat(a, c, b) || flat(c, d, b)) && !flat(a, c, d) && !flat(a, d, b);
+                const std::array<std::array<size_t, 3>, 2> quad =
+                    otherDiagonal ? std::array<std::array<size_t, 3>, 2>{{{a, c, d}, {a, d, b}}}
+                                  : std::array<std::array<size_t, 3>, 2>{{{a, c, b}, {c, d, b}}};
+                for (const auto& t : quad) {
+                    faces.push_back({int(front[t[0]] - base), int(front[t[1]] - base),
+                                     int(front[t[2]] - base)});
+                    faces.push_back(
+                        {int(back[t[0]] - base), int(back[t[2]] - base), int(back[t[1]] - base)});
+                }
+            }
+
+        // Every body vertex at the file's own floats (-0.0 included), the
+        // mirror by negation; then the sum of the face normals round each.
+        std::vector<std::array<float, 3>> points(next - base);
+        for (size_t g = 0; g < count; ++g) {
+            points[front[g] - base] = file_.grid[g];
+            if (back[g] != front[g]) points[back[g] - base] = Mirrored(file_.grid[g]);
+        }
+        // Row normals once per row: the file's, and the same with z dropped
+        // for the vertices on the plane.
+        const size_t rowCount = size_t(rows);
+        std::vector<std::optional<std::array<float, 3>>> rowNormal(rowCount),
+            rowAlongPlane(rowCount);
+        for (int j = 0; j < rows; ++j) {
+            Vec3 n = ToVec(file_.normals[size_t(j)]);
+            rowNormal[size_t(j)] = Unit(n);
+            n[2] = 0;
+            rowAlongPlane[size_t(j)] = Unit(n);
+        }
+
+        // The face normals round a vertex, only where they are needed: on the
+        // plane, and where the row's normal has no direction.
+        std::vector<char> needsFaces(points.size(), 0);
+        for (int i = 0; i < columns; ++i)
+            for (int j = 0; j < rows; ++j) {
+                const size_t g = grid(i, j);
+                if (back[g] == front[g] || !rowNormal[size_t(j)])
+                    needsFaces[front[g] - base] = needsFaces[back[g] - base] = 1;
+            }
+        std::vector<Vec3> faceSums(points.size(), Vec3{});
+        for (const Face& f : faces) {
+            if (!needsFaces[f[0]] && !needsFaces[f[1]] && !needsFaces[f[2]]) continue;
+            const Vec3 n =
+                FaceNormal(ToVec(points[f[0]]), ToVec(points[f[1]]), ToVec(points[f[2]]));
+            for (int corner : f)
+                if (needsFaces[corner]) AddTo(faceSums[corner], n);
+        }
+
+        std::vector<std::array<float, 3>> normals(points.size());
+        for (int i = 0; i < columns; ++i)
+            for (int j = 0; j < rows; ++j) {
+                const size_t g = grid(i, j), k = front[g] - base;
+                if (back[g] == front[g]) {
+                    Vec3 sum = faceSums[k];
+                    sum[2] = 0; // both halves' normals summed
+                    if (const auto n = Unit(sum))
+                        normals[k] = *n;
+                    else
+                        normals[k] =
+                            rowAlongPlane[size_t(j)].value_or(std::array<float, 3>{0, 1, 0});
+                    continue;
+                }
+                std::array<float, 3> n = {0, 0, -1};
+                if (rowNormal[size_t(j)])
+                    n = *rowNormal[size_t(j)];
+                else if (const auto fromFaces = Unit(faceSums[k]))
+                    n = *fromFaces;
+                normals[k] = n;
+                normals[back[g] - base] = Mirrored(n);
+            }
+
+        for (size_t k = 0; k < points.size(); ++k) addVertex(points[k], normals[k]);
+        for (const Face& f : faces)
+            addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]),
+                        FishPart::Body);
+    }
+
+    // A strip of column pairs: one quad between neighbouring columns.
+    void addStrip(FishPart part, const std::vector<PgxVertex>& strip, bool mirrored) {
+        const int columns = int(strip.size() / 2);
+        if (columns < 2) return;
+        std::vector<Face> faces;
+        for (int k = 0; k + 1 < columns; ++k) {
+            const int a = 2 * k, b = 2 * k + 1, c = 2 * k + 2, d = 2 * k + 3;
+            faces.push_back({a, c, b});
+            faces.push_back({c, d, b});
+        }
+        addTwoFaced(part, strip, faces, mirrored);
+    }
+
+    // A flat piece: the faces as given and the same faces reversed, each with
+    // vertices of its own; with mirrored, once more on the other side.
+    void addTwoFaced(FishPart part, const std::vector<PgxVertex>& points,
+                     const std::vector<Face>& faces, bool mirrored) {
+        for (bool mirror : {false, true}) {
+            if (mirror && !mirrored) break;
+            for (bool reversed : {false, true}) {
+                std::vector<Vec3> positions;
+                for (const PgxVertex& p : points)
+                    positions.push_back(ToVec(mirror ? Mirrored(p) : p));
+                std::vector<Face> wound = faces;
+                if (reversed)
+                    for (Face& f : wound) std::swap(f[1], f[2]);
+
+                std::vector<Vec3> sums(points.size(), Vec3{});
+                Vec3 total{};
+                for (const Face& f : wound) {
+                    const Vec3 n = FaceNormal(positions[f[0]], positions[f[1]], positions[f[2]]);
+                    for (int corner : f) AddTo(sums[corner], n);
+                    AddTo(total, n);
+                }
+                // With no area at all, the face the file's side sees first looks to -z.
+                const float axis = (reversed != mirror) ? 1.0f : -1.0f;
+                const auto whole = Unit(total).value_or(std::array<float, 3>{0, 0, axis});
+
+                const quint32 base = quint32(mesh_.vertices.size());
+                for (size_t k = 0; k < points.size(); ++k)
+                    addVertex(mirror ? Mirrored(points[k]) : points[k],
+                              Unit(sums[k]).value_or(whole));
+                for (const Face& f : wound)
+                    addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]),
+                                part);
+            }
+        }
+    }
+
+    // A half ellipsoid over the eye centre: rings of points round the axis
+    // through the centre along z, standing out by the bulge.
+    void addEye(bool mirror) {
+        const Vec3 centre = ToVec(file_.eye[0]);
+        const double radius = file_.eye[1][0], bulge = file_.eye[1][1];
+        // The directions round the axis, the same for every ring.
+        static const auto directions = [] {
+            std::array<std::array<double, 2>, EyeSegments> d{};
+            for (int s = 0; s < EyeSegments; ++s)
+                d[size_t(s)] = {std::cos(2 * std::numbers::pi * s / EyeSegments),
+                                std::sin(2 * std::numbers::pi * s / EyeSegments)};
+            return d;
+        }();
+        auto point = [&](int ring, int segment) {
+            const double rho = double(ring) / EyeRings;
+            const auto& direction = directions[size_t(segment)];
+            const double dx = radius * rho * direction[0], dy = radius * rho * direction[1];
+            const double dz = -bulge * std::sqrt(std::max(0.0, 1 - rho * rho));
+            // The ellipsoid's normal: the offset divided by the squared half axes.
+            const Vec3 n = {dx * bulge * bulge, dy * bulge * bulge, dz * radius * radius};
+            std::array<float, 3> p = {float(centre[0] + dx), float(centre[1] + dy),
+                                      float(centre[2] + dz)};
+            std::array<float, 3> normal = Unit(n).value_or(std::array<float, 3>{0, 0, -1});
+            if (mirror) {
+                p[2] = -p[2];
+                normal = Mirrored(normal);
+            }
+            return addVertex(p, normal);
+        };
+
+        const quint32 apex = point(0, 0);
+        std::vector<quint32> rings; // ring r (1..EyeRings), segment s at (r - 1) * EyeSegments + s
+        for (int r = 1; r <= EyeRings; ++r)
+            for (int s = 0; s < EyeSegments; ++s) rings.push_back(point(r, s));
+        auto at = [&](int r, int s) {
+            return rings[size_t(r - 1) * EyeSegments + s % EyeSegments];
+        };
+
+        // Clockwise in x, y seen from +z faces -z, the file's side.
+        auto triangle = [&](quint32 a, quint32 b, quint32 c) {
+            if (mirror) std::swap(b, c);
+            addTriangle(a, b, c, FishPart::Eye);
+        };
+        for (int s = 0; s < EyeSegments; ++s) triangle(apex, at(1, s + 1), at(1, s));
+        for (int r = 1; r < EyeRings; ++r)
+            for (int s = 0; s < EyeSegments; ++s) {
+                triangle(at(r, s), at(r, s + 1), at(r + 1, s + 1));
+                triangle(at(r, s), at(r + 1, s + 1), at(r + 1, s));
+            }
+    }
+
+    const PgxFile& file_;
+    const Pgx::Transform transform_;
+    FishMesh mesh_;
+};
+
+} // namespace
+
+const char* FishPartName(FishPart part) {
+    switch (part) {
+    case FishPart::Body:
+        return "body";
+    case FishPart::Tail:
+        return "tail";
+    case FishPart::Dorsal:
+        return "dorsal";
+    case FishPart::Anal:
+        return "anal";
+    case FishPart::Ventral:
+        return "ventral";
+    case FishPart::Pectoral:
+        return "pectoral";
+    case FishPart::Whisker:
+        return "whisker";
+    case FishPart::Eye:
+        return "eye";
+    }
+    return "";
+}
+
+FishMesh BuildFishMesh(const PgxFile& file) {
+    return MeshBuilder(file).build();
+}
+
+bool IsClosedSurface(const FishMesh& mesh, FishPart part) {
+    const PartRange& range = mesh.range(part);
+    if (range.triangleCount == 0) return false;
+    std::vector<quint64> edges;
+    edges.reserve(size_t(range.triangleCount) * 3);
+    for (int t = range.firstTriangle; t < range.firstTriangle + range.triangleCount; ++t) {
+        const auto& c = mesh.triangles[size_t(t)].corners;
+        for (int k = 0; k < 3; ++k) {
+            const quint32 a = c[k], b = c[(k + 1) % 3];
+            edges.push_back(quint64(std::min(a, b)) << 32 | std::max(a, b));
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    for (size_t k = 0; k < edges.size();) {
+        size_t run = 1;
+        while (k + run < edges.size() && edges[k + run] == edges[k]) ++run;
+        if (run != 2) return false;
+        k += run;
+    }
+    return true;
+}
