@@ -1,6 +1,7 @@
 #include "PgxWriter.h"
 
 #include "Numbers.h"
+#include "PgxFormat.h"
 #include "Picture.h"
 
 #include <QtEndian>
@@ -8,8 +9,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr double FileUnit = 50.0;
 
 class ByteWriter {
 public:
@@ -37,19 +36,9 @@ private:
     QByteArray bytes_;
 };
 
-// Colour as 0x00BBGGRR (bytes red, green, blue, 0).
-quint32 FileColour(QRgb c) {
-    return quint32(qRed(c)) | quint32(qGreen(c)) << 8 | quint32(qBlue(c)) << 16;
-}
-
-// Picture position to file units. A depth is stored with its sign bit
-// flipped, so a zero depth becomes -0.0; +0.0 is written where the file fixes z.
-struct Transform {
-    double cx, cy;
-    float x(double px) const { return float(px / FileUnit - cx); }
-    float y(double py) const { return float(cy - py / FileUnit); }
-    static float depth(double d) { return -float(d / FileUnit); }
-};
+using Pgx::FileColour;
+using Pgx::FileUnit;
+using Transform = Pgx::Transform;
 
 void WriteStrip(ByteWriter& w, const Transform& t, const StripArray& xs, const StripArray& ys,
                 int last) {
@@ -63,14 +52,13 @@ int BodyColumnsInFile(const Fish& s) {
 } // namespace
 
 qint64 PgxFileSize(const Fish& s) {
-    const qint64 n = s.N(), c = BodyColumnsInFile(s);
-    qint64 size = PgxHeaderSize + 12 * (n + 1) * (c + 1);
-    for (int last : {s.TailLast, s.DorsalLast, s.AnalLast, s.VentralLast})
-        if (last > 0) size += 12 * qint64(last + 1);
-    if (s.PectoralDone) size += 48;
-    if (s.WhiskerLast > 0) size += 12 * qint64(s.WhiskerLast + 1);
-    if (s.EyeSolid) size += 28;
-    return size;
+    Pgx::Counts c;
+    c.columns = BodyColumnsInFile(s);
+    c.divisions = s.N();
+    c.tailLast = s.TailLast, c.dorsalLast = s.DorsalLast, c.analLast = s.AnalLast;
+    c.ventralLast = s.VentralLast, c.whiskerLast = s.WhiskerLast;
+    c.pectoral = s.PectoralDone, c.eye = s.EyeSolid;
+    return Pgx::FileSize(c);
 }
 
 QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
@@ -81,7 +69,7 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
     ByteWriter w(PgxFileSize(s));
 
     // Head
-    w.text(PgxMagic, 8);
+    w.text(Pgx::Magic, Pgx::MagicSize);
     w.u8(0);
     w.u8(s.EyeSolid ? 1 : 0);
     w.u8(s.PectoralDone ? 0 : 1);
@@ -98,7 +86,7 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
 
     // Body grid: each column divided in the proportions of the front section,
     // thickened by the section scaled to the column's top-view width.
-    const Transform t{(width - 1) / FileUnit / 2, (height - 1) / FileUnit / 2};
+    const Transform t = Transform::ForPicture(width, height);
     const double span = s.SectionY[n] - s.SectionY[0];
     const double peakWidth = s.TopW[std::clamp(s.TopPeakIndex, 0, TopCapacity - 1)];
     for (int i = 0; i < c; ++i) {
@@ -109,7 +97,7 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
             // With no section span the rows divide the column evenly.
             const double share = span != 0 ? (s.SectionY[j] - s.SectionY[0]) / span : double(j) / n;
             const double g = share * (bottom - top);
-            const float z = flat ? 0.0f : Transform::depth(ratio * s.SectionZ[j]);
+            const float z = flat ? 0.0f : Transform::z(ratio * s.SectionZ[j]);
             w.vertex(t.x(s.BodyX[2 * i]), t.y(top + g), z);
         }
     }
@@ -120,13 +108,13 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
     if (s.AnalLast > 0) WriteStrip(w, t, s.AnalX, s.AnalY, s.AnalLast);
     if (s.VentralLast > 0)
         for (int k = 0; k <= s.VentralLast; ++k)
-            w.vertex(t.x(s.VentralX[k]), t.y(s.VentralY[k]), Transform::depth(s.VentralZ[k]));
+            w.vertex(t.x(s.VentralX[k]), t.y(s.VentralY[k]), Transform::z(s.VentralZ[k]));
 
     // Pectoral fin: a quad whose first corner lies half a pixel below the first click.
     if (s.PectoralDone) {
-        w.vertex(t.x(s.PectoralX[0]), t.y(s.PectoralY[0] + 0.5), Transform::depth(s.PectoralZ[0]));
+        w.vertex(t.x(s.PectoralX[0]), t.y(s.PectoralY[0] + 0.5), Transform::z(s.PectoralZ[0]));
         for (int k = 0; k < 3; ++k)
-            w.vertex(t.x(s.PectoralX[k]), t.y(s.PectoralY[k]), Transform::depth(s.PectoralZ[k]));
+            w.vertex(t.x(s.PectoralX[k]), t.y(s.PectoralY[k]), Transform::z(s.PectoralZ[k]));
     }
 
     // Whiskers: each end stands out from the body side as far as it hangs below its body point.
@@ -139,7 +127,7 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
 
     // Eye: centre, then size (radius, bulge) as plain values, then the rear colour.
     if (s.EyeSolid) {
-        w.vertex(t.x(s.EyeX), t.y(s.EyeY), Transform::depth(s.EyeZ));
+        w.vertex(t.x(s.EyeX), t.y(s.EyeY), Transform::z(s.EyeZ));
         w.vertex(float(s.EyeRadius / FileUnit), float(s.EyeBulge / FileUnit), 0.0f);
         w.u32(FileColour(s.EyeRearColour));
     }
