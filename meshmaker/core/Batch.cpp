@@ -1,6 +1,7 @@
 #include "Batch.h"
 
 #include "Dialogs.h"
+#include "ModelCommands.h"
 #include "PgxOutputPath.h"
 #include "PgxWriter.h"
 #include "TForm1.h"
@@ -35,6 +36,7 @@ const std::map<QString, OptionShape> Shapes = {
 
 struct BatchOptions {
     QString picture, output;
+    QStringList exports; // 3-D models written as well, in the order given
     std::map<QString, std::vector<int>> values;
     std::optional<std::vector<int>> get(const QString& name) const {
         auto it = values.find(name);
@@ -75,6 +77,11 @@ BatchOptions ParseBatchOptions(const QStringList& args) {
         if (a == QStringLiteral("-o")) {
             if (i + 1 >= args.size()) throw UsageError{Texts::OutputNeedsName};
             o.output = args[++i];
+        } else if (a == QStringLiteral("--export")) {
+            if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue.arg(a)};
+            const QString out = args[++i];
+            if (!IsModelExportPath(out)) throw UsageError{Texts::ExportKind.arg(out)};
+            o.exports << out;
         } else if (auto it = Shapes.find(a); it != Shapes.end()) {
             if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue.arg(a)};
             o.values[a] = ParseValues(a, args[++i], it->second);
@@ -215,5 +222,12 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     out << path << "\n";
     out.flush();
     err << Summary(f.Current(), path) << "\n";
+    // The exports are made from the bytes just saved, so they show that file.
+    const QByteArray saved = BuildPgxBytes(f.Current(), f.Picture);
+    for (const QString& model : o.exports) {
+        const int status = ExportModel(saved, f.Picture.PictureBitmap, model, out, err,
+                                       {f.Picture.PicturePath, path});
+        if (status != ExitOk) return status;
+    }
     return ExitOk;
 }

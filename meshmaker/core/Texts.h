@@ -109,6 +109,7 @@ inline const QString BatchUsage = QStringLiteral(
     "  --peak X                   x of the widest point seen from above\n"
     "  --eye X,Y,R[,SHAPE[,POSITION]]  eye centre, radius, shape 1..30, position 0..300\n"
     "  -o OUT.pgx                 where to write (default: beside the picture)\n"
+    "  --export OUT.glb|OUT.obj   also write the fish as a 3-D model (may be repeated)\n"
     "Coordinates are picture pixels.\n");
 // %1: what is wrong.
 inline const QString CommandError = QStringLiteral("meshmaker: %1\n");
@@ -119,6 +120,8 @@ inline const QString IntegerCountRange = QStringLiteral("%1 to %2");
 // %1: the option; %2: the text given.
 inline const QString NotAnInteger = QStringLiteral("%1: '%2' is not an integer");
 inline const QString OutputNeedsName = QStringLiteral("-o needs a file name");
+// %1: the file given.
+inline const QString ExportKind = QStringLiteral("%1: an export is .glb or .obj");
 // %1: the option.
 inline const QString OptionNeedsValue = QStringLiteral("%1 needs a value");
 inline const QString UnknownOption = QStringLiteral("unknown option %1");

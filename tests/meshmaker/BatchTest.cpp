@@ -1,5 +1,6 @@
 #include "Batch.h"
 #include "AtomicFile.h"
+#include "ModelCommands.h"
 #include "PgxReader.h"
 #include "TForm1.h"
 #include "TestSupport.h"
@@ -213,4 +214,24 @@ TEST(Batch, TheProgramConvertsWithoutADisplay) {
     p.start(MESHMAKER_PROGRAM, {"--batch", picture, "--bogus"});
     ASSERT_TRUE(p.waitForFinished(30000));
     EXPECT_EQ(p.exitCode(), ExitUsage);
+}
+
+TEST(Batch, ExportsTheFileItSavedAsWell) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
+    const BatchRun r = Batch({picture, "--dorsal", "38,5,62,19", "--eye", "10,26,3", "--export",
+                              dir.filePath("a.glb"), "--export", dir.filePath("b.obj")});
+    ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
+    EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 1 + 1 + 3); // pgx, glb, obj+mtl+png
+    // The same export made afterwards from the saved file gives the same bytes.
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    ASSERT_EQ(RunExportCommand({dir.filePath("fish.pgx"), dir.filePath("again.glb")}, o, e),
+              ExitOk);
+    EXPECT_EQ(test::FileBytes(dir.filePath("a.glb")), test::FileBytes(dir.filePath("again.glb")));
+    EXPECT_FALSE(test::FileBytes(dir.filePath("b.obj")).isEmpty());
+
+    const BatchRun bad = Batch({picture, "--export", dir.filePath("c.stl")});
+    EXPECT_EQ(bad.status, ExitUsage);
+    EXPECT_TRUE(bad.err.contains("c.stl"));
 }
