@@ -10,13 +10,13 @@
 // The closing lines give each figure as a multiple of its floor.
 
 #include "Batch.h"
+#include "EditorPicture.h"
+#include "Fish.h"
 #include "FishMesh.h"
 #include "GltfExport.h"
 #include "ModelCommands.h"
 #include "ModelTexture.h"
 #include "PgxReader.h"
-#include "EditorPicture.h"
-#include "Fish.h"
 #include "PgxWriter.h"
 #include "Picture.h"
 
@@ -26,6 +26,8 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
+
+#include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -215,44 +217,20 @@ void BM_EncodePng4000x2000(benchmark::State& state) {
 }
 BENCHMARK(BM_EncodePng4000x2000)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    RatioReporter() : ConsoleReporter(::isatty(::fileno(stdout)) ? OO_ColorTabular : OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                times_[run.benchmark_name()] =
-                    run.GetAdjustedRealTime() * benchmark::GetTimeUnitMultiplier(run.time_unit);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        ratio("read + mesh of the largest fish", "BM_ReadAndMeshLargestFish",
-              "writing its PGX to memory", "BM_WritePgxLargestFish", 3.0);
-        ratio("export of the 4000 x 2000 fish to .glb", "BM_ExportGlb4000x2000",
-              "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3);
-        ratio("the same export written to disk", "BM_ExportGlbFile4000x2000",
-              "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3);
-    }
-
-private:
-    void ratio(const char* what, const std::string& name, const char* floor,
-               const std::string& floorName, double goal) {
-        const auto a = times_.find(name), b = times_.find(floorName);
-        if (a == times_.end() || b == times_.end() || b->second <= 0) return;
-        std::printf("%s: %.2f x %s (goal at most %.1f x)\n", what, a->second / b->second, floor,
-                    goal);
-    }
-    std::map<std::string, double> times_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
+    RatioReporter reporter({
+        {"read + mesh of the largest fish", "BM_ReadAndMeshLargestFish",
+         "writing its PGX to memory", "BM_WritePgxLargestFish", 3.0},
+        {"export of the 4000 x 2000 fish to .glb", "BM_ExportGlb4000x2000",
+         "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3},
+        {"the same export written to disk", "BM_ExportGlbFile4000x2000",
+         "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3},
+    });
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

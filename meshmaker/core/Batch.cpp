@@ -153,7 +153,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
 
     BatchDialogs dialogs;
-    TForm1 f(dialogs);
+    TForm1 f(dialogs, TForm1::Views::None);
     if (!QFileInfo(o.picture).isFile()) {
         err << Texts::CommandError.arg(Texts::NoSuchFile.arg(o.picture));
         return ExitFailed;

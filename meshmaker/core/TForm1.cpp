@@ -27,7 +27,7 @@ void StepBox(CheckBox& c, int left, bool withHint = true, int width = 17) {
 
 } // namespace
 
-TForm1::TForm1(Dialogs& dialogs) : dialogs_(dialogs) {
+TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views) {
     Caption = Texts::MainCaption;
     Bounds = QRect(208, 200, 751, 574);
 

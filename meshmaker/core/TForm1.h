@@ -48,7 +48,10 @@ struct TForm2 {
 
 class TForm1 {
 public:
-    explicit TForm1(Dialogs& dialogs);
+    // Without views (the batch conversion) nothing is ever drawn, and an
+    // open makes no dimmed copy of the picture.
+    enum class Views { Drawn, None };
+    explicit TForm1(Dialogs& dialogs, Views views = Views::Drawn);
     ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
@@ -228,6 +231,7 @@ private:
     void CancelEyeDesign();
 
     Dialogs& dialogs_;
+    const Views views_;
     std::unique_ptr<TForm3> form3_;
     bool eyeSolidBeforeDesigner_ = false; // what Cancel in the eye designer restores
 };

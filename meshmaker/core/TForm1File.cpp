@@ -21,7 +21,7 @@ QString TForm1::OpenPicture(const QString& path) {
     // leaves the editor exactly as it was.
     LoadedPicture loaded = LoadPicture(path);
     QImage dimmed;
-    if (loaded.image.isNull() == false) {
+    if (!loaded.image.isNull() && views_ == Views::Drawn) {
         dimmed = DimPicture(loaded.image);
         if (dimmed.isNull()) loaded = {QImage(), Texts::PictureOutOfMemory};
     }

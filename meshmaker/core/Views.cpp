@@ -80,7 +80,7 @@ void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int las
 void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out) {
     const EditorPicture& s = form.Picture;
     const int z = form.Ui.Zoom;
-    if (z < 1 || !s.HasPicture()) return;
+    if (z < 1 || !s.HasPicture() || s.DimmedBitmap.size() != s.PictureBitmap.size()) return;
     const QRect area = viewRect.intersected(QRect(0, 0, s.PicMaxX * z, s.PicMaxY * z));
     if (area.isEmpty()) return;
     // The dimmed part: right of the tail position for the body, left of it for the tail.
