@@ -111,13 +111,14 @@ int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const 
                     << ", which the export reads; choose another name\n";
                 return ExitFailed;
             }
-    for (const OutputFile& f : *files) {
-        if (!WriteFileAtomically(f.path, f.bytes)) {
-            err << "meshmaker: " << f.path << ": cannot write the file\n";
-            return ExitFailed;
-        }
-        out << QFileInfo(f.path).absoluteFilePath() << "\n";
+    // The files of one export are written together: all of them or none.
+    std::vector<FileToWrite> writes;
+    for (const OutputFile& f : *files) writes.push_back({f.path, f.bytes});
+    if (!WriteFilesAtomically(writes, &why)) {
+        err << "meshmaker: " << outPath << ": cannot write the file (" << why << ")\n";
+        return ExitFailed;
     }
+    for (const OutputFile& f : *files) out << QFileInfo(f.path).absoluteFilePath() << "\n";
     out.flush();
     err << QFileInfo(outPath).fileName() << ": " << PartsWithTriangles(mesh) << " parts, "
         << mesh.vertices.size() << " vertices, " << mesh.triangles.size() << " triangles, "

@@ -10,6 +10,8 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <csignal>
+
 #ifdef MESHMAKER_WITH_WINDOW
 #include "MainWindow.h"
 
@@ -43,6 +45,11 @@ int Model(int argc, char** argv, const QStringList& args) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGXFSZ
+    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, and
+    // the user reads "File too large" instead of the program vanishing.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
 

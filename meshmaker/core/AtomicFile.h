@@ -1,21 +1,36 @@
 #pragma once
-// Writing a whole file so that it either appears complete or not at all: the
-// bytes go to a temporary file in the target's folder, every write and the
-// close are checked, and only then is it renamed over the target. On any
-// failure the old file is left as it was and no temporary file remains.
+// Writing whole files so that they appear complete or not at all. The bytes
+// go to a temporary file in the target's folder; every write, the flush to
+// the disk and the close are checked, and only then is the temporary file
+// renamed over the target. On any failure the old file is left as it was,
+// no temporary file remains, and the reason is the system's own ("No space
+// left on device", "File too large").
+//
+// Several files (an OBJ model with its material and texture) are written
+// together: every one to its temporary file first, then all renamed; should
+// a rename fail, the ones renamed already get their old files back.
 
 #include <QByteArray>
 #include <QString>
 
 #include <functional>
+#include <vector>
 
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+// Writes bytes to path; on failure why (when given) receives the reason.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 
-// Test seam: a hook that can make one step of WriteFileAtomically fail, so
-// tests can walk every failure point. Empty in the program.
+struct FileToWrite {
+    QString Path;
+    QByteArray Bytes;
+};
+bool WriteFilesAtomically(const std::vector<FileToWrite>& files, QString* why = nullptr);
+
+// Test seam: a hook that can make one step of a write fail, so tests can
+// walk every failure point in-process (the system-call layer of the tests
+// fails the real calls). Empty in the program.
 namespace AtomicWriteFaults {
-// Open: creating the temporary file; Write: one write; Commit: the close and
-// the rename over the target.
+// Open: creating the temporary file; Write: one write; Commit: the flush,
+// the close and the rename over the target.
 enum class Step { Open, Write, Commit };
 // Called before each step (index counts the writes from 0); returning true fails the step.
 inline std::function<bool(Step step, int index)> Inject;

@@ -20,7 +20,11 @@ namespace {
 class BatchDialogs : public Dialogs {
 public:
     QString OpenFileName(const QString&) override { return {}; }
-    void ShowMessage(const QString& text) override { last = text; }
+    // On one line: a message and its reason.
+    void ShowMessage(const QString& text) override {
+        last = text;
+        last.replace(u'\n', QStringLiteral(": "));
+    }
     QString last;
 };
 

@@ -73,8 +73,9 @@ void TForm1::SpeedButton11Click() {
 
 bool TForm1::SavePgx(const QString& path) {
     if (!Picture.HasPicture()) return false; // nothing to write before a picture is open
-    if (!WriteFileAtomically(path, BuildPgxBytes(Current(), Picture))) {
-        dialogs_.ShowMessage(Texts::SaveFailed);
+    QString why;
+    if (!WriteFileAtomically(path, BuildPgxBytes(Current(), Picture), &why)) {
+        dialogs_.ShowMessage(Texts::FailedBecause.arg(Texts::SaveFailed, why));
         return false;
     }
     dialogs_.ShowMessage(Texts::Saved);

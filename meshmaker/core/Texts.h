@@ -74,6 +74,8 @@ inline const QString EyePositionLabel = QStringLiteral("眼の位置を決める
 // --- Messages
 inline const QString SaveFailed = QStringLiteral("Error. Cannot make fish polygon data file.");
 inline const QString Saved = QStringLiteral("Dataファイルを書き出しました");
+// A failure's message and, on the next line, the system's reason.
+inline const QString FailedBecause = QStringLiteral("%1\n%2");
 // %1 x %2: the picture's size in pixels; %3: the limit in megabytes.
 inline const QString PictureTooLarge =
     QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。%3 MB を超える画像は開けません");

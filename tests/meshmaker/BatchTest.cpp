@@ -183,7 +183,8 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
         if (!form.OpenPicture(picture).isEmpty()) _exit(3);
         form.SpeedButton4Click(); // the tail: a different, longer file
         const bool saved = form.SavePgx(pgx);
-        const bool told = dialogs.messages.contains("Error. Cannot make fish polygon data file.");
+        const bool told =
+            dialogs.messages.contains("Error. Cannot make fish polygon data file.\nFile too large");
         _exit(!saved && told ? 0 : 4);
     }
     int status = 0;
@@ -234,4 +235,18 @@ TEST(Batch, ExportsTheFileItSavedAsWell) {
     const BatchRun bad = Batch({picture, "--export", dir.filePath("c.stl")});
     EXPECT_EQ(bad.status, ExitUsage);
     EXPECT_TRUE(bad.err.contains("c.stl"));
+}
+
+TEST(Batch, AFileSizeLimitGivesTheUsualFailureWithItsReason) {
+    // ulimit -f: the program must not be killed by the signal a write past
+    // the limit raises, but fail the write and say why.
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
+    const auto run = test::RunProgram(
+        "/bin/sh", {"-c", QStringLiteral("ulimit -f 0; exec '%1' --batch '%2'")
+                              .arg(QStringLiteral(MESHMAKER_PROGRAM), picture)});
+    EXPECT_EQ(run.ExitCode, ExitFailed) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("Error. Cannot make fish polygon data file.: File too large"))
+        << run.Err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fish.bmp"});
 }

@@ -59,7 +59,8 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
         };
         dialogs.messages.clear();
         EXPECT_FALSE(form.SavePgx(pgx)) << int(p.step) << " " << p.index;
-        EXPECT_EQ(dialogs.messages, QStringList{"Error. Cannot make fish polygon data file."});
+        EXPECT_EQ(dialogs.messages,
+                  QStringList{"Error. Cannot make fish polygon data file.\nInput/output error"});
         EXPECT_EQ(test::FileBytes(pgx), old);
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
                   (QStringList{"fish.bmp", "fish.pgx", "probe.pgx"}));

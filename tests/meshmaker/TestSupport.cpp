@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include <QProcess>
+
 #include <QFile>
 #include <QPainter>
 #include <QtEndian>
@@ -70,6 +72,19 @@ QByteArray BmpBytes(const BmpLayout& layout) {
 QByteArray FileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+ProgramRun RunProgram(const QString& program, const QStringList& args,
+                      const QProcessEnvironment& environment, const QString& workingDirectory) {
+    QProcess p;
+    p.setProcessEnvironment(environment);
+    if (!workingDirectory.isEmpty()) p.setWorkingDirectory(workingDirectory);
+    p.start(program, args);
+    const bool ended = p.waitForFinished(60000);
+    if (!ended) p.kill(), p.waitForFinished();
+    return {ended && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
 }
 
 OpenedEditor::OpenedEditor(const QImage& picture) {

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QProcessEnvironment>
 #include <QRect>
 #include <QString>
 #include <QStringList>
@@ -60,6 +61,16 @@ public:
 
 // The whole contents of a file, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+
+// A run of a program: its exit status (-1 when it crashed or did not end
+// within a minute) and what it printed.
+struct ProgramRun {
+    int ExitCode = -1;
+    QString Out, Err;
+};
+ProgramRun RunProgram(const QString& program, const QStringList& args,
+                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                      const QString& workingDirectory = {});
 
 // An editor with scripted answers; with a picture, that picture is saved as
 // fish.bmp in its own folder and opened as the Open button opens it.
