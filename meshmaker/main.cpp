@@ -11,6 +11,9 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <cstdlib>
+#include <utility>
+#include <vector>
 
 #ifdef MESHMAKER_WITH_WINDOW
 #include "MainWindow.h"
@@ -24,10 +27,51 @@ QString Usage() {
     return Texts::Usage + BatchUsage() + ModelCommandsUsage();
 }
 
+// The variables that can name a display for the windows.
+constexpr const char* DisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
+
+// A display variable that is set but empty names no display: it is taken
+// away, so that nothing below (Qt included) mistakes it for one.
 [[maybe_unused]] bool HasDisplay() {
-    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
-           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    bool any = false;
+    for (const char* name : DisplayVariables) {
+        if (qEnvironmentVariableIsSet(name) && qEnvironmentVariableIsEmpty(name)) qunsetenv(name);
+        any = any || !qEnvironmentVariableIsEmpty(name);
+    }
+    return any;
 }
+
+#ifdef MESHMAKER_WITH_WINDOW
+// While the application connects to its display, Qt's messages are held
+// back. Should the connection fail, Qt ends with a fatal message (and would
+// abort, with a core dump): instead the user reads one line that says which
+// display could not be reached, and the program exits as a failure does.
+// Once connected, what was held back is passed on.
+QtMessageHandler passOn = nullptr;
+std::vector<std::pair<QtMsgType, QString>> heldBack;
+
+QString NamedDisplay() {
+    for (const char* name : DisplayVariables)
+        if (!qEnvironmentVariableIsEmpty(name))
+            return QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
+    return {};
+}
+
+void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtFatalMsg) {
+        QTextStream(stderr) << Texts::DisplayUnreachable.arg(NamedDisplay());
+        std::_Exit(ExitFailed);
+    }
+    heldBack.emplace_back(type, message);
+}
+
+void Connected() {
+    qInstallMessageHandler(passOn);
+    for (const auto& [type, message] : heldBack)
+        if (passOn) passOn(type, QMessageLogContext(), message);
+    heldBack.clear();
+}
+#endif
 
 int Batch(int argc, char** argv, const QStringList& args) {
     QCoreApplication app(argc, argv);
@@ -69,7 +113,9 @@ int main(int argc, char** argv) {
     }
 #ifdef MESHMAKER_WITH_WINDOW
     if (HasDisplay()) {
+        passOn = qInstallMessageHandler(WhileConnecting);
         QApplication app(argc, argv);
+        Connected();
         app.setApplicationName(QStringLiteral("meshmaker"));
         app.setApplicationDisplayName(QString());
         MainWindow window;

@@ -7,9 +7,14 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -75,7 +80,29 @@ QString CutShortMessage(qint64 needed, qint64 present) {
 
 } // namespace
 
+namespace {
+
+// Only a regular file that can be read is a picture: a folder, a device or
+// a FIFO (which would block the reader forever) is refused at once, and a
+// file that cannot be opened says why, as the system says it.
+std::optional<QString> SourceRefusal(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    const QString file = QFileInfo(path).fileName();
+    struct stat st {};
+    if (::stat(name.constData(), &st) != 0)
+        return Texts::PictureRefused.arg(file, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(st.st_mode)) return Texts::PictureRefused.arg(file, Texts::NotARegularFile);
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Texts::PictureRefused.arg(file, QString::fromLocal8Bit(std::strerror(errno)));
+    ::close(fd);
+    return std::nullopt;
+}
+
+} // namespace
+
 LoadedPicture LoadPicture(const QString& path) {
+    if (const auto refusal = SourceRefusal(path)) return {QImage(), *refusal};
     QImageReader::setAllocationLimit(MaxPictureMegabytes);
     if (const auto bmp = ReadBmpHeader(path)) {
         if (!FitsInLimit(bmp->size)) return {QImage(), TooLargeMessage(bmp->size)};

@@ -86,6 +86,7 @@ inline const QString PictureTooSmall =
 inline const QString PictureCutShort = QStringLiteral(
     "画像ファイルが途中で切れています (%1 バイト必要ですが %2 バイトしかありません)");
 inline const QString PictureUnreadable = QStringLiteral("画像を読み込めません");
+inline const QString NotARegularFile = QStringLiteral("通常のファイルではありません");
 // %1: the file's name; %2: the reader's reason.
 inline const QString PictureRefused = QStringLiteral("%1: %2");
 inline const QString PictureOutOfMemory = QStringLiteral("画像を開くためのメモリが足りません");
@@ -147,5 +148,8 @@ inline const QString No = QStringLiteral("no");
 inline const QString NoDisplayConverting =
     QStringLiteral("meshmaker: no display; converting %1 in batch\n");
 inline const QString NoDisplay = QStringLiteral("meshmaker: no display to open the editor on\n");
+// %1: the variable that names the display, with its value.
+inline const QString DisplayUnreachable =
+    QStringLiteral("meshmaker: cannot open the editor: the display %1 cannot be reached\n");
 
 } // namespace Texts

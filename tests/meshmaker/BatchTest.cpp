@@ -242,11 +242,43 @@ TEST(Batch, AFileSizeLimitGivesTheUsualFailureWithItsReason) {
     // the limit raises, but fail the write and say why.
     QTemporaryDir dir;
     const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
-    const auto run = test::RunProgram(
-        "/bin/sh", {"-c", QStringLiteral("ulimit -f 0; exec '%1' --batch '%2'")
-                              .arg(QStringLiteral(MESHMAKER_PROGRAM), picture)});
+    const auto run =
+        test::RunProgram("/bin/sh", {"-c", QStringLiteral("ulimit -f 0; exec '%1' --batch '%2'")
+                                               .arg(QStringLiteral(MESHMAKER_PROGRAM), picture)});
     EXPECT_EQ(run.ExitCode, ExitFailed) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.contains("Error. Cannot make fish polygon data file.: File too large"))
         << run.Err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fish.bmp"});
+}
+
+TEST(Program, ADisplayThatIsEmptyOrUnreachableNeverAbortsIt) {
+    QTemporaryDir dir;
+    const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
+    struct Case {
+        const char* name;
+        const char* variable;
+        const char* value;
+        int status;         // with a picture given
+        const char* saying; // on standard error
+    } cases[] = {
+        {"an empty DISPLAY: no display, so the picture converts", "DISPLAY", "", ExitOk,
+         "converting"},
+        {"an empty QT_QPA_PLATFORM", "QT_QPA_PLATFORM", "", ExitOk, "converting"},
+#ifdef MESHMAKER_PROGRAM_HAS_WINDOW
+        {"a display nobody serves", "DISPLAY", ":4711", ExitFailed,
+         "the display DISPLAY=:4711 cannot be reached"},
+        {"a platform that does not exist", "QT_QPA_PLATFORM", "nowhere", ExitFailed,
+         "the display QT_QPA_PLATFORM=nowhere cannot be reached"},
+#endif
+    };
+    for (const Case& c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+        env.insert(c.variable, c.value);
+        const auto run = test::RunProgram(MESHMAKER_PROGRAM, {picture}, env);
+        EXPECT_EQ(run.ExitCode, c.status) << c.name << ": " << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.contains(c.saying)) << c.name << ": " << run.Err.toStdString();
+        EXPECT_LE(run.Err.count('\n'), 2) << c.name; // a line or two, no dump of Qt's
+        QFile::remove(dir.filePath("fish.pgx"));
+    }
 }

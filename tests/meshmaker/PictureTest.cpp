@@ -4,7 +4,15 @@
 
 #include <QFile>
 
+#include <QDir>
+#include <QThread>
+
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -130,4 +138,40 @@ TEST(Dimming, HalvesEveryChannelExceptInTheLastColumnAndRow) {
     EXPECT_EQ(RgbAt(dimmed, 0, 2), qRgb(201, 100, 7) & 0xFFFFFF);
     EXPECT_EQ(RgbAt(picture, 0, 0),
               qRgb(201, 100, 7) & 0xFFFFFF); // the picture itself is untouched
+}
+
+TEST(PictureLoading, OnlyARegularFileIsAPictureAndAFifoNeverBlocks) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder.bmp");
+    struct Case {
+        const char* name;
+        QString path;
+        const char* reason;
+    } cases[] = {
+        {"a FIFO", fifo, "通常のファイルではありません"},
+        {"a folder", dir.filePath("folder.bmp"), "通常のファイルではありません"},
+        {"a device", "/dev/zero", "通常のファイルではありません"},
+        {"a missing file", dir.filePath("missing.bmp"), "No such file or directory"},
+    };
+    for (const Case& c : cases) {
+        // In a child, so that a reader that blocks fails the test instead of hanging it.
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            const LoadedPicture p = LoadPicture(c.path);
+            _exit(p.image.isNull() && p.error.contains(QString::fromUtf8(c.reason)) ? 0 : 1);
+        }
+        int status = -1;
+        for (int waited = 0; waited < 100 && waitpid(child, &status, WNOHANG) == 0; ++waited)
+            QThread::msleep(50);
+        if (!WIFEXITED(status)) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            ADD_FAILURE() << c.name << ": the reader did not return";
+            continue;
+        }
+        EXPECT_EQ(WEXITSTATUS(status), 0) << c.name;
+    }
 }
