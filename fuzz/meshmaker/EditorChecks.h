@@ -3,13 +3,16 @@
 // no list past its capacity, every last index consistent with its end
 // marker, no NaN or infinity anywhere, and every saved file readable.
 
+#include "EditorPicture.h"
 #include "Fish.h"
 #include "PgxReader.h"
 #include "PgxWriter.h"
+#include "Picture.h"
 #include "TForm1.h"
 
 #include <QByteArray>
 
+#include <bit>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -81,18 +84,82 @@ inline void CheckEditor(TForm1& form) {
             "check boxes show the fish");
 }
 
-// A written PGX file: read back block by block, its size as the counts say,
-// every float finite.
-inline void CheckPgx(const QByteArray& bytes, const Fish& s) {
+// A file position, back in picture pixels, is the editor's value: within
+// what rounding to a float once can move it.
+inline bool Near(double pixels, double expected) {
+    return std::abs(pixels - expected) <= 1e-3 + 1e-5 * std::abs(expected);
+}
+
+inline bool PlusZero(float v) {
+    return std::bit_cast<quint32>(v) == 0u;
+}
+
+// A written PGX file: read back block by block with the project's reader,
+// its size as the counts say, and every value what the editor holds: the
+// picture's real size, the counts and flags, and each vertex, taken back
+// to picture pixels, the point of the fish it was made from.
+inline void CheckPgx(const QByteArray& bytes, const Fish& s, const EditorPicture& picture) {
     PgxError error;
     const auto f = ReadPgx(bytes, &error);
     if (!f) std::fprintf(stderr, "%s\n", qPrintable(error.text()));
     Require(f.has_value(), "PGX file readable");
     Require(bytes.size() == PgxFileSize(s), "PGX size formula");
-    for (const auto* block : {&f->normals, &f->grid, &f->tail, &f->dorsal, &f->anal, &f->ventral,
-                              &f->pectoral, &f->whiskers, &f->eye})
-        for (const auto& v : *block)
-            for (float c : v) Require(std::isfinite(c), "PGX floats finite");
+
+    const int width = picture.PictureBitmap.width(), height = picture.PictureBitmap.height();
+    Require(f->width == width && f->height == height, "the picture's real size in the file");
+    Require(f->tailRoot == s.TailPosition && f->tailRoot > 0 && f->tailRoot < width,
+            "the tail column inside the picture");
+    Require(f->columns() == s.BodyColumns() && f->n == s.N(), "the body's columns and rows");
+    Require(f->tailLast == s.TailLast && f->dorsalLast == s.DorsalLast &&
+                f->analLast == s.AnalLast && f->ventralLast == s.VentralLast,
+            "the strips' counts");
+    Require(f->hasEye() == s.EyeSolid && f->hasPectoral() == s.PectoralDone, "the flags");
+    Require(f->background == Pgx::FileColour(RgbAt(picture.PictureBitmap, 0, 0)),
+            "the background colour");
+
+    const auto t = Pgx::Transform::ForPicture(width, height);
+    auto at = [&](const PgxVertex& v, double x, double y) {
+        return Near(t.pictureX(v[0]), x) && Near(t.pictureY(v[1]), y);
+    };
+    for (int i = 0; i < f->columns(); ++i) {
+        Require(at(f->gridAt(i, 0), s.BodyX[2 * i], s.BodyY[2 * i]), "a column's top");
+        const bool flat = i == 0 || i == f->columns() - 1;
+        for (int j = 0; j <= f->n; ++j) {
+            Require(Near(t.pictureX(f->gridAt(i, j)[0]), s.BodyX[2 * i]), "a column's x");
+            if (flat) Require(PlusZero(f->gridAt(i, j)[2]), "the end columns on the middle plane");
+        }
+    }
+    const struct {
+        const std::vector<PgxVertex>& block;
+        const StripArray &xs, &ys;
+        const char* what;
+    } strips[] = {{f->tail, s.TailX, s.TailY, "the tail"},
+                  {f->dorsal, s.DorsalX, s.DorsalY, "the dorsal fin"},
+                  {f->anal, s.AnalX, s.AnalY, "the anal fin"},
+                  {f->ventral, s.VentralX, s.VentralY, "the ventral fin"},
+                  {f->whiskers, s.WhiskerX, s.WhiskerY, "the whiskers"}};
+    for (const auto& strip : strips)
+        for (size_t k = 0; k < strip.block.size(); ++k)
+            Require(at(strip.block[k], strip.xs[k], strip.ys[k]), strip.what);
+    for (size_t k = 0; k < f->tail.size(); ++k)
+        Require(PlusZero(f->tail[k][2]), "the tail is flat");
+    for (size_t k = 0; k < f->ventral.size(); ++k)
+        Require(Near(-f->ventral[k][2] * Pgx::FileUnit, s.VentralZ[k]), "the ventral fin's depth");
+    for (size_t k = 0; k < f->whiskers.size(); k += 2)
+        Require(PlusZero(f->whiskers[k][2]), "a whisker's root on the body");
+    if (s.PectoralDone) {
+        Require(at(f->pectoral[0], s.PectoralX[0], s.PectoralY[0] + 0.5), "the pectoral fin");
+        for (int k = 0; k < 3; ++k)
+            Require(at(f->pectoral[k + 1], s.PectoralX[k], s.PectoralY[k]), "the pectoral fin");
+    }
+    if (s.EyeSolid) {
+        Require(at(f->eye[0], s.EyeX, s.EyeY), "the eye's centre");
+        Require(Near(-f->eye[0][2] * Pgx::FileUnit, s.EyeZ), "the eye's depth");
+        Require(Near(f->eye[1][0] * Pgx::FileUnit, s.EyeRadius) &&
+                    Near(f->eye[1][1] * Pgx::FileUnit, s.EyeBulge),
+                "the eye's size");
+        Require(f->eyeColour == Pgx::FileColour(s.EyeRearColour), "the eye's rear colour");
+    }
 }
 
 } // namespace fuzzcheck

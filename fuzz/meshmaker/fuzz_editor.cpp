@@ -206,7 +206,8 @@ void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
         const QString pgx = picture.isEmpty() ? QString() : PgxOutputPath(picture);
         QFile::remove(pgx);
         form.SpeedButton11Click();
-        if (!pgx.isEmpty()) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current());
+        if (!pgx.isEmpty())
+            fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
         break;
     }
     default:

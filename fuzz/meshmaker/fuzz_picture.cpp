@@ -50,6 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.AfterEvent();
     fuzzcheck::CheckEditor(form);
     const QString pgx = dir.filePath("input.pgx");
-    if (form.SavePgx(pgx)) fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current());
+    if (form.SavePgx(pgx))
+        fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
     return 0;
 }
