@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "PaintedFish.h"
 #include "RatioReporter.h"
 
 #include <benchmark/benchmark.h>
@@ -31,25 +32,6 @@ public:
     void ShowMessage(const QString&) override {}
 };
 
-// A fish painted in code: an orange body, fins and an eye on plain water.
-QImage PaintedFish(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB888);
-    image.fill(QColor(48, 112, 192));
-    QPainter p(&image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(240, 128, 32));
-    p.drawEllipse(QRectF(0, height * 0.25, width * 0.8, height * 0.5));
-    p.drawPolygon(
-        QPolygonF({QPointF(width * 0.7, height * 0.5), QPointF(width * 0.99, height * 0.1),
-                   QPointF(width * 0.99, height * 0.9)}));
-    p.drawPolygon(
-        QPolygonF({QPointF(width * 0.3, height * 0.3), QPointF(width * 0.45, height * 0.08),
-                   QPointF(width * 0.55, height * 0.3)}));
-    p.setBrush(Qt::white);
-    p.drawEllipse(QPointF(width * 0.1, height * 0.42), height * 0.04, height * 0.04);
-    return image;
-}
-
 struct Pictures {
     QTemporaryDir dir;
     QString large;   // 4000 x 2000
@@ -57,11 +39,11 @@ struct Pictures {
     QString huge;    // 4000 x 3000
     Pictures() {
         large = dir.filePath("large.bmp");
-        PaintedFish(4000, 2000).save(large, "BMP");
+        PaintedFish(4000, 2000, QImage::Format_RGB888).save(large, "BMP");
         huge = dir.filePath("huge.bmp");
-        PaintedFish(4000, 3000).save(huge, "BMP");
+        PaintedFish(4000, 3000, QImage::Format_RGB888).save(huge, "BMP");
         largest = dir.filePath("largest.bmp");
-        PaintedFish(6000, 4000).save(largest, "BMP");
+        PaintedFish(6000, 4000, QImage::Format_RGB888).save(largest, "BMP");
     }
 };
 
