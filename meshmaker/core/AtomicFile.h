@@ -11,6 +11,13 @@
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
+// The same for a file that must not be replaced: the finished temporary file
+// is moved into place only if no file of that name exists at that moment
+// (renameat2 with RENAME_NOREPLACE, or a hard link where the file system
+// lacks the flag), so a file that appeared meanwhile is never replaced.
+enum class NewFileOutcome { Written, Exists, Failed };
+NewFileOutcome WriteNewFileAtomically(const QString& path, const QByteArray& bytes);
+
 // Test seam: a hook that can make one step of WriteFileAtomically fail, so
 // tests can walk every failure point. Empty in the program.
 namespace AtomicWriteFaults {
