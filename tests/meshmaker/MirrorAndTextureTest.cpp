@@ -304,3 +304,24 @@ TEST(WidePictures, AreRefusedAsTheyOpenInTheWindowAndInBatch) {
         EXPECT_FALSE(QFile::exists(PgxOutputPath(wide)));
     }
 }
+
+TEST(Mirror, TheRightFacingTransparentKoiIsTheSampleFish) {
+    // samples/koi.png is samples/fish.bmp facing right, its background
+    // transparent: mirrored, it gives the sample fish's file but for the
+    // background field, which holds the key.
+    const QStringList parts = {
+        "--dorsal", "140,10,230,60",   "--ventral",  "121,150,169,191",
+        "--anal",   "220,115,279,164", "--pectoral", "82,101,124,104,100,126",
+        "--eye",    "45,82,8"};
+    QTemporaryDir dir;
+    const QString a = dir.filePath("fish.pgx"), b = dir.filePath("koi.pgx");
+    ASSERT_EQ(Batch(QStringList{SAMPLES_DIR "/fish.bmp"} + parts + QStringList{"-o", a}).status,
+              ExitOk);
+    const BatchRun koi =
+        Batch(QStringList{SAMPLES_DIR "/koi.png", "--mirror"} + parts + QStringList{"-o", b});
+    ASSERT_EQ(koi.status, ExitOk) << koi.err.toStdString();
+    QByteArray fish = test::FileBytes(a), mirrored = test::FileBytes(b);
+    ASSERT_EQ(fish.size(), mirrored.size());
+    EXPECT_EQ(mirrored.mid(12, 4), QByteArray("\xFF\x00\xFF\x00", 4)); // magenta, the key
+    EXPECT_EQ(mirrored.remove(12, 4), fish.remove(12, 4));
+}
