@@ -304,9 +304,15 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     // the file does not set (skipped by a compressed picture, or missing at
     // its end) are then 0 (black, or a palette's first colour), never
     // whatever the memory held.
+    // (Only within the allocation limit: a format of more than four bytes a
+    // pixel is left to the reader, which refuses what exceeds the limit.)
     QImage image;
-    if (declared.isValid() && reader.imageFormat() != QImage::Format_Invalid) {
-        image = QImage(declared, reader.imageFormat());
+    const QImage::Format readFormat = reader.imageFormat();
+    if (declared.isValid() && readFormat != QImage::Format_Invalid &&
+        qint64(declared.width()) * declared.height() *
+                QImage::toPixelFormat(readFormat).bitsPerPixel() / 8 <=
+            qint64(MaxPictureMegabytes) * 1024 * 1024) {
+        image = QImage(declared, readFormat);
         if (!image.isNull()) image.fill(0);
     }
     if (!reader.read(&image)) image = QImage();

@@ -133,8 +133,8 @@ std::pair<int, int> FishRows(const QImage& picture, int x) {
     return {top, bottom};
 }
 
-TEST(PictureFormats, AJpegTracesTheOutlineOfItsBmpWithinTwoPixels) {
-    // JPEG changes the pixels near every edge; the background's colour is
+TEST(PictureFormats, ALossyPictureTracesTheOutlineOfItsBmpWithinTwoPixels) {
+    // JPEG and lossy WebP change the pixels near every edge; the background's colour is
     // still recognised (within the lossy tolerance), and the outline found
     // stays within two pixels of the BMP's, in every column that is not
     // within three pixels of a vertical edge (there the column may find the
