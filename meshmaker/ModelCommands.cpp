@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Batch.h"
+#include "FileIdentity.h"
 #include "FishMesh.h"
 #include "GltfExport.h"
 #include "ModelTexture.h"
@@ -12,24 +13,12 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <sys/stat.h>
-
 #include <vector>
 
 namespace {
 
 bool HasSuffix(const QString& path, const char* suffix) {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
-}
-
-// Device and inode: a hard link or another spelling of the path is the same file.
-bool SameFile(const QString& a, const QString& b) {
-    struct stat sa {
-    }, sb{};
-    if (::stat(QFile::encodeName(a).constData(), &sa) != 0 ||
-        ::stat(QFile::encodeName(b).constData(), &sb) != 0)
-        return false;
-    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 struct OutputFile {

@@ -1,4 +1,4 @@
-// meshmaker: the editor window by default, opened on PICTURE.bmp when one is
+// meshmaker: the editor window by default, opened on PICTURE when one is
 // given; --batch converts a picture without a window (no display needed).
 // Without a display, a given picture is converted in batch as well.
 // --export and --info take a PGX file to a 3-D model and describe one.

@@ -26,11 +26,18 @@ kept hard (a pixel is fish when most of it is covered), so the background
 around it stays exactly one colour. The output is the same on every run.
 
 Usage: python3 paint_fish.py [output.bmp]
+       python3 paint_fish.py --koi [output.png]
+
+With --koi it writes the same fish as the pictures people usually have: a
+PNG facing right (mirrored), its background transparent (alpha 0, the
+background colour underneath), as samples/koi.png. The README's worked
+example of a PNG on its way to the display starts from it.
 """
 
 import math
 import os
 import struct
+import zlib
 import sys
 
 WIDTH, HEIGHT = 401, 201
@@ -512,13 +519,34 @@ def bmp_bytes(pixels):
     return header + info + bytes(image)
 
 
+def png_bytes(pixels):
+    """An 8-bit RGBA PNG facing the other way: each row mirrored, the
+    background pixels transparent."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    height, width = len(pixels), len(pixels[0])
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)  # no filter
+        for r, g, b in reversed(row):
+            raw += bytes((r, g, b, 0 if (r, g, b) == BACKGROUND else 255))
+    ihdr = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
 def main():
-    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(os.path.abspath(__file__)), "fish.bmp")
+    args = sys.argv[1:]
+    koi = bool(args) and args[0] == "--koi"
+    if koi:
+        args = args[1:]
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = args[0] if args else os.path.join(here, "koi.png" if koi else "fish.bmp")
     pixels = paint()
     if pixels[0][0] != BACKGROUND:
         raise SystemExit("the top-left pixel must be background")
     with open(out, "wb") as f:
-        f.write(bmp_bytes(pixels))
+        f.write(png_bytes(pixels) if koi else bmp_bytes(pixels))
 
 
 if __name__ == "__main__":

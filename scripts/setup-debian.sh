@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-ipafont-gothic
     clang libclang-rt-14-dev
+    # qt6-image-formats-plugins: the editor reads WebP and TIFF pictures through it
     libqt6opengl6-dev qt6-image-formats-plugins qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     libtinygltf-dev nlohmann-json3-dev libstb-dev
     xvfb xauth libgl1-mesa-dri

@@ -17,7 +17,8 @@ inline void StartOffscreenApplication(int* argc, char*** argv) {
     static QGuiApplication app(*argc, *argv);
 }
 
-// Answers open-file dialogs from a list (cancel when it is empty); shows nothing.
+// Answers open-file dialogs from a list (cancel when it is empty); shows
+// nothing; answers every question with No.
 class ScriptedDialogs : public Dialogs {
 public:
     std::deque<QString> answers;
@@ -28,6 +29,7 @@ public:
         return a;
     }
     void ShowMessage(const QString&) override {}
+    bool Ask(const QString&) override { return false; }
 };
 
 inline QByteArray ReadAll(const QString& path) {

@@ -1,8 +1,11 @@
-// Fuzz target: arbitrary bytes as a picture file, through the loader and an
-// open of the editor, then a trace, the front tool and a save.
+// Fuzz target: arbitrary bytes as a picture file of any format, through the
+// loader and an open of the editor (mirrored for inputs of odd length), then
+// a trace, the front tool and a save. The saved file holds the picture's
+// real size and a tail column inside it.
 
 #include "EditorChecks.h"
 #include "FuzzSupport.h"
+#include "PgxReader.h"
 #include "Picture.h"
 #include "TForm1.h"
 
@@ -30,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const QSize declared = QImageReader(path).size();
         qint64(declared.width()) * declared.height() > (1 << 22))
         return 0;
-    const LoadedPicture picture = LoadPicture(path);
+    const bool mirrored = size % 2 == 1;
+    const LoadedPicture picture = LoadPicture(path, mirrored);
     if (picture.image.isNull()) {
         fuzzcheck::Require(!picture.error.isEmpty(), "a refused picture has a reason");
         return 0;
@@ -39,9 +43,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                            picture.image.height() >= MinPictureSide,
                        "small pictures refused");
 
+    fuzzcheck::Require(picture.image.width() <= MaxPictureSide &&
+                           picture.image.height() <= MaxPictureSide,
+                       "pictures wider or taller than the file holds refused");
+    fuzzcheck::Require(picture.image.format() == QImage::Format_RGB32, "pictures become RGB");
+
     fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
+    if (mirrored) form.FlipHorizontallyClick();
     fuzzcheck::Require(form.OpenPicture(path).isEmpty(), "a picture the loader takes opens");
+    fuzzcheck::Require(form.Picture.PictureBitmap == picture.image, "the editor opens what loads");
     form.AfterEvent();
     fuzzcheck::CheckEditor(form);
     form.SpeedButton4Click();

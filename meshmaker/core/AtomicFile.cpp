@@ -4,6 +4,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -122,7 +123,34 @@ void Undo(std::vector<Pending>& pending, size_t renamed) {
     }
 }
 
+// Errors that mean the file system (or the kernel) lacks RENAME_NOREPLACE.
+bool LacksNoReplace(int error) {
+    return error == EINVAL || error == ENOSYS || error == ENOTSUP;
+}
+
 } // namespace
+
+NewFileOutcome WriteNewFileAtomically(const QString& path, const QByteArray& bytes, QString* why) {
+    const Failure fail(why);
+    Pending p;
+    if (!WriteTemporary({path, bytes}, p, fail)) return NewFileOutcome::Failed;
+    int error = 0;
+    if (::renameat2(AT_FDCWD, p.temporary.constData(), AT_FDCWD, p.target.constData(),
+                    RENAME_NOREPLACE) == 0)
+        return NewFileOutcome::Written;
+    error = errno;
+    if (LacksNoReplace(error)) {
+        // A hard link fails when the name exists; the temporary name then goes.
+        const bool linked = ::link(p.temporary.constData(), p.target.constData()) == 0;
+        error = errno;
+        ::unlink(p.temporary.constData());
+        if (linked) return NewFileOutcome::Written;
+    } else {
+        ::unlink(p.temporary.constData());
+    }
+    fail(error);
+    return error == EEXIST ? NewFileOutcome::Exists : NewFileOutcome::Failed;
+}
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* why) {
     return WriteFilesAtomically({{path, bytes}}, why);

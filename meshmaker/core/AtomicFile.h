@@ -19,6 +19,14 @@
 // Writes bytes to path; on failure why (when given) receives the reason.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 
+// The same for a file that must not be replaced: the finished temporary file
+// is moved into place only if no file of that name exists at that moment
+// (renameat2 with RENAME_NOREPLACE, or a hard link where the file system
+// lacks the flag), so a file that appeared meanwhile is never replaced.
+enum class NewFileOutcome { Written, Exists, Failed };
+NewFileOutcome WriteNewFileAtomically(const QString& path, const QByteArray& bytes,
+                                      QString* why = nullptr);
+
 struct FileToWrite {
     QString Path;
     QByteArray Bytes;

@@ -1,6 +1,9 @@
 #include "Batch.h"
 
+#include "AtomicFile.h"
+#include "BodyTexture.h"
 #include "Dialogs.h"
+#include "FileIdentity.h"
 #include "ModelCommands.h"
 #include "PgxOutputPath.h"
 #include "PgxWriter.h"
@@ -25,6 +28,7 @@ public:
         last = text;
         last.replace(u'\n', QStringLiteral(": "));
     }
+    bool Ask(const QString&) override { return false; } // the batch asks nothing
     QString last;
 };
 
@@ -40,7 +44,10 @@ const std::map<QString, OptionShape> Shapes = {
 
 struct BatchOptions {
     QString picture, output;
-    QStringList exports; // 3-D models written as well, in the order given
+    QStringList exports;    // 3-D models written as well, in the order given
+    bool mirror = false;    // flip the picture as it is loaded
+    bool texture = false;   // write the body texture beside the PGX file
+    bool overwrite = false; // the texture may replace an existing file
     std::map<QString, std::vector<int>> values;
     std::optional<std::vector<int>> get(const QString& name) const {
         auto it = values.find(name);
@@ -86,6 +93,12 @@ BatchOptions ParseBatchOptions(const QStringList& args) {
             const QString out = args[++i];
             if (!IsModelExportPath(out)) throw UsageError{Texts::ExportKind.arg(out)};
             o.exports << out;
+        } else if (a == QStringLiteral("--mirror")) {
+            o.mirror = true;
+        } else if (a == QStringLiteral("--texture")) {
+            o.texture = true;
+        } else if (a == QStringLiteral("--overwrite")) {
+            o.overwrite = true;
         } else if (auto it = Shapes.find(a); it != Shapes.end()) {
             if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue.arg(a)};
             o.values[a] = ParseValues(a, args[++i], it->second);
@@ -162,6 +175,23 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << Texts::CommandError.arg(Texts::NoSuchFile.arg(o.picture));
         return ExitFailed;
     }
+    // The written files are known before anything is read: an existing
+    // texture without --overwrite, or a target that is the picture itself,
+    // refuses the run before any file is touched.
+    const QString path =
+        QFileInfo(o.output.isEmpty() ? PgxOutputPath(o.picture) : o.output).absoluteFilePath();
+    const QString texturePath = o.texture ? BodyTexturePath(path) : QString();
+    for (const QString& target : {path, texturePath})
+        if (!target.isEmpty() && SameFile(target, o.picture)) {
+            err << Texts::CommandError.arg(Texts::TargetIsPicture.arg(target, o.picture));
+            return ExitFailed;
+        }
+    if (o.texture && !o.overwrite && QFileInfo::exists(texturePath)) {
+        err << Texts::CommandError.arg(Texts::TextureExistsInBatch.arg(texturePath));
+        return ExitFailed;
+    }
+
+    if (o.mirror) Do(f, [&] { f.FlipHorizontallyClick(); });
     if (!f.OpenPicture(o.picture).isEmpty()) {
         err << Texts::CommandError.arg(dialogs.last);
         return ExitFailed;
@@ -216,9 +246,6 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         Do(f, [&] { eye.Button1Click(); });
     }
 
-    const QString path =
-        QFileInfo(o.output.isEmpty() ? PgxOutputPath(f.Picture.PicturePath) : o.output)
-            .absoluteFilePath();
     if (!f.SavePgx(path)) {
         err << Texts::CommandError.arg(Texts::FileFailed.arg(path, dialogs.last));
         return ExitFailed;
@@ -226,6 +253,23 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     out << path << "\n";
     out.flush();
     err << Summary(f.Current(), path) << "\n";
+    if (o.texture) {
+        const QByteArray bytes = BodyTextureBytes(f.Picture);
+        NewFileOutcome outcome = NewFileOutcome::Failed;
+        if (!bytes.isEmpty())
+            outcome = o.overwrite
+                          ? (WriteFileAtomically(texturePath, bytes) ? NewFileOutcome::Written
+                                                                     : NewFileOutcome::Failed)
+                          : WriteNewFileAtomically(texturePath, bytes);
+        if (outcome != NewFileOutcome::Written) {
+            err << Texts::CommandError.arg(outcome == NewFileOutcome::Exists
+                                               ? Texts::TextureExistsInBatch.arg(texturePath)
+                                               : Texts::TextureSaveFailed.arg(texturePath));
+            return ExitFailed;
+        }
+        out << texturePath << "\n";
+        out.flush();
+    }
     // The exports are made from the bytes just saved, so they show that file.
     const QByteArray saved = BuildPgxBytes(f.Current(), f.Picture);
     for (const QString& model : o.exports) {

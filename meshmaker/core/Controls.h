@@ -32,6 +32,11 @@ struct ScrollBar : Control {
     int Min = 0, Max = 100, Position = 0;
 };
 
+// A menu entry that is checked or not.
+struct MenuEntry {
+    bool Checked = false;
+};
+
 // A view; what it displays is rendered from the state on demand.
 struct Image : Control {};
 

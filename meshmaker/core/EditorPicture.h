@@ -6,11 +6,12 @@
 #include <QString>
 
 struct EditorPicture {
-    QString PicturePath;  // full path of the opened picture; empty until the first open
-    QImage PictureBitmap; // the picture as loaded (RGB32)
-    QImage DimmedBitmap;  // the picture with every channel halved in the working area
-    int PicMaxX = 0;      // picture width - 1
-    int PicMaxY = 0;      // picture height - 1
+    QString PicturePath;   // full path of the opened picture; empty until the first open
+    QImage PictureBitmap;  // the picture as loaded (RGB32), mirrored when Mirrored
+    bool Mirrored = false; // flipped left to right as it was loaded (a fish that faced right)
+    QImage DimmedBitmap;   // the picture with every channel halved in the working area
+    int PicMaxX = 0;       // picture width - 1
+    int PicMaxY = 0;       // picture height - 1
 
     bool HasPicture() const { return !PictureBitmap.isNull(); }
 };

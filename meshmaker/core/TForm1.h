@@ -113,9 +113,20 @@ public:
     // --- File menu and its buttons
     void SpeedButton1Click(); // open a picture
     void Open1Click() { SpeedButton1Click(); }
-    // Opens the picture at path (no dialog). On failure shows the reason and
-    // leaves the editor as it was; returns the reason, empty on success.
+    // Opens the picture at path (no dialog), mirrored when the flip entry is
+    // checked. On failure shows the reason and leaves the editor as it was;
+    // returns the reason, empty on success.
     QString OpenPicture(const QString& path);
+    // File > Flip horizontally: every open mirrors the picture while checked.
+    // An open picture of the other orientation is opened again, as the next
+    // open would open it (its tracing starts anew); if that fails, the entry
+    // goes back to the picture's orientation.
+    MenuEntry FlipHorizontallyEntry;
+    void FlipHorizontallyClick();
+    // File > Save picture as body texture: the picture as loaded (mirrored
+    // when it was) as a 24-bit BMP, <name>_tx.bmp beside the PGX file. Asks
+    // before it replaces an existing file.
+    void SaveBodyTextureClick();
     void SpeedButton11Click(); // write the PGX file
     void Saveas1Click() { SpeedButton11Click(); }
     // Writes the PGX file to path and reports the outcome; true on success.

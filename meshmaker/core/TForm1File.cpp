@@ -3,6 +3,8 @@
 #include "TForm1.h"
 
 #include "AtomicFile.h"
+#include "BodyTexture.h"
+#include "FileIdentity.h"
 #include "PgxOutputPath.h"
 #include "PgxWriter.h"
 #include "Picture.h"
@@ -19,7 +21,8 @@ void TForm1::SpeedButton1Click() {
 QString TForm1::OpenPicture(const QString& path) {
     // The picture is read and checked first: a file that cannot be opened
     // leaves the editor exactly as it was.
-    LoadedPicture loaded = LoadPicture(path);
+    const bool mirrored = FlipHorizontallyEntry.Checked;
+    LoadedPicture loaded = LoadPicture(path, mirrored);
     QImage dimmed;
     if (!loaded.image.isNull() && views_ == Views::Drawn) {
         dimmed = DimPicture(loaded.image);
@@ -40,6 +43,7 @@ QString TForm1::OpenPicture(const QString& path) {
 
     Picture.PictureBitmap = std::move(loaded.image);
     Picture.DimmedBitmap = std::move(dimmed);
+    Picture.Mirrored = mirrored;
     Picture.PicMaxX = Picture.PictureBitmap.width() - 1;
     Picture.PicMaxY = Picture.PictureBitmap.height() - 1;
 
@@ -80,4 +84,36 @@ bool TForm1::SavePgx(const QString& path) {
     }
     dialogs_.ShowMessage(Texts::Saved);
     return true;
+}
+
+void TForm1::FlipHorizontallyClick() {
+    FlipHorizontallyEntry.Checked = !FlipHorizontallyEntry.Checked;
+    if (!Picture.HasPicture() || Picture.Mirrored == FlipHorizontallyEntry.Checked) return;
+    if (!OpenPicture(Picture.PicturePath).isEmpty())
+        FlipHorizontallyEntry.Checked = Picture.Mirrored;
+}
+
+void TForm1::SaveBodyTextureClick() {
+    if (!Picture.HasPicture()) return;
+    const QString path = BodyTexturePath(PgxOutputPath(Picture.PicturePath));
+    if (SameFile(path, Picture.PicturePath)) {
+        dialogs_.ShowMessage(Texts::TargetIsPicture.arg(path, Picture.PicturePath));
+        return;
+    }
+    const QByteArray bytes = BodyTextureBytes(Picture);
+    bool written = false;
+    if (QFileInfo::exists(path)) {
+        if (!dialogs_.Ask(Texts::TextureExists.arg(QFileInfo(path).fileName()))) return;
+        written = !bytes.isEmpty() && WriteFileAtomically(path, bytes);
+    } else {
+        const NewFileOutcome outcome =
+            bytes.isEmpty() ? NewFileOutcome::Failed : WriteNewFileAtomically(path, bytes);
+        if (outcome == NewFileOutcome::Exists) {
+            dialogs_.ShowMessage(Texts::TextureAppeared.arg(path));
+            return;
+        }
+        written = outcome == NewFileOutcome::Written;
+    }
+    dialogs_.ShowMessage(written ? Texts::TextureSaved.arg(path)
+                                 : Texts::TextureSaveFailed.arg(path));
 }

@@ -19,6 +19,14 @@ inline const QString MessageCaption = QStringLiteral("Vantel's Pelagor3D Fish Da
 inline const QString FileMenu = QStringLiteral("File");
 inline const QString OpenEntry = QStringLiteral("Open Fish BMP File...");
 inline const QString SaveEntry = QStringLiteral("Save (PGX File)");
+inline const QString FlipEntry = QStringLiteral("Flip horizontally");
+inline const QString FlipHint =
+    QStringLiteral("For a fish that faces right: every picture opens mirrored, the open one is "
+                   "opened again mirrored (its tracing starts anew)");
+inline const QString SaveTextureEntry = QStringLiteral("Save picture as body texture");
+inline const QString SaveTextureHint =
+    QStringLiteral("Writes the picture as it is shown, as the body texture <name>_tx.bmp "
+                   "beside the PGX file");
 inline const QString ExitEntry = QStringLiteral("Exit");
 inline const QString ZoomMenu = QStringLiteral("Zoom");
 inline const QString VersionEntry = QStringLiteral("Version");
@@ -90,16 +98,48 @@ inline const QString NotARegularFile = QStringLiteral("通常のファイルで�
 // %1: the file's name; %2: the reader's reason.
 inline const QString PictureRefused = QStringLiteral("%1: %2");
 inline const QString PictureOutOfMemory = QStringLiteral("画像を開くためのメモリが足りません");
-inline const QString OpenFilter = QStringLiteral("Windows BMP File (*.bmp)");
+// %1 x %2: the picture's size in pixels; %3: the longest side.
+inline const QString PictureTooWide =
+    QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。幅と高さは %3 ピクセルまでです");
+// %1: the format's name.
+inline const QString PictureFormatNotRead =
+    QStringLiteral("%1 の画像は読み込めません (BMP, PNG, JPEG, GIF, WebP, TIFF が読めます)");
+// %1: the file's size in bytes.
+inline const QString PictureEndsEarly =
+    QStringLiteral("画像ファイルが途中で切れています (%1 バイトで終わっています)");
+inline const QString PictureNoFreeColour =
+    QStringLiteral("魚が全ての色を使っているため、透明な部分に背景の色を割り当てられません");
+// The open dialog: every picture the editor reads, then one filter a format
+// (the BMP filter as it has always read).
+inline const QString OpenFilter =
+    QStringLiteral("All pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff);;"
+                   "Windows BMP File (*.bmp);;PNG File (*.png);;JPEG File (*.jpg *.jpeg);;"
+                   "GIF File (*.gif);;WebP File (*.webp);;TIFF File (*.tif *.tiff)");
+// %1: the texture's file name.
+inline const QString TextureExists =
+    QStringLiteral("体のテクスチュアファイル %1 があります。上書きしますか？");
+// %1: the texture's path.
+inline const QString TextureSaved = QStringLiteral("体のテクスチュアファイル %1 を書き出しました");
+// %1: the texture's path.
+inline const QString TextureSaveFailed =
+    QStringLiteral("体のテクスチュアファイル %1 を書き出せません");
+// %1: the texture's path.
+inline const QString TextureAppeared =
+    QStringLiteral("体のテクスチュアファイル %1 が書き出す間に作られました。上書きしていません");
+// %1: the target; %2: the picture.
+inline const QString TargetIsPicture =
+    QStringLiteral("%1 は読み込んだ画像 %2 と同じファイルです。上書きできません");
 
 // --- Command line
 inline const QString Usage =
-    QStringLiteral("usage: meshmaker [PICTURE.bmp]\n"
-                   "       meshmaker --batch PICTURE.bmp [options]\n"
+    QStringLiteral("usage: meshmaker [PICTURE]\n"
+                   "       meshmaker --batch PICTURE [options]\n"
                    "       meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
                    "       meshmaker --info MODEL.pgx\n\n");
 inline const QString BatchUsage = QStringLiteral(
-    "usage: meshmaker --batch PICTURE.bmp [options]\n"
+    "usage: meshmaker --batch PICTURE [options]\n"
+    "PICTURE is a BMP, PNG, JPEG, GIF, WebP or TIFF file.\n"
+    "  --mirror                   flip the picture left to right as it is loaded\n"
     "  --tail-x E                 tail position (where the body ends)\n"
     "  --step P                   horizontal step in pixels (body, tail, ventral fin)\n"
     "  --dorsal X0,Y0,X1,Y1       dorsal fin rectangle\n"
@@ -113,7 +153,11 @@ inline const QString BatchUsage = QStringLiteral(
     "  --eye X,Y,R[,SHAPE[,POSITION]]  eye centre, radius, shape 1..30, position 0..300\n"
     "  -o OUT.pgx                 where to write (default: beside the picture)\n"
     "  --export OUT.glb|OUT.obj   also write the fish as a 3-D model (may be repeated)\n"
-    "Coordinates are picture pixels.\n");
+    "  --texture                  also write the picture as the body texture NAME_tx.bmp\n"
+    "                             beside the PGX file (a 24-bit BMP, mirrored with --mirror)\n"
+    "  --overwrite                let --texture replace an existing texture\n"
+    "Coordinates are picture pixels; with --mirror, pixels of the mirrored picture\n"
+    "(x counts from the left edge of the flipped picture).\n");
 // %1: what is wrong.
 inline const QString CommandError = QStringLiteral("meshmaker: %1\n");
 // %1: the option; %2: how many integers.
@@ -134,6 +178,8 @@ inline const QString NoPicture = QStringLiteral("no picture given");
 inline const QString EyeRadiusRange = QStringLiteral("--eye: the radius must be 0 to %1 pixels");
 // %1: the file.
 inline const QString NoSuchFile = QStringLiteral("%1: no such file");
+// %1: the texture.
+inline const QString TextureExistsInBatch = QStringLiteral("%1 exists; --overwrite replaces it");
 // %1: the file; %2: why it failed.
 inline const QString FileFailed = QStringLiteral("%1: %2");
 // The summary of a batch conversion: %1 the file's name, %2 x %3 the body's

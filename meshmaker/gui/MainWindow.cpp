@@ -80,6 +80,11 @@ void MainWindow::CreateActions() {
     };
     add("Open1", Texts::OpenEntry, &TForm1::Open1Click);
     add("Saveas1", Texts::SaveEntry, &TForm1::Saveas1Click);
+    add("FlipHorizontally", Texts::FlipEntry, &TForm1::FlipHorizontallyClick);
+    actions_[QStringLiteral("FlipHorizontally")]->setCheckable(true);
+    actions_[QStringLiteral("FlipHorizontally")]->setToolTip(Texts::FlipHint);
+    add("SaveBodyTexture", Texts::SaveTextureEntry, &TForm1::SaveBodyTextureClick);
+    actions_[QStringLiteral("SaveBodyTexture")]->setToolTip(Texts::SaveTextureHint);
     add("Exit1", Texts::ExitEntry, &TForm1::Exit1Click);
     add("x11", QStringLiteral("x1"), &TForm1::x11Click);
     add("x21", QStringLiteral("x2"), &TForm1::x21Click);
@@ -121,11 +126,15 @@ void MainWindow::UpdateActions() {
     const bool canSave = form_.CanSave();
     Action(QStringLiteral("Saveas1"))->setEnabled(canSave);
     Action(QStringLiteral("SpeedButton11"))->setEnabled(canSave);
+    Action(QStringLiteral("SaveBodyTexture"))->setEnabled(canSave);
+    Action(QStringLiteral("FlipHorizontally"))->setChecked(form_.FlipHorizontallyEntry.Checked);
 }
 
 void MainWindow::BuildMenu() {
     QMenu* file = menuBar()->addMenu(Texts::FileMenu);
-    for (const char* name : {"Open1", "Saveas1", "Exit1"}) file->addAction(Action(name));
+    for (const char* name : {"Open1", "FlipHorizontally", "Saveas1", "SaveBodyTexture", "Exit1"})
+        file->addAction(Action(name));
+    file->setToolTipsVisible(true);
     QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu);
     for (const char* name : {"x11", "x21", "x41", "x81"}) zoom->addAction(Action(name));
     menuBar()->addAction(Action(QStringLiteral("Version1")));

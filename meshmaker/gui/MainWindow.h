@@ -32,7 +32,8 @@ public:
     TForm1& Form() { return form_; }
     // The window's commands by name: the menu entries and the tool buttons
     // ("SpeedButton1" .. "SpeedButton13", "Button1", "Open1", "Saveas1",
-    // "Exit1", "x11" .. "x81", "Version1").
+    // "Exit1", "x11" .. "x81", "Version1", "FlipHorizontally",
+    // "SaveBodyTexture").
     QAction* Action(const QString& name) const { return actions_.at(name); }
     VersionDialog* Form2Window() { return version_; }
     EyeDesignerWindow* Form3Window() { return eyeDesigner_.get(); }

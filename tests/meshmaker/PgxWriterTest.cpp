@@ -62,15 +62,40 @@ void SetStrip(StripArray& xs, StripArray& ys, int& last, std::initializer_list<d
 
 } // namespace
 
-TEST(PgxOutputName, FolderKeptNameLowerCasedBmpReplaced) {
+TEST(PgxOutputName, FolderKeptNameLowerCasedPictureExtensionReplaced) {
     struct Case {
         const char *picture, *pgx;
     } cases[] = {
-        {"/data/Fish/KOI.BMP", "/data/Fish/koi.pgx"}, {"C:\\Fish\\Koi.BMP", "C:\\Fish\\koi.pgx"},
-        {"/d/x.bmp.old/a.bmp", "/d/x.bmp.old/a.pgx"}, {"/d/Carp", "/d/carp.pgx"},
-        {"/d/a.bmp.bak", "/d/a.bmp.bak.pgx"},         {"relative.Bmp", "relative.pgx"},
+        {"/data/Fish/KOI.BMP", "/data/Fish/koi.pgx"},
+        {"C:\\Fish\\Koi.BMP", "C:\\Fish\\koi.pgx"},
+        {"/d/x.bmp.old/a.bmp", "/d/x.bmp.old/a.pgx"},
+        {"/d/Carp", "/d/carp.pgx"},
+        {"/d/a.bmp.bak", "/d/a.bmp.bak.pgx"},
+        {"relative.Bmp", "relative.pgx"},
+        {"/d/koi.png", "/d/koi.pgx"},
+        {"/d/Koi/koi.JPG", "/d/Koi/koi.pgx"},
+        {"/d/koi.jpeg", "/d/koi.pgx"},
+        {"/d/koi.Gif", "/d/koi.pgx"},
+        {"/d/koi.webp", "/d/koi.pgx"},
+        {"/d/koi.TIF", "/d/koi.pgx"},
+        {"/d/koi.tiff", "/d/koi.pgx"},
+        {"/d/koi.png.bmp", "/d/koi.png.pgx"},
+        {"/d/koi.pgx", "/d/koi.pgx.pgx"},
+        {"/d/koi.svg", "/d/koi.svg.pgx"},
     };
     for (const Case& c : cases) EXPECT_EQ(PgxOutputPath(c.picture), QString(c.pgx)) << c.picture;
+}
+
+TEST(BodyTextureName, IsThePgxPathWithoutItsExtensionAndTx) {
+    // The archiver finds koi_tx.bmp beside koi.pgx by this rule.
+    struct Case {
+        const char *pgx, *texture;
+    } cases[] = {
+        {"/d/koi.pgx", "/d/koi_tx.bmp"},       {"/d/Koi.PGX", "/d/Koi_tx.bmp"},
+        {"/d/koi", "/d/koi_tx.bmp"},           {"/d.x/koi", "/d.x/koi_tx.bmp"},
+        {"/d/koi.v2.pgx", "/d/koi.v2_tx.bmp"}, {"relative.pgx", "relative_tx.bmp"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(BodyTexturePath(c.pgx), QString(c.texture)) << c.pgx;
 }
 
 TEST(PgxLayout, BareFishHasHeadNormalsAndGridOnly) {

@@ -34,7 +34,14 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     e.form.Edit1.Text = "30";
     e.Open(e.Save("fish.bmp", Fish101()));
     const Fish& s = e.s;
-    EXPECT_EQ(e.dialogs.filters, QStringList{"Windows BMP File (*.bmp)"});
+    // The BMP filter as it has always read, among "All pictures" and one a format.
+    ASSERT_EQ(e.dialogs.filters.size(), 1);
+    const QStringList filters = e.dialogs.filters[0].split(";;");
+    EXPECT_EQ(
+        filters,
+        (QStringList{"All pictures (*.bmp *.png *.jpg *.jpeg *.gif *.webp *.tif *.tiff)",
+                     "Windows BMP File (*.bmp)", "PNG File (*.png)", "JPEG File (*.jpg *.jpeg)",
+                     "GIF File (*.gif)", "WebP File (*.webp)", "TIFF File (*.tif *.tiff)"}));
     EXPECT_EQ(e.pic.PicMaxX, 100);
     EXPECT_EQ(e.pic.PicMaxY, 60);
     for (int m = 1; m <= 6; ++m) EXPECT_EQ(s.Steps[m], 12) << m;

@@ -49,13 +49,52 @@ struct BmpLayout {
 };
 QByteArray BmpBytes(const BmpLayout& layout);
 
-// Answers the editor's questions from a script and keeps every message.
+// A picture encoded by Qt's writer in a format ("png", "jpeg", "webp",
+// "tiff", "bmp"); quality and compression as QImageWriter takes them (-1:
+// the writer's default).
+QByteArray Encoded(const QImage& picture, const char* format, int quality = -1,
+                   int compression = -1);
+
+// A GIF file built byte by byte (Qt reads GIF but does not write it): a
+// logical screen, a global palette, then frames of palette indices, each
+// with its place and an optional transparent index.
+struct GifFrame {
+    QRect place;                 // within the logical screen
+    std::vector<quint8> indices; // place.width() x place.height(), row by row
+    int transparentIndex = -1;   // -1: none
+};
+struct GifLayout {
+    int width = 0, height = 0; // the logical screen
+    std::vector<QRgb> palette; // at most 256 colours
+    std::vector<GifFrame> frames;
+};
+QByteArray GifBytes(const GifLayout& layout);
+// A picture as one GIF frame over the whole screen; its colours (at most 256)
+// become the palette.
+QByteArray GifOf(const QImage& picture);
+
+// An uncompressed CMYK TIFF (ink set CMYK, 8 bits a channel): pixels as
+// 0xCCMMYYKK, row by row.
+QByteArray CmykTiffBytes(int width, int height, const std::vector<quint32>& cmyk);
+
+// The PNG of a picture with the width and height in its header replaced:
+// the header then declares a picture that the data does not hold.
+QByteArray PngDeclaring(int width, int height);
+
+// Writes bytes to a file in dir and returns its path.
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes);
+
+// Answers the editor's questions from a script and keeps every message and
+// question. A question without a scripted answer is answered No.
 class ScriptedDialogs : public Dialogs {
 public:
     std::deque<QString> openAnswers;
+    std::deque<bool> askAnswers;
     QStringList messages;
+    QStringList questions;
     QString OpenFileName(const QString& filter) override;
     void ShowMessage(const QString& text) override { messages << text; }
+    bool Ask(const QString& question) override;
     QStringList filters;
 };
 

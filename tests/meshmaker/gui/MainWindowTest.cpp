@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -328,4 +329,40 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
     s.window.Dispatch([&] { form.Version1Click(); });
     EXPECT_TRUE(s.window.Form2Window()->isVisible());
     if (!dir.isEmpty()) s.window.Form2Window()->grab().save(dir + "/version.png");
+}
+
+TEST(MainWindow, TheFileMenuFlipsThePictureAndSavesItAsBodyTexture) {
+    Shown s;
+    QMenu* file = s.window.menuBar()->actions().first()->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList entries;
+    for (QAction* a : file->actions()) entries << a->text();
+    EXPECT_EQ(entries, (QStringList{"Open Fish BMP File...", "Flip horizontally", "Save (PGX File)",
+                                    "Save picture as body texture", "Exit"}));
+    QAction* flip = s.window.Action("FlipHorizontally");
+    QAction* texture = s.window.Action("SaveBodyTexture");
+    EXPECT_TRUE(flip->isCheckable());
+    EXPECT_FALSE(flip->isChecked());
+    EXPECT_FALSE(texture->isEnabled());
+
+    const QImage picture = FishPicture();
+    s.Open(picture);
+    EXPECT_TRUE(texture->isEnabled());
+    flip->trigger();
+    EXPECT_TRUE(flip->isChecked());
+    EXPECT_TRUE(s.window.Form().Picture.Mirrored);
+    EXPECT_EQ(s.window.Form().Picture.PictureBitmap,
+              picture.mirrored(true, false).convertToFormat(QImage::Format_RGB32));
+
+    texture->trigger();
+    const QString written = s.dir.filePath("fish_tx.bmp");
+    EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB32),
+              s.window.Form().Picture.PictureBitmap);
+    s.dialogs.askAnswers = {false};
+    texture->trigger();
+    EXPECT_EQ(s.dialogs.questions.size(), 1);
+
+    flip->trigger();
+    EXPECT_FALSE(flip->isChecked());
+    EXPECT_FALSE(s.window.Form().Picture.Mirrored);
 }
