@@ -46,10 +46,11 @@ void OrbitCamera::Show(Standard view) {
     target_ = centre;
     switch (view) {
     case Standard::Side:
-        // The picture's plane fills the viewport as the picture would.
+        // The picture's rectangle, centred as drawn; far enough for the
+        // nearer half of a thick body to stay in the viewport too.
         target_.setZ(0);
         yaw_ = 0, pitch_ = 0;
-        distance_ = FitDistance(half.x(), half.y());
+        distance_ = FitDistance(half.x(), half.y()) + boxMax_.z();
         break;
     case Standard::Front:
         yaw_ = -90, pitch_ = 0;

@@ -18,7 +18,7 @@
 
 class OrbitCamera {
 public:
-    static constexpr float FieldOfView = 30.0f;      // degrees, vertical
+    static constexpr float FieldOfView = 25.0f;      // degrees, vertical
     static constexpr float DegreesPerPixel = 0.5f;   // orbit speed
     static constexpr float ZoomPerWheelStep = 0.85f; // distance factor of one wheel notch in
     enum class Standard { Side, Front, Top };
@@ -33,8 +33,10 @@ public:
     void SetScene(const QVector3D& boxMin, const QVector3D& boxMax);
 
     // Looks at the scene from a standard direction, framing it: the side
-    // view fits the box's x and y extent at z = 0 into the viewport (so it
-    // matches the picture), the front view its z and y, the top its x and z.
+    // view shows the box's x and y extent at z = 0 (the picture's rectangle)
+    // centred and unturned, as the picture is drawn, from far enough that
+    // the box's nearest face fits the viewport; the front view fits the
+    // box's z and y, the top its x and z, in the same way.
     void Show(Standard view);
 
     // Left drag: turns by DegreesPerPixel; pitch stays within -90..90.

@@ -31,28 +31,30 @@ float DepthInView(const OrbitCamera& camera, QVector3D world) {
 } // namespace
 
 TEST(OrbitCamera, TheSideViewShowsThePictureAsItIsDrawn) {
-    struct Case {
-        const char* name;
-        QSize viewport;
-        double scale; // viewport pixels per file unit
-    } cases[] = {
-        {"wider than the picture", {1000, 300}, 300.0 / 4},
-        {"taller than the picture", {400, 600}, 400.0 / 8},
-        {"the picture's shape", {800, 400}, 100.0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const OrbitCamera camera = Camera(c.viewport);
-        const QPointF centre(c.viewport.width() / 2.0, c.viewport.height() / 2.0);
-        // Picture x to the right, y up; the picture's rectangle fills the
-        // viewport one way and is centred the other.
+    const QSize viewports[] = {{1000, 300}, {400, 600}, {800, 400}};
+    for (QSize viewport : viewports) {
+        SCOPED_TRACE(viewport.width());
+        const OrbitCamera camera = Camera(viewport);
+        const QPointF centre(viewport.width() / 2.0, viewport.height() / 2.0);
+        // The picture's rectangle: centred, x to the right and y up, one
+        // scale both ways.
         ExpectNear(camera.Project({0, 0, 0}), centre, 1e-3, "centre");
-        ExpectNear(camera.Project({-4, 2, 0}), centre + QPointF(-4, -2) * c.scale, 1e-2,
-                   "top left");
-        ExpectNear(camera.Project({4, -2, 0}), centre + QPointF(4, 2) * c.scale, 1e-2,
-                   "bottom right");
-        ExpectNear(camera.Project({1, 0.5f, 0}), centre + QPointF(1, -0.5) * c.scale, 1e-2,
-                   "inside");
+        const QPointF topLeft = camera.Project({-4, 2, 0}) - centre;
+        const QPointF bottomRight = camera.Project({4, -2, 0}) - centre;
+        ExpectNear(bottomRight, -topLeft, 1e-2, "symmetric");
+        EXPECT_LT(topLeft.x(), 0);
+        EXPECT_LT(topLeft.y(), 0);
+        EXPECT_NEAR(topLeft.x() / -4, topLeft.y() / -2, 1e-3) << "one scale";
+        ExpectNear(camera.Project({1, 0.5f, 0}) - centre, QPointF(1, -0.5) * (topLeft.x() / -4),
+                   1e-2, "inside");
+        // The nearest face of the box fills the viewport one way.
+        double fill = 0;
+        for (QVector3D corner : {QVector3D(-4, 2, 0.6f), QVector3D(4, -2, 0.6f)}) {
+            const QPointF p = camera.Project(corner) - centre;
+            fill = std::max({fill, std::abs(p.x()) / (viewport.width() / 2.0),
+                             std::abs(p.y()) / (viewport.height() / 2.0)});
+        }
+        EXPECT_NEAR(fill, 1.0, 1e-3);
     }
 }
 
@@ -72,9 +74,9 @@ TEST(OrbitCamera, TheStandardViewsLookFromTheirSide) {
     EXPECT_LT(camera.Project({-4, 0, 0}).x(), camera.Project({4, 0, 0}).x())
         << "the head stays on the left";
 
-    // The front and the top frame the whole box (the side frames the
-    // picture's plane, as the test above shows).
-    for (auto view : {OrbitCamera::Standard::Front, OrbitCamera::Standard::Top}) {
+    // Each frames the whole box.
+    for (auto view :
+         {OrbitCamera::Standard::Side, OrbitCamera::Standard::Front, OrbitCamera::Standard::Top}) {
         camera.Show(view);
         for (float x : {-4.0f, 4.0f})
             for (float y : {-2.0f, 2.0f})
