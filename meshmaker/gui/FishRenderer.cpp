@@ -2,6 +2,7 @@
 
 #include <QOpenGLContext>
 
+#include <algorithm>
 #include <cstddef>
 #include <limits>
 
@@ -11,46 +12,68 @@ static_assert(sizeof(MeshVertex) == 8 * sizeof(float), "vertices go to the GPU a
 
 enum Attribute : int { Position = 0, Normal = 1, TexCoord = 2 };
 
-const char* const VertexShader = R"(
+const char* const SurfaceVertexShader = R"(
 attribute highp vec3 position;
 attribute highp vec3 normal;
 attribute highp vec2 texCoord;
 uniform highp mat4 modelView;
 uniform highp mat4 projection;
 uniform highp mat3 normalMatrix;
-varying highp vec3 viewNormal;
+uniform highp vec3 towardsLight;
+varying lowp float frontLight;
+varying lowp float backLight;
 varying highp vec2 pictureCoord;
 void main() {
-    viewNormal = normalMatrix * normal;
+    highp float facing = dot(normalize(normalMatrix * normal), towardsLight);
+    frontLight = 0.35 + 0.65 * max(facing, 0.0);
+    backLight = 0.35 + 0.65 * max(-facing, 0.0);
     pictureCoord = texCoord;
     gl_Position = projection * (modelView * vec4(position, 1.0));
 }
 )";
 
-const char* const FragmentShader = R"(
+// A face seen from behind is lit as its other side.
+const char* const SurfaceFragmentShader = R"(
 #ifdef GL_ES
 precision mediump float;
 #endif
-varying highp vec3 viewNormal;
+varying lowp float frontLight;
+varying lowp float backLight;
 varying highp vec2 pictureCoord;
+#ifdef PICTURED
 uniform sampler2D picture;
+#else
 uniform lowp vec4 colour;
-uniform lowp float textured;
-uniform lowp float lines;
-uniform highp vec3 towardsLight;
-void main() {
-    if (lines > 0.5) {
-        gl_FragColor = colour;
-        return;
-    }
-    lowp vec4 base = textured > 0.5 ? texture2D(picture, pictureCoord) : colour;
-#ifdef ALPHA_MASK
-    if (textured > 0.5 && base.a < 0.5) discard;
 #endif
-    highp vec3 n = normalize(viewNormal);
-    if (!gl_FrontFacing) n = -n;
-    lowp float diffuse = max(dot(n, towardsLight), 0.0);
-    gl_FragColor = vec4(base.rgb * (0.35 + 0.65 * diffuse), 1.0);
+void main() {
+#ifdef PICTURED
+    lowp vec4 base = texture2D(picture, pictureCoord);
+#ifdef ALPHA_MASK
+    if (base.a < 0.5) discard;
+#endif
+#else
+    lowp vec4 base = colour;
+#endif
+    gl_FragColor = vec4(base.rgb * (gl_FrontFacing ? frontLight : backLight), 1.0);
+}
+)";
+
+const char* const LineVertexShader = R"(
+attribute highp vec3 position;
+uniform highp mat4 modelView;
+uniform highp mat4 projection;
+void main() {
+    gl_Position = projection * (modelView * vec4(position, 1.0));
+}
+)";
+
+const char* const LineFragmentShader = R"(
+#ifdef GL_ES
+precision mediump float;
+#endif
+uniform lowp vec4 colour;
+void main() {
+    gl_FragColor = colour;
 }
 )";
 
@@ -96,15 +119,14 @@ FishRenderer::FishRenderer() = default;
 
 FishRenderer::~FishRenderer() = default;
 
-bool FishRenderer::Build(Program& program, bool alphaMask, QString* why) {
+bool FishRenderer::Build(Program& program, const char* vertex, const QByteArray& fragment,
+                         QString* why) {
     program.shaders = std::make_unique<QOpenGLShaderProgram>();
     QOpenGLShaderProgram& p = *program.shaders;
     p.bindAttributeLocation("position", Position);
     p.bindAttributeLocation("normal", Normal);
     p.bindAttributeLocation("texCoord", TexCoord);
-    const QByteArray fragment =
-        QByteArray(alphaMask ? "#define ALPHA_MASK\n" : "") + QByteArray(FragmentShader);
-    if (!p.addShaderFromSourceCode(QOpenGLShader::Vertex, VertexShader) ||
+    if (!p.addShaderFromSourceCode(QOpenGLShader::Vertex, vertex) ||
         !p.addShaderFromSourceCode(QOpenGLShader::Fragment, fragment) || !p.link()) {
         if (why) *why = p.log().simplified();
         program.shaders.reset();
@@ -113,10 +135,8 @@ bool FishRenderer::Build(Program& program, bool alphaMask, QString* why) {
     program.modelView = p.uniformLocation("modelView");
     program.projection = p.uniformLocation("projection");
     program.normalMatrix = p.uniformLocation("normalMatrix");
-    program.colour = p.uniformLocation("colour");
-    program.textured = p.uniformLocation("textured");
-    program.lines = p.uniformLocation("lines");
     program.towardsLight = p.uniformLocation("towardsLight");
+    program.colour = p.uniformLocation("colour");
     program.picture = p.uniformLocation("picture");
     return true;
 }
@@ -129,7 +149,13 @@ bool FishRenderer::Initialize(QString* why) {
     // OpenGL ES 2 makes mipmaps of a picture of any size only with this.
     mipmaps_ = !es || context->format().majorVersion() >= 3 ||
                context->hasExtension("GL_OES_texture_npot");
-    if (!Build(opaque_, false, why) || !Build(masked_, true, why)) return false;
+    const QByteArray surface(SurfaceFragmentShader);
+    if (!Build(plain_, SurfaceVertexShader, surface, why) ||
+        !Build(pictured_, SurfaceVertexShader, "#define PICTURED\n" + surface, why) ||
+        !Build(masked_, SurfaceVertexShader, "#define PICTURED\n#define ALPHA_MASK\n" + surface,
+               why) ||
+        !Build(lines_, LineVertexShader, LineFragmentShader, why))
+        return false;
     vertices_.create();
     indices_.create();
     edges_.create();
@@ -155,6 +181,20 @@ void FishRenderer::UploadMesh(const FishMesh& mesh) {
         const PartRange& r = mesh.range(part);
         if (r.triangleCount > 0) parts_.push_back({part, 3 * r.firstTriangle, 3 * r.triangleCount});
     }
+
+    const PartRange& body = mesh.range(FishPart::Body);
+    const auto first = mesh.triangles.begin() + body.firstTriangle;
+    const bool same = size_t(body.triangleCount) == bodyTriangles_.size() &&
+                      std::equal(first, first + body.triangleCount, bodyTriangles_.begin(),
+                                 [](const MeshTriangle& t, const std::array<quint32, 3>& c) {
+                                     return t.corners == c;
+                                 });
+    if (!same) {
+        bodyClosed_ = IsClosedSurface(mesh, FishPart::Body);
+        bodyTriangles_.clear();
+        for (auto t = first; t != first + body.triangleCount; ++t)
+            bodyTriangles_.push_back(t->corners);
+    }
 }
 
 void FishRenderer::UploadEdges(const std::vector<std::array<quint32, 2>>& edges) {
@@ -179,7 +219,7 @@ void FishRenderer::UploadTexture(const QImage& texture) {
     // keep the minified texture smooth and its reads close together.
     texture_ = std::make_unique<QOpenGLTexture>(
         image, mipmaps_ ? QOpenGLTexture::GenerateMipMaps : QOpenGLTexture::DontGenerateMipMaps);
-    texture_->setMinificationFilter(mipmaps_ ? QOpenGLTexture::LinearMipMapLinear
+    texture_->setMinificationFilter(mipmaps_ ? QOpenGLTexture::LinearMipMapNearest
                                              : QOpenGLTexture::Linear);
     texture_->setMagnificationFilter(QOpenGLTexture::Linear);
     texture_->setWrapMode(QOpenGLTexture::ClampToEdge);
@@ -191,11 +231,10 @@ void FishRenderer::Use(const Program& program, const QMatrix4x4& view,
     p.bind();
     p.setUniformValue(program.modelView, view);
     p.setUniformValue(program.projection, projection);
-    p.setUniformValue(program.normalMatrix, view.normalMatrix());
-    p.setUniformValue(program.towardsLight, QVector3D(-0.35f, 0.55f, 0.76f).normalized());
-    p.setUniformValue(program.picture, 0);
-    p.setUniformValue(program.lines, 0.0f);
-    p.setUniformValue(program.textured, texture_ ? 1.0f : 0.0f);
+    if (program.normalMatrix >= 0) p.setUniformValue(program.normalMatrix, view.normalMatrix());
+    if (program.towardsLight >= 0)
+        p.setUniformValue(program.towardsLight, QVector3D(-0.35f, 0.55f, 0.76f).normalized());
+    if (program.picture >= 0) p.setUniformValue(program.picture, 0);
 }
 
 void FishRenderer::Draw(const PartDraw& d) {
@@ -218,7 +257,8 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
     if (texture_) texture_->bind(0);
     vertices_.bind();
     indices_.bind();
-    QOpenGLShaderProgram& attributes = *opaque_.shaders; // both bind the same locations
+    // Every program binds the same attribute locations.
+    QOpenGLShaderProgram& attributes = *plain_.shaders;
     for (int a : {Position, Normal, TexCoord}) attributes.enableAttributeArray(a);
     attributes.setAttributeBuffer(Position, GL_FLOAT, int(offsetof(MeshVertex, position)), 3,
                                   int(sizeof(MeshVertex)));
@@ -232,25 +272,28 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
         glEnable(GL_POLYGON_OFFSET_FILL);
         glPolygonOffset(1.0f, 1.0f);
     }
-    // The body and the eyes are seen from both sides (a body open at the
-    // head or the tail shows its inside): the faces towards the viewer
-    // first, then those away from it, which the depth test mostly rejects
+    // The faces towards the viewer first; then, where the surface is open
+    // (the eyes at their rims, a body open at the head or the tail shows its
+    // inside), those away from it, which the depth test mostly rejects
     // before they are shaded.
-    Use(opaque_, view, projection);
+    const Program& opaque = texture_ ? pictured_ : plain_;
+    Use(opaque, view, projection);
     for (GLenum away : {GL_BACK, GL_FRONT}) {
         glCullFace(away);
         for (const PartDraw& d : parts_) {
-            if (IsFin(d.part)) continue;
-            opaque_.shaders->setUniformValue(opaque_.colour, PlainColour(d.part));
+            if (IsFin(d.part) || (away == GL_FRONT && d.part == FishPart::Body && bodyClosed_))
+                continue;
+            if (!texture_) opaque.shaders->setUniformValue(opaque.colour, PlainColour(d.part));
             Draw(d);
         }
     }
     // The fins have a face each way; each side shows its own.
     glCullFace(GL_BACK);
-    Use(masked_, view, projection);
+    const Program& fins = texture_ ? masked_ : plain_;
+    Use(fins, view, projection);
     for (const PartDraw& d : parts_) {
         if (!IsFin(d.part)) continue;
-        masked_.shaders->setUniformValue(masked_.colour, PlainColour(d.part));
+        if (!texture_) fins.shaders->setUniformValue(fins.colour, PlainColour(d.part));
         Draw(d);
     }
     glDisable(GL_CULL_FACE);
@@ -258,9 +301,8 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
     if (wireframe) {
         glDisable(GL_POLYGON_OFFSET_FILL);
         if (edgeIndexCount_ > 0) {
-            Use(opaque_, view, projection);
-            opaque_.shaders->setUniformValue(opaque_.lines, 1.0f);
-            opaque_.shaders->setUniformValue(opaque_.colour, LineColour);
+            Use(lines_, view, projection);
+            lines_.shaders->setUniformValue(lines_.colour, LineColour);
             edges_.bind();
             glDrawElements(GL_LINES, edgeIndexCount_, indexType_, nullptr);
             edges_.release();
@@ -270,7 +312,7 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
     for (int a : {Position, Normal, TexCoord}) attributes.disableAttributeArray(a);
     vertices_.release();
     if (texture_) texture_->release(0);
-    masked_.shaders->release();
+    plain_.shaders->release();
     glDisable(GL_DEPTH_TEST);
 }
 
@@ -279,9 +321,9 @@ void FishRenderer::Release() {
     vertices_.destroy();
     indices_.destroy();
     edges_.destroy();
-    opaque_.shaders.reset();
-    masked_.shaders.reset();
+    for (Program* p : {&plain_, &pictured_, &masked_, &lines_}) p->shaders.reset();
     parts_.clear();
+    bodyTriangles_.clear();
     edgeIndexCount_ = 0;
     ready_ = false;
 }

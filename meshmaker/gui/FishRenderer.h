@@ -6,8 +6,9 @@
 //
 // The shaders are GLSL 1.10 / GLSL ES 1.00, so OpenGL 2.1 and OpenGL ES 2
 // (Mesa's software renderer, old laptops) run them. One directional light
-// fixed to the camera plus ambient light; the picture is the texture, and the
-// fins are alpha-masked to their painted shape as in the export. The fins
+// fixed to the camera plus ambient light, lit at the vertices (the file's
+// normals are one per row); the picture is the texture, and the fins are
+// alpha-masked to their painted shape as in the export. The fins
 // have a face each way in the mesh, so with back faces culled each side is
 // lit as it faces; the body and the eyes are drawn from both sides, lit on
 // the side that is seen.
@@ -60,17 +61,19 @@ private:
     // A build of the shaders and where its uniforms are.
     struct Program {
         std::unique_ptr<QOpenGLShaderProgram> shaders;
-        int modelView = -1, projection = -1, normalMatrix = -1, colour = -1, textured = -1,
-            lines = -1, towardsLight = -1, picture = -1;
+        int modelView = -1, projection = -1, normalMatrix = -1, towardsLight = -1, colour = -1,
+            picture = -1;
     };
-    bool Build(Program& program, bool alphaMask, QString* why);
+    bool Build(Program& program, const char* vertex, const QByteArray& fragment, QString* why);
     void Use(const Program& program, const QMatrix4x4& view, const QMatrix4x4& projection);
     void Draw(const PartDraw& part);
 
-    // The body, the eyes and the grid are opaque; only the fins may be cut
-    // to their painted shape. A shader that can discard a fragment has its
-    // depth tested late, so the opaque parts have a program of their own.
-    Program opaque_, masked_;
+    // A program for each kind of surface, so that none of them branches on
+    // what it draws (a software renderer pays for every branch of every
+    // pixel): the plain colours, the picture, and the picture cut to the
+    // fins' painted shape. A shader that can discard a fragment has its depth
+    // tested late, so only the fins use that one. And the grid's lines.
+    Program plain_, pictured_, masked_, lines_;
     QOpenGLBuffer vertices_{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer indices_{QOpenGLBuffer::IndexBuffer};
     QOpenGLBuffer edges_{QOpenGLBuffer::IndexBuffer};
@@ -79,6 +82,11 @@ private:
     unsigned indexType_ = 0; // GL_UNSIGNED_SHORT where the mesh fits, else GL_UNSIGNED_INT
     int edgeIndexCount_ = 0;
     bool canUseIntIndices_ = true;
+    // Whether the body is one closed surface, and the triangles that says
+    // it of: the check walks every edge, so it is made again only when the
+    // triangles change, not when a point moves.
+    bool bodyClosed_ = false;
+    std::vector<std::array<quint32, 3>> bodyTriangles_;
     bool mipmaps_ = false;
     bool ready_ = false;
 };
