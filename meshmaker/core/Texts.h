@@ -85,8 +85,8 @@ inline const QString PreviewUnreadable =
     QStringLiteral("The fish's PGX data does not read back (%1): nothing to show.");
 inline const QString PreviewWireframe = QStringLiteral("Wireframe");
 inline const QString PreviewKeys =
-    QStringLiteral("Drag: turn  Right or middle drag: move  Wheel: zoom  "
-                   "Home or double-click: as the picture  S F T: side, front, top  W: wireframe");
+    QStringLiteral("Drag: turn · right or middle drag: move · wheel: zoom · "
+                   "Home: as the picture · S, F, T: side, front, top · W: grid");
 // %1: why no OpenGL context could be had.
 inline const QString NoOpenGL = QStringLiteral(
     "The 3-D view needs OpenGL 2.1 or OpenGL ES 2, which this display does not offer (%1).");

@@ -62,7 +62,7 @@ void PreviewWindow::Build(FishView::Source source) {
     rows->addLayout(line);
     auto* keys = new QLabel(Texts::PreviewKeys, bottom_);
     keys->setObjectName(QStringLiteral("Keys"));
-    keys->setEnabled(false); // a hint, drawn as such
+    keys->setForegroundRole(QPalette::PlaceholderText); // a hint, drawn as such
     keys->setWordWrap(true);
     rows->addWidget(keys);
     layout_->addWidget(bottom_);
