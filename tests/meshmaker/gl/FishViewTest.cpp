@@ -23,6 +23,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 // Readable failures.
 inline void PrintTo(const QRect& r, std::ostream* os) {
@@ -74,6 +76,11 @@ struct SampleFish {
 
 const SampleFish& Sample() {
     static SampleFish fish;
+    if (fish.file.grid.empty() || fish.picture.isNull()) {
+        std::fprintf(stderr, "the sample fish could not be made in %s\n",
+                     qPrintable(fish.dir.path()));
+        std::abort(); // every test that needs it fails
+    }
     return fish;
 }
 
