@@ -29,6 +29,14 @@ bool FitsInLimit(QSize size) {
            maxPixels / size.height(); // width * height <= maxPixels, without overflow
 }
 
+// The message for a size beyond the limits, or nothing when it is within them.
+std::optional<QString> BeyondLimits(QSize size) {
+    if (!FitsInLimit(size)) return TooLargeMessage(size);
+    if (size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return Texts::PictureSideTooLong.arg(size.width()).arg(size.height()).arg(MaxPictureSide);
+    return std::nullopt;
+}
+
 // What a BMP file's header declares, read before the reader sees the file,
 // so that a header asking for gigabytes, or for more pixel bytes than the
 // file holds, is refused before anything is allocated.
@@ -78,14 +86,15 @@ QString CutShortMessage(qint64 needed, qint64 present) {
 LoadedPicture LoadPicture(const QString& path) {
     QImageReader::setAllocationLimit(MaxPictureMegabytes);
     if (const auto bmp = ReadBmpHeader(path)) {
-        if (!FitsInLimit(bmp->size)) return {QImage(), TooLargeMessage(bmp->size)};
+        if (const auto why = BeyondLimits(bmp->size)) return {QImage(), *why};
         if (bmp->dataEnd > bmp->fileSize)
             return {QImage(), CutShortMessage(bmp->dataEnd, bmp->fileSize)};
     }
     QImageReader reader(path);
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
-    if (declared.isValid() && !FitsInLimit(declared)) return {QImage(), TooLargeMessage(declared)};
+    if (declared.isValid())
+        if (const auto why = BeyondLimits(declared)) return {QImage(), *why};
 
     // Read into a cleared image of the declared size and format: pixels that
     // the file does not set (skipped by a compressed picture, or missing at
@@ -104,7 +113,7 @@ LoadedPicture LoadPicture(const QString& path) {
     }
     if (image.width() < MinPictureSide || image.height() < MinPictureSide)
         return {QImage(), TooSmallMessage(image.size())};
-    if (!FitsInLimit(image.size())) return {QImage(), TooLargeMessage(image.size())};
+    if (const auto why = BeyondLimits(image.size())) return {QImage(), *why};
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) return {QImage(), TooLargeMessage(declared)};
     return {image, QString()};
