@@ -1,7 +1,9 @@
 // Benchmarks of the 3-D view, each next to its floor in the same run:
 //   - the rebuild after an edit of the largest fish: its PGX bytes made in
 //     memory, read back, meshed and put into the GPU's buffers (and the same
-//     from the bytes on), next to the editor writing that PGX to memory;
+//     from the bytes on), next to the editor writing that PGX to memory (an
+//     edit that changes the grid's triangles, which costs a check more, is
+//     reported as a figure of its own);
 //   - one frame of the largest fish in the view at 1024 x 768, drawn and
 //     shown on the screen, next to a frame of the same view with no model.
 // The drawing alone, into a framebuffer of that size, and clearing it are
@@ -110,6 +112,25 @@ void BM_RebuildAfterEdit(benchmark::State& state) {
     state.counters["triangles"] = double(triangles);
 }
 BENCHMARK(BM_RebuildAfterEdit)->Unit(benchmark::kMicrosecond);
+
+// An edit that changes the triangles themselves (a column more or fewer):
+// the renderer checks again whether the body is closed, once.
+void BM_RebuildAfterGridChange(benchmark::State& state) {
+    Context& context = Gl();
+    if (!context.ready) return state.SkipWithError("no OpenGL context");
+    const FishAndPicture& largest = Largest();
+    Fish shorter = largest.fish;
+    shorter.BodyLast -= 2;
+    shorter.BodyX[shorter.BodyLast + 1] = -1;
+    bool flip = false;
+    for (auto _ : state) {
+        flip = !flip;
+        const PreviewModel model = PreviewOfFish(flip ? shorter : largest.fish, largest.picture);
+        context.renderer.UploadMesh(model.mesh);
+        context.Finish();
+    }
+}
+BENCHMARK(BM_RebuildAfterGridChange)->Unit(benchmark::kMicrosecond);
 
 // The same from the PGX bytes on.
 void BM_RebuildFromBytes(benchmark::State& state) {
