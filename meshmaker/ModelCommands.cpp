@@ -116,19 +116,6 @@ int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const 
     return ExitOk;
 }
 
-// The picture a model was made from: the BMP of the same name beside it
-// (the editor lower-cases the PGX file's name, so any case of the picture's).
-QString PictureBeside(const QString& modelPath) {
-    const QFileInfo model(modelPath);
-    const QString wanted = model.completeBaseName() + QStringLiteral(".bmp");
-    const QDir dir = model.absoluteDir();
-    if (QFileInfo(dir.filePath(wanted)).isFile()) return dir.filePath(wanted);
-    const QStringList candidates = dir.entryList({QStringLiteral("*")}, QDir::Files, QDir::Name);
-    for (const QString& name : candidates)
-        if (name.compare(wanted, Qt::CaseInsensitive) == 0) return dir.filePath(name);
-    return {};
-}
-
 int Usage(QTextStream& err, const QString& why) {
     err << "meshmaker: " << why << "\n" << ModelCommandsUsage();
     err.flush();
@@ -195,6 +182,18 @@ void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& 
 }
 
 } // namespace
+
+QString PictureBeside(const QString& modelPath) {
+    // The editor lower-cases the PGX file's name, so any case of the picture's.
+    const QFileInfo model(modelPath);
+    const QString wanted = model.completeBaseName() + QStringLiteral(".bmp");
+    const QDir dir = model.absoluteDir();
+    if (QFileInfo(dir.filePath(wanted)).isFile()) return dir.filePath(wanted);
+    const QStringList candidates = dir.entryList({QStringLiteral("*")}, QDir::Files, QDir::Name);
+    for (const QString& name : candidates)
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0) return dir.filePath(name);
+    return {};
+}
 
 bool IsModelExportPath(const QString& path) {
     return HasSuffix(path, ".glb") || HasSuffix(path, ".obj");

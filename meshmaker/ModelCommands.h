@@ -12,6 +12,10 @@
 
 #include <optional>
 
+// The picture a model was made from: the BMP of the model's name beside it,
+// in any case; empty when there is none.
+QString PictureBeside(const QString& modelPath);
+
 // Whether a path names an export the program writes: .glb, or .obj (with
 // its .mtl and, when textured, its .png beside it); any case.
 bool IsModelExportPath(const QString& path);

@@ -1,7 +1,8 @@
 // meshmaker: the editor window by default, opened on PICTURE when one is
 // given; --batch converts a picture without a window (no display needed).
 // Without a display, a given picture is converted in batch as well.
-// --export and --info take a PGX file to a 3-D model and describe one.
+// --export and --info take a PGX file to a 3-D model and describe one;
+// --view shows one in the 3-D view's window alone.
 
 #include "Batch.h"
 #include "ModelCommands.h"
@@ -17,6 +18,7 @@
 
 #ifdef MESHMAKER_WITH_WINDOW
 #include "MainWindow.h"
+#include "Viewer.h"
 
 #include <QApplication>
 #endif
@@ -24,7 +26,7 @@
 namespace {
 
 QString Usage() {
-    return Texts::Usage + BatchUsage() + ModelCommandsUsage();
+    return Texts::Usage + BatchUsage() + ModelCommandsUsage() + Texts::ViewUsage;
 }
 
 // The variables that can name a display for the windows.
@@ -102,6 +104,14 @@ int main(int argc, char** argv) {
     if (!args.isEmpty() &&
         (args.first() == QStringLiteral("--export") || args.first() == QStringLiteral("--info")))
         return Model(argc, argv, args);
+    if (!args.isEmpty() && args.first() == QStringLiteral("--view")) {
+#ifdef MESHMAKER_WITH_WINDOW
+        return RunViewer(argc, argv, args.mid(1), HasDisplay());
+#else
+        QTextStream(stderr) << Texts::ViewWithoutWindows;
+        return ExitFailed;
+#endif
+    }
     if (!args.isEmpty() &&
         (args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h"))) {
         QTextStream(stdout) << Usage();

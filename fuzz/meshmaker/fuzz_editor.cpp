@@ -2,7 +2,7 @@
 // (tool buttons, presses, moves and releases on the three views, field
 // texts, scroll bars, zoom, check boxes, the eye designer, opening and
 // saving). After every event the editor's invariants are checked, and every
-// saved file is read back.
+// saved file is read back, as is the fish the 3-D view shows during a drag.
 //
 // Each event is one byte choosing the event, then its arguments.
 
@@ -134,6 +134,15 @@ void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
     case 3: {
         const MouseState s = e.state();
         const int x = e.coordinate(w1), y = e.coordinate(h1);
+        // What the 3-D view shows while a point is dragged: a whole fish,
+        // saved as readably as any, and no change of the fish itself.
+        const Fish before = form.Current();
+        if (const auto dragged = form.FishWithDragAt(x, y)) {
+            fuzzcheck::CheckFish(*dragged);
+            if (form.Picture.HasPicture())
+                fuzzcheck::CheckPgx(BuildPgxBytes(*dragged, form.Picture), *dragged, form.Picture);
+        }
+        fuzzcheck::Require(form.Current() == before, "a drag's preview leaves the fish alone");
         form.Image1MouseMove(s, x, y);
         break;
     }

@@ -48,6 +48,7 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
     PictureButton(SpeedButton10, 384, Texts::FrontHint);
     PictureButton(SpeedButton12, 424, Texts::TopHint);
     PictureButton(SpeedButton13, 464, Texts::EyeHint, 33);
+    PictureButton(PreviewButton, 504, Texts::PreviewHint);
 
     Place(Edit1, 8, 48, 65, 20);
     Edit1.Text = QStringLiteral("8");
@@ -109,6 +110,7 @@ std::vector<TForm1::NamedControl> TForm1::NamedControls() const {
             {"SpeedButton10", &SpeedButton10},
             {"SpeedButton12", &SpeedButton12},
             {"SpeedButton13", &SpeedButton13},
+            {"PreviewButton", &PreviewButton},
             {"Edit1", &Edit1},
             {"Label4", &Label4},
             {"Edit2", &Edit2},

@@ -78,6 +78,7 @@ public:
     Button SpeedButton1, SpeedButton11, SpeedButton2, SpeedButton3, SpeedButton5, SpeedButton4,
         SpeedButton6, SpeedButton7, SpeedButton8, SpeedButton9, Button1, SpeedButton10,
         SpeedButton12, SpeedButton13;
+    Button PreviewButton; // opens the 3-D view
     Edit Edit1, Edit2;
     Label Label1, Label2, Label3, Label4, Label5;
     CheckBox CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6, CheckBox7, CheckBox8,
@@ -194,6 +195,11 @@ public:
     void Image1MouseDown(MouseButton button, MouseState state, int x, int y);
     void Image1MouseUp(MouseButton button, MouseState state, int x, int y);
     void Image1MouseMove(MouseState state, int x, int y);
+    // The fish as it would be if the point picked by the last press on the
+    // side view were put down at view pixel (x, y) now, as a release there
+    // puts it down; nothing when no point is picked. The fish itself does
+    // not change: the 3-D view shows this while a drag is in progress.
+    std::optional<Fish> FishWithDragAt(int x, int y) const;
     void Image2MouseDown(MouseButton button, MouseState state, int x, int y);
     void Image2MouseUp(MouseButton button, MouseState state, int x, int y);
     void Image3MouseDown(MouseButton button, MouseState state, int x, int y);

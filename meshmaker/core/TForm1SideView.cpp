@@ -20,6 +20,22 @@ void SortRange(RangeRect& r) {
     if (r.y1 < r.y0) std::swap(r.y0, r.y1);
 }
 
+// Puts point i of the mode's list down at picture pixel (px, py). The point
+// must be one of the list: a press in another tool leaves an index that this
+// list may not have. Fin edges and the pectoral points move freely; the
+// others up and down.
+void PutPointDown(Fish& fish, int mode, int i, int px, int py) {
+    const auto list = ListOfMode(fish, mode);
+    if (i < 0 || i > list.Last) return;
+    if (mode == ModeDorsal || mode == ModeAnal || mode == ModePectoral) list.X[i] = px;
+    list.Y[i] = py;
+}
+
+// The tools in which a press picks a point and its release puts it down.
+bool PicksPoints(int mode) {
+    return (mode >= ModeBody && mode <= ModePectoral) || mode == ModeWhisker;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- tool buttons
@@ -140,7 +156,7 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
         InsertBodyColumn(px);
         return;
     }
-    if ((mode >= ModeBody && mode <= ModePectoral) || mode == ModeWhisker) {
+    if (PicksPoints(mode)) {
         const int i = HitTest(px, py);
         if (i < 0) {
             Ui.PickedPoint = -1;
@@ -247,15 +263,18 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
 }
 
 void TForm1::PutPointDown(int px, int py) {
-    // The point must be one of the current list: a press in another tool
-    // leaves an index that this list may not have.
-    const int i = Ui.PickedPoint;
-    const int mode = Ui.ToolMode;
-    const auto list = ListOfMode(EditFish(), mode);
-    if (i < 0 || i > list.Last) return;
-    // Fin edges and the pectoral points move freely; the others up and down.
-    if (mode == ModeDorsal || mode == ModeAnal || mode == ModePectoral) list.X[i] = px;
-    list.Y[i] = py;
+    ::PutPointDown(EditFish(), Ui.ToolMode, Ui.PickedPoint, px, py);
+}
+
+std::optional<Fish> TForm1::FishWithDragAt(int x, int y) const {
+    // The release's own steps on a copy: the same clamping, the same point.
+    const int zoom = Ui.Zoom;
+    if (zoom == 0 || Ui.PickedPoint < 0 || !PicksPoints(Ui.ToolMode)) return std::nullopt;
+    const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
+    const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
+    Fish fish = Current();
+    ::PutPointDown(fish, Ui.ToolMode, Ui.PickedPoint, px, py);
+    return fish;
 }
 
 void TForm1::Image1MouseMove(MouseState, int x, int y) {

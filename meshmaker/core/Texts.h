@@ -30,6 +30,8 @@ inline const QString SaveTextureHint =
 inline const QString ExitEntry = QStringLiteral("Exit");
 inline const QString ZoomMenu = QStringLiteral("Zoom");
 inline const QString VersionEntry = QStringLiteral("Version");
+inline const QString ViewMenu = QStringLiteral("View");
+inline const QString PreviewEntry = QStringLiteral("3D Preview");
 
 // --- Tool panel: hints of the buttons
 inline const QString OpenHint = QStringLiteral("魚の画像ファイルを読み込みます");
@@ -47,6 +49,7 @@ inline const QString WhiskerCaption = QStringLiteral("髭");
 inline const QString FrontHint = QStringLiteral("正面の形を決めます");
 inline const QString TopHint = QStringLiteral("上方からみた形を決めます");
 inline const QString EyeHint = QStringLiteral("眼を立体的にします");
+inline const QString PreviewHint = QStringLiteral("魚を立体で表示します (3D Preview)");
 
 // --- Tool panel: fields, labels and check boxes
 inline const QString StepHint = QStringLiteral("側面をここで指定したピクセル数毎に分割します");
@@ -78,6 +81,29 @@ inline const QString EyeRearColourHint =
     QStringLiteral("左の画像部分を右クリックで眼の裏の色を決定");
 inline const QString EyeShapeLabel = QStringLiteral("眼の形を決める");
 inline const QString EyePositionLabel = QStringLiteral("眼の位置を決める");
+
+// --- The 3-D view
+// %1: the picture's file name (for a model opened alone without one, the model's).
+inline const QString PreviewCaption = QStringLiteral("3D Preview - %1");
+// %1: the vertices, %2: the triangles of the model shown.
+inline const QString PreviewCounts = QStringLiteral("%1 vertices, %2 triangles");
+inline const QString PreviewNoPicture = QStringLiteral("No fish picture is open: nothing to show.");
+// %1: the reader's reason, with its byte offset.
+inline const QString PreviewUnreadable =
+    QStringLiteral("The fish's PGX data does not read back (%1): nothing to show.");
+inline const QString PreviewWireframe = QStringLiteral("Wireframe");
+inline const QString PreviewKeys =
+    QStringLiteral("Drag: turn · right or middle drag: move · wheel: zoom · "
+                   "Home: as the picture · S, F, T: side, front, top · W: grid");
+// %1: why no OpenGL context could be had.
+inline const QString NoOpenGL = QStringLiteral(
+    "The 3-D view needs OpenGL 2.1 or OpenGL ES 2, which this display does not offer (%1).");
+inline const QString NoOpenGLContext = QStringLiteral("no OpenGL context can be made");
+inline const QString NoOpenGLCurrent = QStringLiteral("the OpenGL context cannot be made current");
+// %1.%2: the version the display offers.
+inline const QString OpenGLTooOld = QStringLiteral("it offers OpenGL %1.%2");
+// %1: what the driver said.
+inline const QString OpenGLShadersFailed = QStringLiteral("the shaders do not build: %1");
 
 // --- Messages
 inline const QString SaveFailed = QStringLiteral("Error. Cannot make fish polygon data file.");
@@ -135,7 +161,24 @@ inline const QString Usage =
     QStringLiteral("usage: meshmaker [PICTURE]\n"
                    "       meshmaker --batch PICTURE [options]\n"
                    "       meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
-                   "       meshmaker --info MODEL.pgx\n\n");
+                   "       meshmaker --info MODEL.pgx\n"
+                   "       meshmaker --view MODEL.pgx [--picture PICTURE]\n\n");
+inline const QString ViewUsage = QStringLiteral(
+    "usage: meshmaker --view MODEL.pgx [--picture PICTURE]\n"
+    "         shows the model in the 3-D view, alone; textured with PICTURE, by default\n"
+    "         the BMP of the model's name beside it\n");
+inline const QString ViewTakesOneModel = QStringLiteral("--view takes one PGX file");
+inline const QString PictureNeedsFile = QStringLiteral("--picture needs a file");
+// %1 x %2: the picture's size; %3 x %4: the size the model records.
+inline const QString PictureOfOtherSize =
+    QStringLiteral("the picture is %1 x %2 pixels, but the model was made from one of %3 x %4");
+// %1: the picture looked for; %2: the model.
+inline const QString ViewUntextured =
+    QStringLiteral("meshmaker: no picture %1 beside %2; the model is shown untextured\n");
+inline const QString ViewNoDisplay =
+    QStringLiteral("meshmaker: no display to show the 3-D view on\n");
+inline const QString ViewWithoutWindows =
+    QStringLiteral("meshmaker: this build has no windows; --view cannot show the model\n");
 inline const QString BatchUsage = QStringLiteral(
     "usage: meshmaker --batch PICTURE [options]\n"
     "PICTURE is a BMP, PNG, JPEG, GIF, WebP or TIFF file.\n"

@@ -2,6 +2,7 @@
 
 #include "EyeDesignerWindow.h"
 #include "FormFont.h"
+#include "PreviewWindow.h"
 #include "StepCheckBox.h"
 #include "TForm3.h"
 #include "Texts.h"
@@ -18,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
@@ -120,6 +122,27 @@ void MainWindow::CreateActions() {
         });
     });
     actions_[QStringLiteral("Version1")] = version;
+
+    // The 3-D view, in a window of its own; it changes nothing of the editor.
+    auto* preview = new QAction(ToolIcon(QStringLiteral("preview3d"), QSize(24, 20)),
+                                Texts::PreviewEntry, this);
+    preview->setObjectName(QStringLiteral("PreviewButton"));
+    preview->setIconVisibleInMenu(false);
+    preview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    connect(preview, &QAction::triggered, this, [this] {
+        if (!preview_) {
+            preview_ = new PreviewWindow(form_, this);
+            // Beside the editor where the screen has room, else where the system puts it.
+            const QRect room = screen()->availableGeometry();
+            const QPoint beside = frameGeometry().topRight() + QPoint(8, 0);
+            if (room.contains(QRect(beside, preview_->size()))) preview_->move(beside);
+        }
+        preview_->Refresh();
+        preview_->show();
+        preview_->raise();
+        preview_->activateWindow();
+    });
+    actions_[QStringLiteral("PreviewButton")] = preview;
 }
 
 void MainWindow::UpdateActions() {
@@ -137,6 +160,7 @@ void MainWindow::BuildMenu() {
     file->setToolTipsVisible(true);
     QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu);
     for (const char* name : {"x11", "x21", "x41", "x81"}) zoom->addAction(Action(name));
+    menuBar()->addMenu(Texts::ViewMenu)->addAction(Action(QStringLiteral("PreviewButton")));
     menuBar()->addAction(Action(QStringLiteral("Version1")));
 }
 
@@ -170,6 +194,7 @@ void MainWindow::BuildToolPanel() {
     addButton(form_.SpeedButton10, "SpeedButton10");
     addButton(form_.SpeedButton12, "SpeedButton12");
     addButton(form_.SpeedButton13, "SpeedButton13");
+    addButton(form_.PreviewButton, "PreviewButton");
 
     auto addEdit = [this](Edit& record, const QString& name, void (TForm1::*onExit)(),
                           void (TForm1::*onKey)(int)) {
@@ -241,6 +266,8 @@ void MainWindow::BuildViews() {
     image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
         if (form_.Ui.ToolMode == ModeEye)
             Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
+        else if (preview_ && (s.Left || s.Right || s.Middle))
+            preview_->FollowDrag(p); // the 3-D view follows a drag; the fish waits for the release
     };
     image2_ = addView(form_.Image2, "Image2",
                       [this](const QRect& r) { return RenderFrontView(form_, r); });
@@ -349,6 +376,7 @@ void MainWindow::Refresh() {
         version_->hide();
     }
     eyeDesigner_->Refresh();
+    if (preview_) preview_->Refresh(); // one rebuild when the fish or the picture moved
     if (form_.CloseRequested) close();
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 class EyeDesignerWindow;
+class PreviewWindow;
 class QAction;
 class QAbstractButton;
 class QCheckBox;
@@ -33,7 +34,7 @@ public:
     // The window's commands by name: the menu entries and the tool buttons
     // ("SpeedButton1" .. "SpeedButton13", "Button1", "Open1", "Saveas1",
     // "Exit1", "x11" .. "x81", "Version1", "FlipHorizontally",
-    // "SaveBodyTexture").
+    // "SaveBodyTexture", "PreviewButton" for the 3-D view).
     QAction* Action(const QString& name) const { return actions_.at(name); }
     VersionDialog* Form2Window() { return version_; }
     EyeDesignerWindow* Form3Window() { return eyeDesigner_.get(); }
@@ -72,6 +73,7 @@ private:
     ViewWidget *image1_ = nullptr, *image2_ = nullptr, *image3_ = nullptr;
     VersionDialog* version_ = nullptr;
     std::unique_ptr<EyeDesignerWindow> eyeDesigner_;
+    PreviewWindow* preview_ = nullptr; // made when first opened
 
     std::map<QString, QAction*> actions_;
     std::vector<std::pair<const Button*, QAbstractButton*>> buttons_;

@@ -354,21 +354,34 @@ FishMesh BuildFishMesh(const PgxFile& file) {
 bool IsClosedSurface(const FishMesh& mesh, FishPart part) {
     const PartRange& range = mesh.range(part);
     if (range.triangleCount == 0) return false;
-    std::vector<quint64> edges;
-    edges.reserve(size_t(range.triangleCount) * 3);
-    for (int t = range.firstTriangle; t < range.firstTriangle + range.triangleCount; ++t) {
-        const auto& c = mesh.triangles[size_t(t)].corners;
+    // Each edge (a, b), a < b, goes into the bucket of a; a bucket holds the
+    // few edges round one vertex, so counting within each is quick. This
+    // runs on every rebuild of the 3-D view that changes the triangles.
+    const size_t vertices = mesh.vertices.size();
+    const auto first = mesh.triangles.begin() + range.firstTriangle;
+    const auto last = first + range.triangleCount;
+    std::vector<quint32> start(vertices + 1, 0);
+    for (auto t = first; t != last; ++t)
         for (int k = 0; k < 3; ++k) {
-            const quint32 a = c[k], b = c[(k + 1) % 3];
-            edges.push_back(quint64(std::min(a, b)) << 32 | std::max(a, b));
+            const quint32 a = t->corners[size_t(k)], b = t->corners[size_t((k + 1) % 3)];
+            if (std::max(a, b) >= vertices) return false;
+            ++start[std::min(a, b) + 1];
         }
-    }
-    std::sort(edges.begin(), edges.end());
-    for (size_t k = 0; k < edges.size();) {
-        size_t run = 1;
-        while (k + run < edges.size() && edges[k + run] == edges[k]) ++run;
-        if (run != 2) return false;
-        k += run;
+    for (size_t v = 0; v < vertices; ++v) start[v + 1] += start[v];
+    std::vector<quint32> fill(start.begin(), start.end() - 1), other(start[vertices]);
+    for (auto t = first; t != last; ++t)
+        for (int k = 0; k < 3; ++k) {
+            const quint32 a = t->corners[size_t(k)], b = t->corners[size_t((k + 1) % 3)];
+            other[fill[std::min(a, b)]++] = std::max(a, b);
+        }
+    for (size_t v = 0; v < vertices; ++v) {
+        const auto begin = other.begin() + start[v], end = other.begin() + start[v + 1];
+        std::sort(begin, end);
+        for (auto e = begin; e != end;) {
+            const auto run = std::find_if(e, end, [&](quint32 b) { return b != *e; });
+            if (run - e != 2) return false;
+            e = run;
+        }
     }
     return true;
 }

@@ -106,8 +106,11 @@ TEST(PictureLoading, RefusalsCarryAReason) {
         {"narrow", test::BmpBytes({2, 5, 24, 0, {}, {}, QByteArray(5 * 8, '\0')}), "3"},
         {"low", test::BmpBytes({5, 2, 24, 0, {}, {}, QByteArray(2 * 16, '\0')}), "3"},
         {"huge", test::BmpBytes({30000, 30000, 24, 0, {}, {}, QByteArray(64, '\0')}), "512"},
-        {"wider than the file holds",
-         test::BmpBytes({100000, 3, 24, 0, {}, {}, QByteArray(64, '\0')}), "32767"},
+        // A PGX file records the sides in 16 signed bits.
+        {"wider than a PGX file records",
+         test::BmpBytes({32768, 3, 24, 0, {}, {}, QByteArray(32768 * 3 * 3, '\0')}), "32767"},
+        {"taller than a PGX file records",
+         test::BmpBytes({3, 32768, 24, 0, {}, {}, QByteArray(12 * 32768, '\0')}), "32767"},
         {"cut short", test::BmpBytes({40, 30, 24, 0, {}, {}, QByteArray(40 * 3 * 20, '\0')}),
          "3654"},
     };
@@ -118,6 +121,9 @@ TEST(PictureLoading, RefusalsCarryAReason) {
         EXPECT_TRUE(p.error.contains(c.reasonContains)) << c.name << ": " << p.error.toStdString();
     }
     EXPECT_FALSE(LoadPicture(dir.filePath("missing.bmp")).error.isEmpty());
+    const LoadedPicture widest = LoadPicture(Write(
+        dir, "widest.bmp", test::BmpBytes({32767, 3, 24, 0, {}, {}, QByteArray(98304 * 3, '\0')})));
+    EXPECT_EQ(widest.image.width(), 32767) << widest.error.toStdString();
 }
 
 TEST(PictureLoading, PixelsACompressedPictureLeavesUnsetTakeItsFirstColour) {

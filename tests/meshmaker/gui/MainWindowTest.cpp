@@ -3,8 +3,11 @@
 
 #include "MainWindow.h"
 #include "EyeDesignerWindow.h"
+#include "PgxWriter.h"
+#include "PreviewWindow.h"
 #include "TForm3.h"
 #include "TestSupport.h"
+#include "Texts.h"
 #include "VersionDialog.h"
 #include "Views.h"
 
@@ -15,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QOpenGLWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -94,11 +98,18 @@ TEST(MainWindow, ShowsEveryControlAsItsRecordSays) {
         }
     }
     EXPECT_EQ(Find<QPushButton>(s.window, "Button1")->text(), form.Button1.Caption);
-    for (const char* name : {"SpeedButton1", "SpeedButton5", "SpeedButton13"})
+    for (const char* name : {"SpeedButton1", "SpeedButton5", "SpeedButton13", "PreviewButton"})
         EXPECT_FALSE(Find<QToolButton>(s.window, name)->icon().isNull()) << name;
     QStringList menus;
     for (QAction* a : s.window.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"File", "Zoom", "Version"}));
+    EXPECT_EQ(menus, (QStringList{"File", "Zoom", "View", "Version"}));
+    QAction* view = s.window.menuBar()->actions()[2];
+    ASSERT_NE(view->menu(), nullptr);
+    ASSERT_EQ(view->menu()->actions().size(), 1);
+    EXPECT_EQ(view->menu()->actions()[0]->text(), "3D Preview");
+    EXPECT_EQ(view->menu()->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
+    EXPECT_EQ(view->menu()->actions()[0], s.window.Action("PreviewButton"))
+        << "the menu entry and the tool button are one command";
     EXPECT_EQ(s.window.font().pixelSize(), 12);
 }
 
@@ -365,4 +376,48 @@ TEST(MainWindow, TheFileMenuFlipsThePictureAndSavesItAsBodyTexture) {
     flip->trigger();
     EXPECT_FALSE(flip->isChecked());
     EXPECT_FALSE(s.window.Form().Picture.Mirrored);
+}
+
+// Offscreen there is no OpenGL (the runner sees to it): the 3-D view's window
+// shows its message in place of the view, and the editor goes on as before.
+TEST(MainWindow, WithoutOpenGLThePreviewShowsItsMessageAndTheEditorStillSaves) {
+    Shown s;
+    s.Open(FishPicture());
+    TForm1& form = s.window.Form();
+    QTest::mouseClick(Find<QToolButton>(s.window, "PreviewButton"), Qt::LeftButton);
+    auto* preview =
+        dynamic_cast<PreviewWindow*>(s.window.findChild<QWidget*>(QStringLiteral("PreviewWindow")));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_TRUE(preview->isWindow());
+    EXPECT_EQ(preview->windowTitle(), "3D Preview - fish.bmp");
+    EXPECT_EQ(preview->View(), nullptr);
+    EXPECT_EQ(preview->findChild<QOpenGLWidget*>(), nullptr);
+    EXPECT_EQ(preview->Message(), Texts::NoOpenGL.arg(Texts::NoOpenGLContext));
+    auto* message = preview->findChild<QLabel*>(QStringLiteral("NoOpenGL"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_FALSE(message->text().contains(u'\n')) << "one line";
+
+    // A drag on the side view with the window open, an edit, a save.
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton5"), Qt::LeftButton);
+    QWidget* image1 = Find(s.window, "Image1");
+    const QPoint point(int(form.Current().BodyX[2]), int(form.Current().BodyY[2]));
+    QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, point);
+    QMouseEvent move(QEvent::MouseMove, QPointF(point + QPoint(0, -3)),
+                     QPointF(image1->mapToGlobal(point + QPoint(0, -3))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(image1, &move);
+    QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, point + QPoint(0, -3));
+    EXPECT_EQ(form.Current().BodyY[2], point.y() - 3);
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton11"), Qt::LeftButton);
+    EXPECT_EQ(s.dialogs.messages, QStringList{"Dataファイルを書き出しました"});
+    EXPECT_EQ(test::FileBytes(s.dir.filePath("fish.pgx")),
+              BuildPgxBytes(form.Current(), form.Picture));
+
+    // Closed and opened again, it is the same window.
+    preview->close();
+    s.window.Action("PreviewButton")->trigger();
+    EXPECT_TRUE(preview->isVisible());
+    EXPECT_EQ(s.window.findChildren<QWidget*>(QStringLiteral("PreviewWindow")).size(), 1);
 }
