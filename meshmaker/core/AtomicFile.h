@@ -8,16 +8,36 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
-// Test seam: a hook that can make one step of WriteFileAtomically fail, so
+// Several files that belong together, all or none. Every file is written to
+// a temporary file beside its target first; only when all are complete are
+// they renamed into place, in the order given. An old target is kept under
+// a hard link (or a copy) until the last rename has succeeded; if a rename
+// fails, the targets already replaced get their old files back (a target
+// that did not exist is removed again), so either every target holds its
+// new bytes or every target is as it was.
+struct FileToWrite {
+    QString Path;
+    QByteArray Bytes;
+};
+struct FilesWritten {
+    bool Ok = false;
+    int FailedFile = -1; // the index of the file that could not be written or renamed
+};
+FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files);
+
+// Test seam: a hook that can make one step of the atomic writes fail, so
 // tests can walk every failure point. Empty in the program.
 namespace AtomicWriteFaults {
-// Open: creating the temporary file; Write: one write; Commit: the close and
-// the rename over the target.
-enum class Step { Open, Write, Commit };
-// Called before each step (index counts the writes from 0); returning true fails the step.
+// Open: creating the temporary file (index: the file); Write: one write
+// (index: counts the writes of all the files from 0); Backup: keeping an old
+// target (index: the file); Commit: the close and the rename over the
+// target (index: the file).
+enum class Step { Open, Write, Backup, Commit };
+// Called before each step; returning true fails the step.
 inline std::function<bool(Step step, int index)> Inject;
 // The bytes of one write; tests make it small to have many writes to fail.
 inline qint64 ChunkSize = qint64(1) << 20;
