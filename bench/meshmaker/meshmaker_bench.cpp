@@ -29,6 +29,7 @@ class NoDialogs : public Dialogs {
 public:
     QString OpenFileName(const QString&) override { return {}; }
     void ShowMessage(const QString&) override {}
+    bool AskYesNo(const QString&) override { return false; }
 };
 
 // A fish painted in code: an orange body, fins and an eye on plain water.

@@ -21,6 +21,7 @@ class BatchDialogs : public Dialogs {
 public:
     QString OpenFileName(const QString&) override { return {}; }
     void ShowMessage(const QString& text) override { last = text; }
+    bool AskYesNo(const QString&) override { return false; }
     QString last;
 };
 
@@ -158,7 +159,8 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
         err << Texts::CommandError.arg(Texts::NoSuchFile.arg(o.picture));
         return ExitFailed;
     }
-    if (!f.OpenPicture(o.picture).isEmpty()) {
+    // Every recipe starts from a new fish, whatever session lies beside the picture.
+    if (!f.OpenPicture(o.picture, TForm1::Session::Ignore).isEmpty()) {
         err << Texts::CommandError.arg(dialogs.last);
         return ExitFailed;
     }

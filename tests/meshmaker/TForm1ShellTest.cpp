@@ -28,7 +28,7 @@ QImage Fish101() {
 
 TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     Editor e;
-    e.s.TailLast = 7; // lists of an earlier fish stay
+    e.s.TailLast = 7; // nothing of an earlier fish stays
     e.s.EyeZ = 3;
     e.s.EyeX = 9;
     e.form.Edit1.Text = "30";
@@ -53,10 +53,10 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     EXPECT_TRUE(s.BodyDone);
     EXPECT_TRUE(e.form.CheckBox1.Checked);
     EXPECT_EQ(s.BodyX[s.BodyLast], 75);
-    EXPECT_EQ(s.TailLast, 7);
+    EXPECT_EQ(s.TailLast, 0);
     EXPECT_FALSE(s.TailDone);
     EXPECT_EQ(s.EyeX, 0);
-    EXPECT_EQ(s.EyeZ, 3);
+    EXPECT_EQ(s.EyeZ, 0);
     EXPECT_EQ(e.pic.PicturePath, e.dir.filePath("fish.bmp"));
     EXPECT_TRUE(e.form.ScrollBar1.Visible);
     EXPECT_FALSE(e.form.ScrollBar2.Visible);

@@ -89,4 +89,12 @@ QString ScriptedDialogs::OpenFileName(const QString& filter) {
     return answer;
 }
 
+bool ScriptedDialogs::AskYesNo(const QString& question) {
+    questions << question;
+    if (yesNoAnswers.empty()) return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
 } // namespace test

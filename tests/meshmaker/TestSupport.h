@@ -53,8 +53,11 @@ class ScriptedDialogs : public Dialogs {
 public:
     std::deque<QString> openAnswers;
     QStringList messages;
+    std::deque<bool> yesNoAnswers; // No when there are none left
+    QStringList questions;
     QString OpenFileName(const QString& filter) override;
     void ShowMessage(const QString& text) override { messages << text; }
+    bool AskYesNo(const QString& question) override;
     QStringList filters;
 };
 

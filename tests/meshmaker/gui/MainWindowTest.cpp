@@ -97,7 +97,7 @@ TEST(MainWindow, ShowsEveryControlAsItsRecordSays) {
         EXPECT_FALSE(Find<QToolButton>(s.window, name)->icon().isNull()) << name;
     QStringList menus;
     for (QAction* a : s.window.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"File", "Zoom", "Version"}));
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "Zoom", "Version"}));
     EXPECT_EQ(s.window.font().pixelSize(), 12);
 }
 
