@@ -28,6 +28,14 @@ public:
         return a;
     }
     void ShowMessage(const QString&) override {}
+    // Answers each question with the next answer given, No when none is left.
+    std::deque<bool> yesNo;
+    bool AskYesNo(const QString&) override {
+        if (yesNo.empty()) return false;
+        const bool a = yesNo.front();
+        yesNo.pop_front();
+        return a;
+    }
 };
 
 inline QByteArray ReadAll(const QString& path) {
