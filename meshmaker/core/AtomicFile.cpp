@@ -3,10 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
+#include <cerrno>
+#include <cstdlib>
 #include <memory>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -15,30 +19,79 @@ bool Injected(AtomicWriteFaults::Step step, int index) {
     return AtomicWriteFaults::Inject && AtomicWriteFaults::Inject(step, index);
 }
 
-// Opens the temporary file of a target and writes all its bytes; writes
-// counts the writes across files for the seam.
-bool WriteTemporary(QSaveFile& file, const QByteArray& bytes, int fileIndex, int& writes) {
-    using AtomicWriteFaults::Step;
-    // Unbuffered: each write reaches the file at once and reports how much it
-    // really wrote. A buffered write succeeds into memory, and its failure at
-    // the final flush (a full disk, a file-size limit) can go unreported.
-    if (Injected(Step::Open, fileIndex) || !file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const qint64 chunk = std::max<qint64>(1, AtomicWriteFaults::ChunkSize);
-    for (qint64 at = 0; at < bytes.size(); at += chunk, ++writes) {
-        const qint64 length = std::min(chunk, bytes.size() - at);
-        if (Injected(Step::Write, writes) || file.write(bytes.constData() + at, length) != length)
-            return false;
-    }
-    return true;
+QByteArray Native(const QString& path) {
+    return QFile::encodeName(path);
 }
 
-// Throws away a temporary file that will not be renamed into place.
-void Discard(QSaveFile& file) {
-    if (!file.isOpen()) return;
-    file.cancelWriting();
-    file.commit(); // removes the temporary file; the target is untouched
+// Where a target's bytes really go: through a symbolic link to its file.
+QString RealTarget(const QString& path) {
+    const QFileInfo info(path);
+    return info.isSymLink() ? info.symLinkTarget() : path;
 }
+
+// A file being written beside its target under a hidden temporary name;
+// removed again unless it was renamed into place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const QString& target) : target_(target) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (fd_ >= 0) ::close(fd_);
+        if (!name_.isEmpty()) ::unlink(name_.constData());
+    }
+
+    // Creates the file (with the permissions the target has; a new file's
+    // follow the umask), writes every byte, flushes it to the disk and
+    // closes it; every one of these calls is checked.
+    bool Write(const QByteArray& bytes, int fileIndex, int& writes) {
+        using AtomicWriteFaults::Step;
+        if (Injected(Step::Open, fileIndex)) return false;
+        const QFileInfo info(target_);
+        struct stat old {};
+        const bool replacing = ::stat(Native(target_).constData(), &old) == 0;
+        // A name nobody else has: created exclusively, tried again if taken.
+        for (int attempt = 0; fd_ < 0; ++attempt) {
+            const QByteArray name = Native(info.dir().filePath(
+                QStringLiteral(".%1.%2")
+                    .arg(info.fileName())
+                    .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
+            fd_ = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ >= 0)
+                name_ = name;
+            else if (errno != EEXIST || attempt == 100)
+                return false;
+        }
+        if (replacing && ::fchmod(fd_, old.st_mode & 07777) != 0) return false;
+
+        const qint64 chunk = std::max<qint64>(1, AtomicWriteFaults::ChunkSize);
+        for (qint64 at = 0; at < bytes.size(); ++writes) {
+            if (Injected(Step::Write, writes)) return false;
+            const qint64 length = std::min(chunk, bytes.size() - at);
+            const ssize_t n = ::write(fd_, bytes.constData() + at, size_t(length));
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            at += n;
+        }
+        if (Injected(Step::Commit, fileIndex)) return false;
+        if (::fdatasync(fd_) != 0) return false;
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+    // Renames the finished file over the target.
+    bool Rename() {
+        if (::rename(name_.constData(), Native(target_).constData()) != 0) return false;
+        name_.clear();
+        return true;
+    }
+
+private:
+    QString target_;
+    QByteArray name_; // empty once renamed (or before it exists)
+    int fd_ = -1;
+};
 
 // The old file of a target, kept beside it until every rename has gone
 // through, so that it can be put back.
@@ -58,14 +111,11 @@ QString KeptName(const QString& target) {
 }
 
 bool Keep(KeptTarget& kept) {
-    const QFileInfo info(kept.Target);
-    if (!info.exists()) return true; // nothing to put back but absence
+    if (!QFileInfo::exists(kept.Target)) return true; // nothing to put back but absence
     kept.Kept = KeptName(kept.Target);
     // A hard link keeps the old file without copying it; a copy where the
     // file system has no hard links.
-    if (::link(QFile::encodeName(kept.Target).constData(),
-               QFile::encodeName(kept.Kept).constData()) == 0)
-        return true;
+    if (::link(Native(kept.Target).constData(), Native(kept.Kept).constData()) == 0) return true;
     if (QFile::copy(kept.Target, kept.Kept)) return true;
     QFile::remove(kept.Kept);
     kept.Kept.clear();
@@ -76,10 +126,8 @@ bool Keep(KeptTarget& kept) {
 // the kept file then stays where it is rather than being lost.
 bool PutBack(KeptTarget& kept) {
     if (!kept.Replaced) return true;
-    if (kept.Kept.isEmpty()) return QFile::remove(kept.Target);
-    if (::rename(QFile::encodeName(kept.Kept).constData(),
-                 QFile::encodeName(kept.Target).constData()) != 0)
-        return false;
+    if (kept.Kept.isEmpty()) return ::unlink(Native(kept.Target).constData()) == 0;
+    if (::rename(Native(kept.Kept).constData(), Native(kept.Target).constData()) != 0) return false;
     kept.Kept.clear();
     return true;
 }
@@ -93,24 +141,15 @@ bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
 FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files) {
     using AtomicWriteFaults::Step;
     const int count = int(files.size());
-    std::vector<std::unique_ptr<QSaveFile>> temporary;
     FilesWritten result;
-    auto fail = [&](int index) {
-        for (auto& file : temporary) Discard(*file);
-        result.FailedFile = index;
-        return result;
-    };
-
+    std::vector<std::unique_ptr<TemporaryFile>> temporary;
     int writes = 0;
     for (int i = 0; i < count; ++i) {
-        temporary.push_back(std::make_unique<QSaveFile>(files[i].Path));
-        if (!WriteTemporary(*temporary.back(), files[i].Bytes, i, writes)) return fail(i);
-    }
-    if (count == 1) { // nothing to put back: the rename alone is atomic
-        if (Injected(Step::Commit, 0)) temporary[0]->cancelWriting();
-        if (!temporary[0]->commit()) return fail(0);
-        result.Ok = true;
-        return result;
+        temporary.push_back(std::make_unique<TemporaryFile>(RealTarget(files[i].Path)));
+        if (!temporary.back()->Write(files[i].Bytes, i, writes)) {
+            result.FailedFile = i;
+            return result; // the temporary files remove themselves
+        }
     }
 
     std::vector<KeptTarget> kept(count);
@@ -118,20 +157,23 @@ FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files) {
         for (KeptTarget& k : kept)
             if (!k.Kept.isEmpty()) QFile::remove(k.Kept), k.Kept.clear();
     };
-    for (int i = 0; i < count; ++i) {
-        kept[i].Target = files[i].Path;
-        if (Injected(Step::Backup, i) || !Keep(kept[i])) {
-            forget();
-            return fail(i);
+    // A single file needs nothing put back: its rename alone is atomic.
+    if (count > 1)
+        for (int i = 0; i < count; ++i) {
+            kept[i].Target = RealTarget(files[i].Path);
+            if (Injected(Step::Backup, i) || !Keep(kept[i])) {
+                forget();
+                result.FailedFile = i;
+                return result;
+            }
         }
-    }
     for (int i = 0; i < count; ++i) {
-        if (Injected(Step::Commit, i)) temporary[i]->cancelWriting();
-        if (!temporary[i]->commit()) {
+        if (!temporary[i]->Rename()) {
             bool restored = true;
             for (KeptTarget& k : kept) restored = PutBack(k) && restored;
             if (restored) forget();
-            return fail(i);
+            result.FailedFile = i;
+            return result;
         }
         kept[i].Replaced = true;
     }

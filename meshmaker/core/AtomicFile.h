@@ -1,8 +1,10 @@
 #pragma once
 // Writing a whole file so that it either appears complete or not at all: the
-// bytes go to a temporary file in the target's folder, every write and the
-// close are checked, and only then is it renamed over the target. On any
-// failure the old file is left as it was and no temporary file remains.
+// bytes go to a temporary file in the target's folder, every write, the
+// flush to the disk and the close are checked, and only then is it renamed
+// over the target (a new file takes the target's permissions, or the
+// umask's). On any failure the old file is left as it was and no temporary
+// file remains.
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +35,9 @@ FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files);
 // tests can walk every failure point. Empty in the program.
 namespace AtomicWriteFaults {
 // Open: creating the temporary file (index: the file); Write: one write
-// (index: counts the writes of all the files from 0); Backup: keeping an old
-// target (index: the file); Commit: the close and the rename over the
-// target (index: the file).
-enum class Step { Open, Write, Backup, Commit };
+// (index: counts the writes of all the files from 0); Commit: the flush and
+// close (index: the file); Backup: keeping an old target (index: the file).
+enum class Step { Open, Write, Commit, Backup };
 // Called before each step; returning true fails the step.
 inline std::function<bool(Step step, int index)> Inject;
 // The bytes of one write; tests make it small to have many writes to fail.
