@@ -74,7 +74,9 @@ void DrawEye(QPainter& p, const EyeMark& eye, int zoom) {
 // The rectangle being dragged, from the pressed corner to the pointer: a
 // black line with a white one inside it.
 void DrawBand(QPainter& p, const BandMark& band, int zoom) {
-    const QRect r = QRect(band.From * zoom, band.To * zoom).normalized();
+    const QPoint a = band.From * zoom, b = band.To * zoom;
+    const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
