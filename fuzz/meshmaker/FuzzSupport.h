@@ -5,8 +5,11 @@
 #include "Dialogs.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <deque>
 
@@ -37,6 +40,14 @@ public:
         return a;
     }
 };
+
+// A folder for the files a target writes: in memory where the system has
+// such a folder, since every save flushes its files to the disk.
+inline QString ScratchTemplate() {
+    const QString memory = QStringLiteral("/dev/shm");
+    return QDir(QFileInfo(memory).isWritable() ? memory : QDir::tempPath())
+        .filePath(QStringLiteral("meshmaker-fuzz-XXXXXX"));
+}
 
 inline QByteArray ReadAll(const QString& path) {
     QFile f(path);

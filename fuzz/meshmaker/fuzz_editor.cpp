@@ -33,7 +33,7 @@
 namespace {
 
 struct Pictures {
-    QTemporaryDir dir;
+    QTemporaryDir dir{fuzzsupport::ScratchTemplate()};
     QString fish, small, junk;
     Pictures() {
         QImage image(48, 28, QImage::Format_RGB32);

@@ -26,7 +26,7 @@ constexpr MouseState NothingHeld{};
 
 // The fish of the editor's fuzz target; make_session_seeds.py paints the same.
 struct Picture {
-    QTemporaryDir dir;
+    QTemporaryDir dir{fuzzsupport::ScratchTemplate()};
     QString path;
     Fish fresh; // the fish an open without a session gives
     Picture() {
@@ -68,7 +68,6 @@ void Save(TForm1& form) {
 void WorkOn(TForm1& form) {
     const Fish& s = form.Current();
     const int z = form.Ui.Zoom;
-    Save(form);
     Event(form, [&] { form.SpeedButton4Click(); });
     Event(form, [&] { form.SpeedButton10Click(); });
     const int j = std::max(1, s.N() / 2);

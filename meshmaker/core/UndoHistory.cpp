@@ -178,12 +178,17 @@ void UndoHistory::Clear() {
     naming_ = {};
 }
 
+bool UndoHistory::Waiting() const {
+    // An action whose events so far came back to where it began has nothing to undo.
+    return pending_ && !(pending_->before == document_.Current());
+}
+
 bool UndoHistory::CanUndo() const {
-    return pending_ || stack_.canUndo();
+    return Waiting() || stack_.canUndo();
 }
 
 bool UndoHistory::CanRedo() const {
-    return !pending_ && stack_.canRedo();
+    return !Waiting() && stack_.canRedo();
 }
 
 UndoStep UndoHistory::StepAt(int index) const {
@@ -191,7 +196,7 @@ UndoStep UndoHistory::StepAt(int index) const {
 }
 
 std::optional<UndoStep> UndoHistory::UndoStepKind() const {
-    if (pending_) return pending_->step;
+    if (Waiting()) return pending_->step;
     if (!stack_.canUndo()) return std::nullopt;
     return StepAt(stack_.index() - 1);
 }

@@ -106,6 +106,7 @@ public:
 
 private:
     void Record(const Fish& before, const Fish& after);
+    bool Waiting() const; // an action waits for its last event, with a change to show for it
     void Push(const Fish& before, const Fish& after, UndoStep step);
     void Flush();
 
