@@ -295,6 +295,7 @@ void MainWindow::BuildViews() {
                                 {&form_.Status.Pointer, "StatusPointer"}}) {
         auto* label = new QLabel(statusBar());
         label->setObjectName(QString::fromLatin1(name));
+        label->setContentsMargins(2, 0, 14, 0);
         statusBar()->addWidget(label);
         statusLabels_.emplace_back(record, label);
     }

@@ -291,7 +291,12 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
     click("SpeedButton4");
     look("tail-x1");
     click("SpeedButton6");
-    drag({140, 10}, {230, 60});
+    // Halfway through the drag the rubber band shows the rectangle so far.
+    QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, QPoint(140, 10));
+    QTest::mouseMove(image1, QPoint(200, 45));
+    ASSERT_TRUE(form.SideBand);
+    look("dorsal-band-x1");
+    QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, QPoint(230, 60));
     look("dorsal-x1");
     click("SpeedButton7");
     drag({121, 150}, {169, 191});
@@ -315,6 +320,8 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
     if (!dir.isEmpty()) s.window.Form3Window()->grab().save(dir + "/eye-designer.png");
     QTest::mouseClick(Find<QPushButton>(*s.window.Form3Window(), "Button1"), Qt::LeftButton);
     EXPECT_EQ(form.Current().EyeRadius, 8);
+    ASSERT_TRUE(form.SideEye);
+    look("eye-placed-x1");
 
     click("SpeedButton2");
     click("SpeedButton2");
