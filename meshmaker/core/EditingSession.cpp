@@ -83,7 +83,7 @@ public:
         const double d = v.toDouble();
         if (!std::isfinite(d) || std::abs(d) > MaxSessionMagnitude)
             return Refuse(Texts::SessionOutOfRange.arg(
-                name, QStringLiteral("-%1..%1").arg(MaxSessionMagnitude, 0, 'g')));
+                name, Texts::SessionMagnitudeRange.arg(MaxSessionMagnitude, 0, 'g')));
         out = d;
     }
     void Read(const QJsonValue& v, const QString& name, float& out) {
@@ -111,7 +111,7 @@ public:
              {std::pair{"x0", &out.x0}, {"y0", &out.y0}, {"x1", &out.x1}, {"y1", &out.y1}}) {
             const QString keyName = QLatin1String(key);
             if (!o.contains(keyName)) return Refuse(Texts::SessionNotARectangle.arg(name));
-            Read(o.value(keyName), name + u'.' + keyName, *corner);
+            Read(o.value(keyName), Texts::SessionCorner.arg(name, keyName), *corner);
         }
     }
     template <typename T, std::size_t N>
@@ -121,7 +121,7 @@ public:
         if (a.size() > qsizetype(N)) return Refuse(Texts::SessionNotAList.arg(name).arg(N));
         out = {};
         for (qsizetype i = 0; i < a.size() && Ok(); ++i)
-            Read(a.at(i), QStringLiteral("%1[%2]").arg(name).arg(i), out[std::size_t(i)]);
+            Read(a.at(i), Texts::SessionEntry.arg(name).arg(i), out[std::size_t(i)]);
     }
 
 private:
@@ -132,8 +132,7 @@ private:
             return false;
         }
         if (d < double(low) || d > double(high)) {
-            Refuse(Texts::SessionOutOfRange.arg(name).arg(
-                QStringLiteral("%1..%2").arg(low).arg(high)));
+            Refuse(Texts::SessionOutOfRange.arg(name).arg(Texts::SessionRange.arg(low).arg(high)));
             return false;
         }
         out = qint64(d);
@@ -152,12 +151,12 @@ public:
     template <typename Array> void List(const char* name, const Array& xs, int last) {
         const int capacity = int(xs.size());
         const bool shape = last == 0 || last == -1 || (last % 2 == 1 && last <= capacity - 2);
-        if (!shape) return Refuse(name, QStringLiteral("0, -1 or odd up to %1").arg(capacity - 2));
+        if (!shape) return Refuse(name, Texts::SessionLastIndexRange.arg(capacity - 2));
         if (last != 0 && xs[std::size_t(last + 1)] != -1.0)
             reader_.Refuse(Texts::SessionNoEndMarker.arg(QLatin1String(name)).arg(last + 1));
     }
     void Range(const char* name, qint64 value, qint64 low, qint64 high) {
-        if (value < low || value > high) Refuse(name, QStringLiteral("%1..%2").arg(low).arg(high));
+        if (value < low || value > high) Refuse(name, Texts::SessionRange.arg(low).arg(high));
     }
 
 private:

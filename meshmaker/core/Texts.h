@@ -150,8 +150,18 @@ inline const QString SessionNotARectangle =
     QStringLiteral("%1 is not a rectangle of x0, y0, x1 and y1");
 // %1: the field; %2: how many entries it holds at most.
 inline const QString SessionNotAList = QStringLiteral("%1 is not a list of at most %2 entries");
-// %1: the field; %2: the values it may take.
+// %1: the field; %2: the values it may take (one of the four below).
 inline const QString SessionOutOfRange = QStringLiteral("%1 is out of range (%2)");
+// %1..%2: the smallest and the largest.
+inline const QString SessionRange = QStringLiteral("%1..%2");
+// %1: the largest magnitude of a real.
+inline const QString SessionMagnitudeRange = QStringLiteral("-%1..%1");
+// %1: the largest last index of a list.
+inline const QString SessionLastIndexRange = QStringLiteral("0, -1 or odd up to %1");
+// An entry of a list field (%1: the field, %2: its index) and a corner of
+// a rectangle (%1: the field, %2: x0, y0, x1 or y1).
+inline const QString SessionEntry = QStringLiteral("%1[%2]");
+inline const QString SessionCorner = QStringLiteral("%1.%2");
 // %1: the count's field; %2: the entry that must hold the end marker.
 inline const QString SessionNoEndMarker =
     QStringLiteral("%1 does not end its list with the end marker at entry %2");
