@@ -431,8 +431,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         auto* key = static_cast<QKeyEvent*>(event);
         auto* edit = qobject_cast<QLineEdit*>(watched);
-        const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
-        if (edit && undoKey && !edit->isUndoAvailable() && !edit->isRedoAvailable()) {
+        const bool fieldUndoes =
+            key->matches(QKeySequence::Undo) && edit && edit->isUndoAvailable();
+        const bool fieldRedoes =
+            key->matches(QKeySequence::Redo) && edit && edit->isRedoAvailable();
+        const bool windowKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (edit && windowKey && !fieldUndoes && !fieldRedoes) {
             event->ignore();
             return true;
         }

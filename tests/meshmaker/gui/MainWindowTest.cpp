@@ -382,6 +382,8 @@ TEST(MainWindow, UndoAndRedoNameTheirStepAndAnswerTheirKeys) {
     QTest::keyClick(edit1, Qt::Key_Z, Qt::ControlModifier); // takes back the typing only
     EXPECT_TRUE(form.Current() == after);
     EXPECT_EQ(edit1->text(), form.Edit1.Text);
+    QTest::keyClick(edit1, Qt::Key_Z, Qt::ControlModifier); // then the window's step
+    EXPECT_TRUE(form.Current() == before);
 }
 
 TEST(MainWindow, ThePressedToolTheValuesAndTheStatusBarShowTheirRecords) {
