@@ -17,6 +17,14 @@ QString TooLargeMessage(QSize size) {
     return Texts::PictureTooLarge.arg(size.width()).arg(size.height()).arg(MaxPictureMegabytes);
 }
 
+QString SideTooLargeMessage(QSize size) {
+    return Texts::PictureSideTooLarge.arg(size.width()).arg(size.height()).arg(MaxPictureSide);
+}
+
+bool SidesFit(QSize size) {
+    return size.width() <= MaxPictureSide && size.height() <= MaxPictureSide;
+}
+
 QString TooSmallMessage(QSize size) {
     return Texts::PictureTooSmall.arg(size.width()).arg(size.height()).arg(MinPictureSide);
 }
@@ -79,6 +87,7 @@ LoadedPicture LoadPicture(const QString& path) {
     QImageReader::setAllocationLimit(MaxPictureMegabytes);
     if (const auto bmp = ReadBmpHeader(path)) {
         if (!FitsInLimit(bmp->size)) return {QImage(), TooLargeMessage(bmp->size)};
+        if (!SidesFit(bmp->size)) return {QImage(), SideTooLargeMessage(bmp->size)};
         if (bmp->dataEnd > bmp->fileSize)
             return {QImage(), CutShortMessage(bmp->dataEnd, bmp->fileSize)};
     }
@@ -86,6 +95,7 @@ LoadedPicture LoadPicture(const QString& path) {
     reader.setAutoTransform(false);
     const QSize declared = reader.size();
     if (declared.isValid() && !FitsInLimit(declared)) return {QImage(), TooLargeMessage(declared)};
+    if (declared.isValid() && !SidesFit(declared)) return {QImage(), SideTooLargeMessage(declared)};
 
     // Read into a cleared image of the declared size and format: pixels that
     // the file does not set (skipped by a compressed picture, or missing at
@@ -105,6 +115,7 @@ LoadedPicture LoadPicture(const QString& path) {
     if (image.width() < MinPictureSide || image.height() < MinPictureSide)
         return {QImage(), TooSmallMessage(image.size())};
     if (!FitsInLimit(image.size())) return {QImage(), TooLargeMessage(image.size())};
+    if (!SidesFit(image.size())) return {QImage(), SideTooLargeMessage(image.size())};
     image = image.convertToFormat(QImage::Format_RGB32);
     if (image.isNull()) return {QImage(), TooLargeMessage(declared)};
     return {image, QString()};

@@ -8,6 +8,8 @@
 // in this many megabytes (the dimmed copy takes as much again).
 inline constexpr int MaxPictureMegabytes = 512;
 inline constexpr int MinPictureSide = 3;
+// The PGX file keeps the picture's width and height in 16 bits.
+inline constexpr int MaxPictureSide = 32767;
 
 struct LoadedPicture {
     QImage image;  // RGB32; null when the file was refused
@@ -15,8 +17,9 @@ struct LoadedPicture {
 };
 
 // Reads a picture with QImageReader (every BMP variant it knows: palette, RLE,
-// 16 and 32 bit, top-down). Refuses pictures smaller than 3 x 3 pixels and
-// pictures larger than MaxPictureMegabytes before any pixel is allocated.
+// 16 and 32 bit, top-down). Refuses pictures smaller than 3 x 3 pixels,
+// pictures with a side beyond MaxPictureSide and pictures larger than
+// MaxPictureMegabytes, the last two before any pixel is allocated.
 LoadedPicture LoadPicture(const QString& path);
 
 // The copy shown outside the current part: every channel halved (rounding

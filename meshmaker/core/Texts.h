@@ -183,6 +183,9 @@ inline const QString Saved = QStringLiteral("Dataファイルを書き出しま�
 // %1 x %2: the picture's size in pixels; %3: the limit in megabytes.
 inline const QString PictureTooLarge =
     QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。%3 MB を超える画像は開けません");
+// %1 x %2: the picture's size in pixels; %3: the longest side a PGX file can give.
+inline const QString PictureSideTooLarge =
+    QStringLiteral("画像が大きすぎます (%1 x %2 ピクセル)。幅と高さは %3 ピクセルまでです");
 // %1 x %2: the picture's size in pixels; %3: the smallest side.
 inline const QString PictureTooSmall =
     QStringLiteral("画像が小さすぎます (%1 x %2 ピクセル)。幅と高さは %3 ピクセル以上必要です");

@@ -21,6 +21,10 @@ struct WalkCase {
     const char* error;
 };
 
+void PrintTo(const WalkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class BatchUnderFaults : public testing::TestWithParam<WalkCase> {};
 
 TEST_P(BatchUnderFaults, EveryFailedCallLeavesBothOldFilesAndNothingElse) {
