@@ -6,7 +6,9 @@
 // records; tests and the batch command call the handlers directly.
 //
 // The handlers live in files by concern: TForm1.cpp (layout, the event's
-// end, setting a whole fish), TForm1File.cpp (open and save),
+// end, setting a whole fish), TForm1File.cpp (open and save, with the
+// editing session), TForm1Feedback.cpp (what the window shows of what is
+// going on, and Undo and Redo),
 // TForm1Views.cpp (zoom and the view layout), TForm1Settings.cpp (fields,
 // check boxes, scroll bars, the guarded builders), TForm1SideView.cpp (the
 // side-view tools), TForm1FrontTop.cpp (the front and top editors) and
