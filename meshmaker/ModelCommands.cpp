@@ -103,8 +103,8 @@ int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const 
     // The files of one export are written together: all of them or none.
     std::vector<FileToWrite> writes;
     for (const OutputFile& f : *files) writes.push_back({f.path, f.bytes});
-    if (!WriteFilesAtomically(writes, &why)) {
-        err << "meshmaker: " << outPath << ": cannot write the file (" << why << ")\n";
+    if (const FilesWritten written = WriteFilesAtomically(writes); !written.Ok) {
+        err << "meshmaker: " << outPath << ": cannot write the file (" << written.Why << ")\n";
         return ExitFailed;
     }
     for (const OutputFile& f : *files) out << QFileInfo(f.path).absoluteFilePath() << "\n";

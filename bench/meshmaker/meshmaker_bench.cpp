@@ -30,7 +30,7 @@ class NoDialogs : public Dialogs {
 public:
     QString OpenFileName(const QString&) override { return {}; }
     void ShowMessage(const QString&) override {}
-    bool Ask(const QString&) override { return false; }
+    bool AskYesNo(const QString&) override { return false; }
 };
 
 struct Pictures {

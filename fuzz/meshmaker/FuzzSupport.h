@@ -5,8 +5,11 @@
 #include "Dialogs.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QTemporaryDir>
 
 #include <deque>
 
@@ -29,8 +32,23 @@ public:
         return a;
     }
     void ShowMessage(const QString&) override {}
-    bool Ask(const QString&) override { return false; }
+    // Answers each question with the next answer given, No when none is left.
+    std::deque<bool> yesNo;
+    bool AskYesNo(const QString&) override {
+        if (yesNo.empty()) return false;
+        const bool a = yesNo.front();
+        yesNo.pop_front();
+        return a;
+    }
 };
+
+// A folder for the files a target writes: in memory where the system has
+// such a folder, since every save flushes its files to the disk.
+inline QString ScratchTemplate() {
+    const QString memory = QStringLiteral("/dev/shm");
+    return QDir(QFileInfo(memory).isWritable() ? memory : QDir::tempPath())
+        .filePath(QStringLiteral("meshmaker-fuzz-XXXXXX"));
+}
 
 inline QByteArray ReadAll(const QString& path) {
     QFile f(path);

@@ -1,14 +1,23 @@
 // Fuzz target: the bytes are a session of user events on a small fish
 // (tool buttons, presses, moves and releases on the three views, field
-// texts, scroll bars, zoom, check boxes, the eye designer, opening and
-// saving). After every event the editor's invariants are checked, and every
-// saved file is read back, as is the fish the 3-D view shows during a drag.
+// texts, scroll bars, zoom, check boxes, the eye designer, opening, saving,
+// undo and redo). After every event the editor's invariants are checked,
+// and every saved file is read back, as is the fish the 3-D view shows
+// during a drag. Before every open and at the end, the whole undo history
+// is walked: undone to its start it gives the fish the history started from
+// and its PGX bytes, and redone it gives every state again, back to the
+// fish as it was.
 //
-// Each event is one byte choosing the event, then its arguments.
+// The first byte chooses the start: not a multiple of 8, the fish is
+// opened; with its high bit set, the events include undo and redo (inputs
+// from before they existed keep their meaning). Each event is then one
+// byte choosing the event, then its arguments.
 
+#include "EditingSession.h"
 #include "EditorChecks.h"
 #include "FuzzSupport.h"
 #include "PgxOutputPath.h"
+#include "PgxWriter.h"
 #include "TForm1.h"
 #include "TForm3.h"
 #include "Views.h"
@@ -20,11 +29,12 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <vector>
 
 namespace {
 
 struct Pictures {
-    QTemporaryDir dir;
+    QTemporaryDir dir{fuzzsupport::ScratchTemplate()};
     QString fish, small, junk;
     Pictures() {
         QImage image(48, 28, QImage::Format_RGB32);
@@ -103,19 +113,79 @@ void RenderSome(TForm1& form, Events& e) {
                        "a view renders the asked size");
 }
 
-void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& pictures,
-          Events& e) {
+// What the undo history has to give back: the fish it started from, and
+// whether steps have been dropped off its bottom since.
+struct HistoryStart {
+    Fish fish;
+    bool dropped = false;
+    void Follow(const TForm1& form) {
+        if (form.History.Count() == 0 && !form.History.Pending()) {
+            fish = form.Current();
+            dropped = false;
+        }
+        if (form.History.Count() >= UndoHistory::StepLimit) dropped = true;
+    }
+};
+
+// The file a fish saves on the open picture; none before a picture is open.
+QByteArray FileOf(const TForm1& form, const Fish& fish) {
+    return form.Picture.HasPicture() ? BuildPgxBytes(fish, form.Picture) : QByteArray();
+}
+
+// Undoes every step, redoes every step, and comes back to where it was.
+void WalkHistory(TForm1& form, const HistoryStart& start) {
+    auto event = [&](void (TForm1::*handler)()) {
+        (form.*handler)();
+        fuzzcheck::Require(!form.AfterEvent(), "undo and redo show a settled fish");
+        fuzzcheck::CheckEditor(form);
+    };
+    const Fish now = form.Current();
+    const QByteArray nowBytes = FileOf(form, now);
+    std::vector<Fish> down{now};
+    while (form.CanUndo()) {
+        event(&TForm1::Undo1Click);
+        down.push_back(form.Current());
+    }
+    if (!start.dropped) {
+        fuzzcheck::Require(form.Current() == start.fish, "undone to the start: the start's fish");
+        fuzzcheck::Require(FileOf(form, form.Current()) == FileOf(form, start.fish),
+                           "undone to the start: the start's file");
+    }
+    std::vector<Fish> up{form.Current()};
+    while (form.CanRedo()) {
+        event(&TForm1::Redo1Click);
+        up.push_back(form.Current());
+    }
+    fuzzcheck::Require(up.size() >= down.size(), "redo reaches every undone step");
+    for (size_t k = 0; k < down.size(); ++k)
+        fuzzcheck::Require(up[k] == down[down.size() - 1 - k], "redo gives each state again");
+    for (size_t k = down.size(); k < up.size(); ++k) event(&TForm1::Undo1Click);
+    fuzzcheck::Require(form.Current() == now, "back where the walk began");
+    fuzzcheck::Require(FileOf(form, form.Current()) == nowBytes,
+                       "back where the walk began: the same file");
+}
+
+// One event; true when it shows a whole fish at once (an open, undo, redo)
+// rather than changing the fish as a user step. Before an open the history
+// is walked, and the fish and revision that the event starts from are taken
+// again after the walk.
+bool Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& pictures, Events& e,
+          bool withUndo, const HistoryStart& start, Fish& before, int& revision) {
     const int w1 = form.Image1.Geometry.width(), h1 = form.Image1.Geometry.height();
     const int w2 = form.Image2.Geometry.width(), h2 = form.Image2.Geometry.height();
     const int w3 = form.Image3.Geometry.width(), h3 = form.Image3.Geometry.height();
-    switch (e.byte() % 16) {
+    switch (e.byte() % (withUndo ? 18 : 16)) {
     case 0: {
         const int k = e.byte() % ToolButtons.size();
-        if (k == 0)
+        if (k == 0) {
             dialogs.answers = {std::array<QString, 4>{pictures.fish, pictures.small, pictures.junk,
                                                       QString()}[e.byte() % 4]};
+            WalkHistory(form, start); // before the open starts a new history
+            before = form.Current();
+            revision = form.Document.Revision();
+        }
         (form.*ToolButtons[k])();
-        break;
+        return k == 0;
     }
     case 1: {
         const MouseButton b = e.button();
@@ -219,10 +289,17 @@ void Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
             fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
         break;
     }
-    default:
+    case 15:
         RenderSome(form, e);
         break;
+    case 16:
+        form.Undo1Click();
+        return true;
+    default:
+        form.Redo1Click();
+        return true;
     }
+    return false;
 }
 
 } // namespace
@@ -234,22 +311,39 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Pictures pictures;
+    // Each input starts without the sessions that earlier inputs saved; an
+    // input that saves and opens again resumes its own.
+    for (const QString& picture : {pictures.fish, pictures.small, pictures.junk})
+        QFile::remove(SessionPath(PgxOutputPath(picture)));
     fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     if (size > 0 && data[0] % 8 != 0) form.OpenPicture(pictures.fish); // mostly on an open fish
+    const bool withUndo = size > 0 && (data[0] & 0x80);
     form.AfterEvent();
+    HistoryStart start;
+    start.Follow(form);
     Events events(data + (size > 0), size - (size > 0));
     for (int n = 0; n < 4000 && events.more(); ++n) {
         // Every event ends as the window ends it; the revision moves exactly
         // when the fish has changed.
-        const Fish before = form.Current();
-        const int revision = form.Document.Revision();
-        Step(form, dialogs, pictures, events);
+        Fish before = form.Current();
+        int revision = form.Document.Revision();
+        const bool wholeFish =
+            Step(form, dialogs, pictures, events, withUndo, start, before, revision);
         const bool changed = !(form.Current() == before);
-        fuzzcheck::Require(form.AfterEvent() == changed, "the fish settles when it changed");
+        const bool settled = form.AfterEvent();
+        if (wholeFish)
+            fuzzcheck::Require(!settled, "a whole fish shown is no step");
+        else
+            fuzzcheck::Require(settled == changed, "the fish settles when it changed");
         fuzzcheck::Require(form.Document.Revision() == revision + (changed ? 1 : 0),
                            "the revision moves exactly on a change");
+        if (changed && !wholeFish)
+            fuzzcheck::Require(form.History.UndoStepKind() != UndoStep::Unnamed,
+                               "every change of the fish is a named step");
         fuzzcheck::CheckEditor(form);
+        start.Follow(form);
     }
+    WalkHistory(form, start);
     return 0;
 }

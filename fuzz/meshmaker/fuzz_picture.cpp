@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzzsupport::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     if (mirrored) form.FlipHorizontallyClick();
-    fuzzcheck::Require(form.OpenPicture(path).isEmpty(), "a picture the loader takes opens");
+    fuzzcheck::Require(form.OpenPicture(path, TForm1::Session::Ignore).isEmpty(),
+                       "a picture the loader takes opens");
     fuzzcheck::Require(form.Picture.PictureBitmap == picture.image, "the editor opens what loads");
     form.AfterEvent();
     fuzzcheck::CheckEditor(form);

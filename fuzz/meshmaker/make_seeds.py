@@ -148,6 +148,9 @@ write('picture', 'fish.webp', bytes.fromhex(
 
 # Editor sessions: the first byte (not a multiple of 8) opens the fish; then
 # events: one byte for the kind, then its arguments (see fuzz_editor.cpp).
+# Editor sessions: the first byte (not a multiple of 8) opens the fish, and
+# with its high bit the events include undo (16) and redo (17); then events:
+# one byte for the kind, then its arguments (see fuzz_editor.cpp).
 def word(v):
     return struct.pack('<H', (v + 50) & 0xFFFF)
 
@@ -177,3 +180,19 @@ write('editor', 'zoom-insert-delete', b'\x01' + bytes([11, 5]) + press(40, 80, 1
       + word(80) + bytes([11, 0]) + bytes([15, 0]) + word(0) + word(0) + bytes([40, 40]) + SAVE)
 write('editor', 'fields-and-boxes', b'\x01' + bytes([8, 2, 1, 3, 0]) + bytes([9, 2, 2, 5, 1]) + bytes([12, 1])
       + bytes([12, 6]) + bytes([10, 0]) + word(20) + SAVE)
+
+UNDO, REDO = bytes([16]), bytes([17])
+
+
+def scroll(which, position):
+    return bytes([10, which]) + struct.pack('<H', (position + 0x100) & 0xFFFF)
+
+
+OPEN_FISH = bytes([0, 0, 0])
+write('editor', 'undo-redo-mixed', b'\x81' + tool(6) + press(14, 2) + release(22, 8) + tool(4) + tool(5)
+      + press(20, 19) + release(20, 16) + UNDO + UNDO + REDO + scroll(0, 30) + scroll(0, 28) + scroll(0, 33)
+      + UNDO + tool(9) + release(5, 12) + release(9, 12) + UNDO + release(7, 16) + UNDO + REDO + tool(11)
+      + bytes([9, 1, 5, 1]) + UNDO + REDO + REDO + SAVE)
+write('editor', 'save-reopen-undo', b'\x81' + tool(7) + press(9, 18) + release(15, 26) + tool(11) + tool(13)
+      + release(8, 12) + bytes([13, 0, 0]) + word(120) + word(100) + bytes([13, 3]) + SAVE + OPEN_FISH
+      + UNDO + bytes([12, 3]) + UNDO + REDO + SAVE)

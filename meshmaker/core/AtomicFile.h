@@ -1,14 +1,11 @@
 #pragma once
-// Writing whole files so that they appear complete or not at all. The bytes
-// go to a temporary file in the target's folder; every write, the flush to
-// the disk and the close are checked, and only then is the temporary file
-// renamed over the target. On any failure the old file is left as it was,
-// no temporary file remains, and the reason is the system's own ("No space
-// left on device", "File too large").
-//
-// Several files (an OBJ model with its material and texture) are written
-// together: every one to its temporary file first, then all renamed; should
-// a rename fail, the ones renamed already get their old files back.
+// Writing a whole file so that it either appears complete or not at all: the
+// bytes go to a temporary file in the target's folder, every write, the
+// flush to the disk and the close are checked, and only then is it renamed
+// over the target (a new file takes the target's permissions, or the
+// umask's). On any failure the old file is left as it was, no temporary
+// file remains, and the reason is the system's own ("No space left on
+// device", "File too large").
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +13,7 @@
 #include <functional>
 #include <vector>
 
-// Writes bytes to path; on failure why (when given) receives the reason.
+// On failure why (when given) receives the reason.
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 
 // The same for a file that must not be replaced: the finished temporary file
@@ -27,20 +24,32 @@ enum class NewFileOutcome { Written, Exists, Failed };
 NewFileOutcome WriteNewFileAtomically(const QString& path, const QByteArray& bytes,
                                       QString* why = nullptr);
 
+// Several files that belong together, all or none. Every file is written to
+// a temporary file beside its target first; only when all are complete are
+// they renamed into place, in the order given. An old target is kept under
+// a hard link (or a copy) until the last rename has succeeded; if a rename
+// fails, the targets already replaced get their old files back (a target
+// that did not exist is removed again), so either every target holds its
+// new bytes or every target is as it was.
 struct FileToWrite {
     QString Path;
     QByteArray Bytes;
 };
-bool WriteFilesAtomically(const std::vector<FileToWrite>& files, QString* why = nullptr);
+struct FilesWritten {
+    bool Ok = false;
+    int FailedFile = -1; // the index of the file that could not be written or renamed
+    QString Why;         // the system's reason
+};
+FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files);
 
-// Test seam: a hook that can make one step of a write fail, so tests can
-// walk every failure point in-process (the system-call layer of the tests
-// fails the real calls). Empty in the program.
+// Test seam: a hook that can make one step of the atomic writes fail, so
+// tests can walk every failure point. Empty in the program.
 namespace AtomicWriteFaults {
-// Open: creating the temporary file; Write: one write; Commit: the flush,
-// the close and the rename over the target.
-enum class Step { Open, Write, Commit };
-// Called before each step (index counts the writes from 0); returning true fails the step.
+// Open: creating the temporary file (index: the file); Write: one write
+// (index: counts the writes of all the files from 0); Commit: the flush and
+// close (index: the file); Backup: keeping an old target (index: the file).
+enum class Step { Open, Write, Commit, Backup };
+// Called before each step; returning true fails the step.
 inline std::function<bool(Step step, int index)> Inject;
 // The bytes of one write; tests make it small to have many writes to fail.
 inline qint64 ChunkSize = qint64(1) << 20;

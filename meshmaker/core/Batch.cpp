@@ -28,7 +28,7 @@ public:
         last = text;
         last.replace(u'\n', QStringLiteral(": "));
     }
-    bool Ask(const QString&) override { return false; } // the batch asks nothing
+    bool AskYesNo(const QString&) override { return false; } // the batch asks nothing
     QString last;
 };
 
@@ -192,7 +192,8 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
 
     if (o.mirror) Do(f, [&] { f.FlipHorizontallyClick(); });
-    if (!f.OpenPicture(o.picture).isEmpty()) {
+    // Every recipe starts from a new fish, whatever session lies beside the picture.
+    if (!f.OpenPicture(o.picture, TForm1::Session::Ignore).isEmpty()) {
         err << Texts::CommandError.arg(dialogs.last);
         return ExitFailed;
     }

@@ -12,7 +12,8 @@ struct Control {
 };
 
 struct Button : Control {
-    QString Caption; // empty for picture buttons
+    QString Caption;   // empty for picture buttons
+    bool Down = false; // shown pressed: the tool in use
 };
 
 struct CheckBox : Control {
@@ -30,6 +31,7 @@ struct Label : Control {
 // A scroll bar whose change event also fires when the program moves it.
 struct ScrollBar : Control {
     int Min = 0, Max = 100, Position = 0;
+    int PageStep = 10; // how far a click on the track moves the thumb
 };
 
 // A menu entry that is checked or not.

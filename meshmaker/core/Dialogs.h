@@ -11,6 +11,6 @@ public:
     virtual QString OpenFileName(const QString& filter) = 0;
     // A modal message box with an OK button.
     virtual void ShowMessage(const QString& text) = 0;
-    // A modal question with Yes and No; true for Yes.
-    virtual bool Ask(const QString& question) = 0;
+    // A modal question with Yes and No buttons; true for Yes.
+    virtual bool AskYesNo(const QString& question) = 0;
 };

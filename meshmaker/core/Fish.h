@@ -38,7 +38,10 @@ using SectionArray = std::array<double, SectionCapacity>;
 using TopArray = std::array<double, TopCapacity>;
 using Normal = std::array<float, 3>;
 
-// The eye designer's two sliders before the user has moved them.
+// The eye designer's two sliders: their ranges, and where they stand before
+// the user has moved them.
+inline constexpr int MinEyeShape = 1, MaxEyeShape = 30;
+inline constexpr int MinEyePosition = 0, MaxEyePosition = 300;
 inline constexpr int DefaultEyeShape = 10;
 inline constexpr int DefaultEyePosition = 100;
 // The rear colour of an eye never shaped in the designer: white.

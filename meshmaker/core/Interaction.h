@@ -5,6 +5,10 @@
 
 #include "ToolModes.h"
 
+#include <QPoint>
+
+#include <optional>
+
 // Handles of the front view besides the section vertices 1..N-1.
 inline constexpr int VentralLowHandle = 100;
 inline constexpr int PectoralHandle1 = 101;
@@ -28,4 +32,10 @@ struct Interaction {
     // CheckBox7 has no handler: a click only toggles the box, until the
     // program sets FrontOn again.
     bool FrontBoxToggled = false;
+
+    // Side view, while a fin or whisker rectangle is dragged: the picture
+    // point the pointer has reached (the rectangle's other corner so far).
+    std::optional<QPoint> RangeCorner;
+    // Side view: the picture point under the pointer, while it is over the view.
+    std::optional<QPoint> Pointer;
 };

@@ -24,9 +24,13 @@ inline int TruncToInt(double v) {
     return static_cast<int>(v);
 }
 
-// num / den, or 0 where the denominator is 0 (the formulas' 0/0 cases).
+// num / den, or 0 where the denominator is 0 (the formulas' 0/0 cases) and
+// where the quotient would not be a finite number (a tiny denominator under
+// values that no tracing makes, as a hand-edited session can hold).
 inline double RatioOrZero(double num, double den) {
-    return den == 0.0 ? 0.0 : num / den;
+    if (den == 0.0) return 0.0;
+    const double q = num / den;
+    return std::isfinite(q) ? q : 0.0;
 }
 
 // A field's text as a decimal integer: optional blanks around, an optional

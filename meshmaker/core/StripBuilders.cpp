@@ -41,7 +41,7 @@ int EffectiveStep(int step) {
 
 } // namespace
 
-std::vector<int> SliceColumns(int start, int end, int step, int maxColumns) {
+int SliceStep(int start, int end, int step, int maxColumns) {
     step = EffectiveStep(step);
     if (step < 0) step = 3;
     const qint64 length = qint64(end) - start;
@@ -50,6 +50,25 @@ std::vector<int> SliceColumns(int start, int end, int step, int maxColumns) {
         const qint64 smallest = (length + (maxColumns - 1) - 1) / (maxColumns - 1);
         if (step < smallest) step = int(smallest);
     }
+    return step;
+}
+
+int UsedStep(const Fish& s, const EditorPicture& p, int mode) {
+    switch (mode) {
+    case ModeBody:
+        return SliceStep(0, s.TailPosition, s.Steps[ModeBody], BodyMaxColumns);
+    case ModeTail:
+        return SliceStep(s.TailPosition, p.PicMaxX, s.Steps[ModeTail], StripMaxColumns);
+    case ModeVentral:
+        return SliceStep(s.VentralRange.x0, s.VentralRange.x1, s.Steps[ModeVentral],
+                         StripMaxColumns);
+    default:
+        return mode >= 0 && mode < int(s.Steps.size()) ? s.Steps[std::size_t(mode)] : 0;
+    }
+}
+
+std::vector<int> SliceColumns(int start, int end, int step, int maxColumns) {
+    step = SliceStep(start, end, step, maxColumns);
     std::vector<int> xs;
     qint64 x = start;
     while (x < qint64(end) + step) {

@@ -16,6 +16,13 @@
 // below end, and end itself. A step of 0 counts as 3. When the list would hold
 // more than maxColumns, the smallest larger step that fits is used instead.
 std::vector<int> SliceColumns(int start, int end, int step, int maxColumns);
+// The step that SliceColumns really slices with.
+int SliceStep(int start, int end, int step, int maxColumns);
+
+// The step that the builder of a tool mode uses on this fish: the body's,
+// the tail's and the ventral fin's as SliceColumns raises them to fit their
+// lists; the other modes' steps as they stand (no builder slices with them).
+int UsedStep(const Fish& fish, const EditorPicture& picture, int mode);
 
 // The body columns first..last that a strip from x0 to x1 reuses: first is the
 // last column at or left of x0, last the first column right of x1 (or the last

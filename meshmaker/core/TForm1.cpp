@@ -82,6 +82,11 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
     ScrollBar1.Visible = false;
     Place(ScrollBar2, 408, ToolPanelHeight, 153, ScrollBar2Height);
     Place(ScrollBar4, 8, 561, 449, 16);
+    for (auto [bar, value] : {std::pair{&ScrollBar1, &TailValue},
+                              {&ScrollBar2, &ThicknessValue},
+                              {&ScrollBar4, &PeakValue}})
+        Place(*value, bar->Geometry.right() + 5, bar->Geometry.top(), ScrollValueWidth - 4,
+              bar->Geometry.height());
 
     Form2.Button1.Caption = Texts::VersionOk;
     Place(Form2.Button1, 128, 128, 137, 25);
@@ -131,7 +136,10 @@ std::vector<TForm1::NamedControl> TForm1::NamedControls() const {
             {"Image3", &Image3},
             {"ScrollBar1", &ScrollBar1},
             {"ScrollBar2", &ScrollBar2},
-            {"ScrollBar4", &ScrollBar4}};
+            {"ScrollBar4", &ScrollBar4},
+            {"TailValue", &TailValue},
+            {"ThicknessValue", &ThicknessValue},
+            {"PeakValue", &PeakValue}};
 }
 
 int TForm1::MarkerRadius() const {
@@ -141,7 +149,8 @@ int TForm1::MarkerRadius() const {
 // ---------------------------------------------------------------- the fish shown
 
 bool TForm1::AfterEvent() {
-    const bool changed = Document.Settle();
+    const bool changed = Document.Settle(); // a change becomes a step of the history
+    History.EndEvent();
     ShowFish();
     return changed;
 }
@@ -190,12 +199,17 @@ void TForm1::ShowFish() {
     for (Control* c : std::initializer_list<Control*>{&SpeedButton12, &SpeedButton13, &CheckBox9,
                                                       &Image2, &ScrollBar2, &Image3, &ScrollBar4})
         c->Visible = shaping;
+    ShowFeedback();
 }
 
 void TForm1::SetFish(const Fish& fish) {
     Document.Replace(fish);
     Ui.PickedPoint = Ui.FrontHandle = Ui.PickedColumn = -1;
     Ui.FrontBoxToggled = false;
+    // What was being placed belongs to the fish that was shown: a rectangle
+    // is dragged anew, a pectoral triangle starts again at its first corner.
+    Ui.RangeCorner.reset();
+    Ui.PectoralClicks = 0;
     if (Ui.ToolMode >= ModeBody && Ui.ToolMode <= ModeAnal) ShowStep();
     if (fish.Divisions > 0) Edit2.Text = QString::number(fish.Divisions);
     ShowFish();

@@ -6,7 +6,9 @@
 // records; tests and the batch command call the handlers directly.
 //
 // The handlers live in files by concern: TForm1.cpp (layout, the event's
-// end, setting a whole fish), TForm1File.cpp (open and save),
+// end, setting a whole fish), TForm1File.cpp (open and save, with the
+// editing session), TForm1Feedback.cpp (what the window shows of what is
+// going on, and Undo and Redo),
 // TForm1Views.cpp (zoom and the view layout), TForm1Settings.cpp (fields,
 // check boxes, scroll bars, the guarded builders), TForm1SideView.cpp (the
 // side-view tools), TForm1FrontTop.cpp (the front and top editors) and
@@ -17,6 +19,7 @@
 #include "EditorPicture.h"
 #include "FishDocument.h"
 #include "Interaction.h"
+#include "UndoHistory.h"
 
 #include <QPoint>
 
@@ -31,12 +34,27 @@ struct EyeDesign;
 inline constexpr int ToolPanelHeight = 97;
 inline constexpr int ScrollBar1Height = 16;
 inline constexpr int ScrollBar2Height = 17;
+// The value shown at the right end of each of the three scroll bars.
+inline constexpr int ScrollValueWidth = 40;
 
 // A mark drawn on a view over its last redraw (the red circle of a picked
 // point); it lasts until the view is redrawn.
 struct ViewMark {
     QPoint Centre; // view pixels
     int Radius = 0;
+};
+
+// The eye as the side view shows it: centre and radius in picture pixels.
+struct EyeMark {
+    double X = 0, Y = 0, Radius = 0;
+    friend bool operator==(const EyeMark&, const EyeMark&) = default;
+};
+
+// The rubber band of a fin or whisker rectangle being dragged: the pressed
+// corner and the pointer's corner, in picture pixels.
+struct BandMark {
+    QPoint From, To;
+    friend bool operator==(const BandMark&, const BandMark&) = default;
 };
 
 // The version dialog: where it is and whether it shows.
@@ -58,6 +76,8 @@ public:
 
     EditorPicture Picture;
     FishDocument Document;
+    // Undo and redo of the document's fish; it starts anew with every picture.
+    UndoHistory History{Document, [this](const Fish& fish) { SetFish(fish); }};
     Interaction Ui;
     const Fish& Current() const { return Document.Current(); }
     Fish& EditFish() { return Document.Edit(); }
@@ -87,12 +107,25 @@ public:
     // Views and scroll bars (client-area coordinates, the tool panel included)
     Image Image1, Image2, Image3;
     ScrollBar ScrollBar1, ScrollBar2, ScrollBar4;
+    // The values of the tail position, thickness and widest point, each at
+    // the right end of its scroll bar.
+    Label TailValue, ThicknessValue, PeakValue;
+
+    // The window's status bar: the picture's name and size, the zoom, and the
+    // picture point and colour under the pointer.
+    struct StatusBar {
+        Label Picture, Zoom, Pointer;
+    } Status;
 
     // What the side view shows since its last redraw: the mode and tail
     // position it was drawn for, and the pick mark drawn over it.
     int SideViewMode = ModeNone;
     int SideViewTail = 0;
     std::optional<ViewMark> SideMark, FrontMark, TopMark;
+    // The eye placed on the fish or in the designer, and the rubber band of
+    // a rectangle being dragged, over the side view.
+    std::optional<EyeMark> SideEye;
+    std::optional<BandMark> SideBand;
     // Count the redraws, so a window repaints only what changed.
     int SideViewRevision = 0, FrontViewRevision = 0, TopViewRevision = 0;
 
@@ -110,14 +143,22 @@ public:
 
     // What the user may do now.
     bool CanSave() const { return Picture.HasPicture(); }
+    bool CanUndo() const { return History.CanUndo(); }
+    bool CanRedo() const { return History.CanRedo(); }
+    // The texts of Undo and Redo, naming the step they would take.
+    QString UndoCaption() const;
+    QString RedoCaption() const;
 
     // --- File menu and its buttons
     void SpeedButton1Click(); // open a picture
     void Open1Click() { SpeedButton1Click(); }
-    // Opens the picture at path (no dialog), mirrored when the flip entry is
-    // checked. On failure shows the reason and leaves the editor as it was;
-    // returns the reason, empty on success.
-    QString OpenPicture(const QString& path);
+    // Opens the picture at path (no dialog) as a new fish, with a new undo
+    // history, mirrored when the flip entry is checked. On failure shows the
+    // reason and leaves the editor as it was; returns the reason, empty on
+    // success. With Resume, the editing session saved beside the picture's
+    // PGX file is restored.
+    enum class Session { Resume, Ignore };
+    QString OpenPicture(const QString& path, Session session = Session::Resume);
     // File > Flip horizontally: every open mirrors the picture while checked.
     // An open picture of the other orientation is opened again, as the next
     // open would open it (its tracing starts anew); if that fails, the entry
@@ -130,7 +171,8 @@ public:
     void SaveBodyTextureClick();
     void SpeedButton11Click(); // write the PGX file
     void Saveas1Click() { SpeedButton11Click(); }
-    // Writes the PGX file to path and reports the outcome; true on success.
+    // Writes the PGX file to path and the editing session beside it, both
+    // or neither, and reports the outcome; true on success.
     bool SavePgx(const QString& path);
     void Exit1Click() { CloseRequested = true; }
 
@@ -141,6 +183,10 @@ public:
     void x21Click() { SetZoom(2); }
     void x41Click() { SetZoom(4); }
     void x81Click() { SetZoom(8); }
+
+    // --- Edit menu
+    void Undo1Click();
+    void Redo1Click();
 
     // --- Version
     void Version1Click();
@@ -200,6 +246,7 @@ public:
     // puts it down; nothing when no point is picked. The fish itself does
     // not change: the 3-D view shows this while a drag is in progress.
     std::optional<Fish> FishWithDragAt(int x, int y) const;
+    void Image1MouseLeave();
     void Image2MouseDown(MouseButton button, MouseState state, int x, int y);
     void Image2MouseUp(MouseButton button, MouseState state, int x, int y);
     void Image3MouseDown(MouseButton button, MouseState state, int x, int y);
@@ -238,6 +285,15 @@ private:
     // The check boxes, scroll bars and the shape editors' controls as the
     // fish has them: the one place they are derived.
     void ShowFish();
+    // What the window shows of what is going on: the tool button pressed,
+    // the scroll bars' values, the status bar, the eye and the rubber band
+    // over the side view.
+    void ShowFeedback();
+    // Restores the session beside the picture's PGX file, if there is one
+    // the user wants; says so in the prompt.
+    void ResumeSession();
+    // A session's fish with its settings within this picture's ranges.
+    Fish FitToPicture(Fish fish) const;
     void ShowStep(); // Edit1 shows the current tool's step
     void SetFrontOn(bool on);
     void InsertBodyColumn(int px);

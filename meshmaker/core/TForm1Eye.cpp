@@ -5,6 +5,8 @@
 #include "TForm3.h"
 
 void TForm1::SpeedButton13Click() {
+    // From the eye tool to the designer's OK (or Cancel) is one step.
+    History.Continue(UndoStep::PlaceEye);
     eyeSolidBeforeDesigner_ = Current().EyeSolid;
     Form3().Begin();
     Ui.ToolMode = ModeEye;
@@ -12,6 +14,7 @@ void TForm1::SpeedButton13Click() {
 }
 
 void TForm1::ApplyEyeDesign(const EyeDesign& d) {
+    History.Name(UndoStep::PlaceEye);
     Fish& f = EditFish();
     Ui.ToolMode = ModeNone;
     f.EyeX = d.X;
@@ -27,6 +30,7 @@ void TForm1::ApplyEyeDesign(const EyeDesign& d) {
 }
 
 void TForm1::CancelEyeDesign() {
+    History.Name(UndoStep::PlaceEye);
     Ui.ToolMode = ModeNone;
     EditFish().EyeSolid = eyeSolidBeforeDesigner_;
 }

@@ -1,9 +1,11 @@
-// Opening a picture and saving the fish.
+// Opening a picture and saving the fish, with the editing session beside
+// its PGX file.
 
 #include "TForm1.h"
 
 #include "AtomicFile.h"
 #include "BodyTexture.h"
+#include "EditingSession.h"
 #include "FileIdentity.h"
 #include "PgxOutputPath.h"
 #include "PgxWriter.h"
@@ -12,13 +14,24 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 void TForm1::SpeedButton1Click() {
     const QString path = dialogs_.OpenFileName(Texts::OpenFilter);
     if (path.isEmpty() || !QFileInfo::exists(path)) return;
     OpenPicture(path);
 }
 
-QString TForm1::OpenPicture(const QString& path) {
+QString TForm1::OpenPicture(const QString& path, Session session) {
+    // A session made on the flipped picture is resumed on the flipped
+    // picture: the flip it records decides how the picture is loaded.
+    if (session == Session::Resume) {
+        const SessionReading saved =
+            ReadSessionFile(SessionPath(PgxOutputPath(QFileInfo(path).absoluteFilePath())));
+        if (saved.fish && saved.picture.value(QStringLiteral("mirrored")).isBool())
+            FlipHorizontallyEntry.Checked =
+                saved.picture.value(QStringLiteral("mirrored")).toBool();
+    }
     // The picture is read and checked first: a file that cannot be opened
     // leaves the editor exactly as it was.
     const bool mirrored = FlipHorizontallyEntry.Checked;
@@ -33,13 +46,14 @@ QString TForm1::OpenPicture(const QString& path) {
         return loaded.error;
     }
 
-    Fish& f = EditFish();
-    f.BodyDone = f.TailDone = f.DorsalDone = f.VentralDone = f.AnalDone = f.PectoralDone = false;
-    f.WhiskerOn = f.EyeSolid = f.TopViewOn = false;
-    SetFrontOn(false);
-    f.EyeConfirmed = false;
+    // A new picture starts a new fish: nothing of the previous fish (its
+    // lists, ranges, section, top view, eye) carries over into the new
+    // one's file, and the tools start as in a fresh editor.
+    EditFish() = Fish();
+    Ui = Interaction();
     eyeSolidBeforeDesigner_ = false;
-    f.EyeRadius = f.EyeBulge = f.EyeX = f.EyeY = 0;
+    Label2.Caption.clear();
+    Fish& f = EditFish();
 
     Picture.PictureBitmap = std::move(loaded.image);
     Picture.DimmedBitmap = std::move(dimmed);
@@ -49,7 +63,6 @@ QString TForm1::OpenPicture(const QString& path) {
 
     Ui.ToolMode = ModeBody;
     for (int m = 1; m <= 6; ++m) f.Steps[m] = Picture.PicMaxX / 8;
-    Edit1.Text = QString::number(f.Steps[1]);
 
     // The scroll bars' ranges follow the new picture; a position outside
     // them moves in, as the user would move it.
@@ -67,7 +80,44 @@ QString TForm1::OpenPicture(const QString& path) {
     Edit2.Text = QStringLiteral("4");
     RunBuildFrontSection();
     Picture.PicturePath = QFileInfo(path).absoluteFilePath();
+    ShowStep();
+
+    if (session == Session::Resume) ResumeSession();
+    // The fish as opened (or resumed) is where the new history starts: the
+    // open itself is no step that could be undone.
+    Document.Replace(Current());
+    History.Clear();
     return QString();
+}
+
+void TForm1::ResumeSession() {
+    const QString path = SessionPath(PgxOutputPath(Picture.PicturePath));
+    if (!QFileInfo(path).isFile()) return;
+    const QString name = QFileInfo(path).fileName();
+    const SessionReading read = ReadSessionFile(path);
+    QString refused = read.error;
+    if (read.fish && refused.isEmpty()) {
+        const QString unwritable = CheckWritable(FitToPicture(*read.fish), Picture);
+        if (!unwritable.isEmpty()) refused = Texts::SessionNotWritable.arg(unwritable);
+    }
+    if (!refused.isEmpty()) {
+        dialogs_.ShowMessage(Texts::SessionUnreadable.arg(name, refused));
+        return;
+    }
+    if (!SamePicture(read.picture, Picture) &&
+        !dialogs_.AskYesNo(Texts::SessionPictureChanged.arg(name)))
+        return;
+    SetFish(FitToPicture(*read.fish));
+    Label2.Caption = Texts::SessionRestored.arg(name);
+}
+
+Fish TForm1::FitToPicture(Fish fish) const {
+    const Range tail = TailRange(), thickness = ThicknessRange();
+    fish.TailPosition = std::clamp(fish.TailPosition, tail.Min, tail.Max);
+    fish.Thickness = std::clamp(fish.Thickness, thickness.Min, thickness.Max);
+    fish.PeakPosition = std::clamp(fish.PeakPosition, fish.PeakMin, fish.PeakMax);
+    FitRangesToPicture(fish, Picture);
+    return fish;
 }
 
 void TForm1::SpeedButton11Click() {
@@ -77,9 +127,17 @@ void TForm1::SpeedButton11Click() {
 
 bool TForm1::SavePgx(const QString& path) {
     if (!Picture.HasPicture()) return false; // nothing to write before a picture is open
-    QString why;
-    if (!WriteFileAtomically(path, BuildPgxBytes(Current(), Picture), &why)) {
-        dialogs_.ShowMessage(Texts::FailedBecause.arg(Texts::SaveFailed, why));
+    // The PGX file and its session go together or not at all; the session is
+    // renamed into place first, so that if the PGX file's rename failed and
+    // the old session could not be put back, the newer session survives.
+    const FilesWritten written =
+        WriteFilesAtomically({{SessionPath(path), BuildSessionBytes(Current(), Picture)},
+                              {path, BuildPgxBytes(Current(), Picture)}});
+    if (!written.Ok) {
+        const QString failed = written.FailedFile == 0
+                                   ? Texts::SaveFailed + u'\n' + Texts::SessionSaveFailed
+                                   : Texts::SaveFailed;
+        dialogs_.ShowMessage(Texts::FailedBecause.arg(failed, written.Why));
         return false;
     }
     dialogs_.ShowMessage(Texts::Saved);
@@ -103,7 +161,7 @@ void TForm1::SaveBodyTextureClick() {
     const QByteArray bytes = BodyTextureBytes(Picture);
     bool written = false;
     if (QFileInfo::exists(path)) {
-        if (!dialogs_.Ask(Texts::TextureExists.arg(QFileInfo(path).fileName()))) return;
+        if (!dialogs_.AskYesNo(Texts::TextureExists.arg(QFileInfo(path).fileName()))) return;
         written = !bytes.isEmpty() && WriteFileAtomically(path, bytes);
     } else {
         const NewFileOutcome outcome =

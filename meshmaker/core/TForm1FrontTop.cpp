@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 void TForm1::SpeedButton10Click() {
+    History.Name(UndoStep::OpenFrontView);
     Fish& s = EditFish();
     Ui.ToolMode = ModeFront;
     RedrawSideView();
@@ -25,6 +27,7 @@ void TForm1::SpeedButton10Click() {
 }
 
 void TForm1::SpeedButton12Click() {
+    History.Name(UndoStep::OpenTopView);
     Fish& s = EditFish();
     Ui.ToolMode = ModeWhisker;
     s.TopViewOn = true;
@@ -46,27 +49,29 @@ void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
     const int px = std::max(0, ViewToPicture(x, zoom));
     const int py = std::max(0, ViewToPicture(y, zoom));
     const int r = MarkerRadius();
-    auto near = [&](int a, double b) { return std::abs(a - Nearest(b)) < r; };
 
-    int taken = -1;
+    // The nearest handle within the marker's radius along both axes is taken,
+    // so a handle drawn over another at the same depth can still be picked;
+    // of equally near ones the first in the order section vertices 1..N-1,
+    // ventral low point, pectoral points 1 and 2.
+    struct Candidate {
+        int handle;
+        double z, y;
+    };
+    std::vector<Candidate> candidates;
     for (int j = 1; j <= s.N() - 1 && j < SectionCapacity; ++j)
-        if (near(px, s.SectionZ[j]) && near(py, s.SectionY[j])) {
-            taken = j;
-            break;
-        }
-    if (taken < 0) {
-        const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
-        const struct {
-            int handle;
-            double z, y;
-        } fins[] = {{VentralLowHandle, s.VentralZ[low], s.VentralY[low]},
-                    {PectoralHandle1, s.PectoralZ[1], s.PectoralY[1]},
-                    {PectoralHandle2, s.PectoralZ[2], s.PectoralY[2]}};
-        for (const auto& f : fins) {
-            if (!near(px, f.z)) continue;
-            if (near(py, f.y)) taken = f.handle;
-            break;
-        }
+        candidates.push_back({j, s.SectionZ[j], s.SectionY[j]});
+    const int lowIndex = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
+    candidates.push_back({VentralLowHandle, s.VentralZ[lowIndex], s.VentralY[lowIndex]});
+    candidates.push_back({PectoralHandle1, s.PectoralZ[1], s.PectoralY[1]});
+    candidates.push_back({PectoralHandle2, s.PectoralZ[2], s.PectoralY[2]});
+    int taken = -1;
+    qint64 nearest = 0;
+    for (const Candidate& c : candidates) {
+        const qint64 dx = qint64(px) - Nearest(c.z), dy = qint64(py) - Nearest(c.y);
+        if (std::abs(dx) >= r || std::abs(dy) >= r) continue;
+        const qint64 distance = dx * dx + dy * dy;
+        if (taken < 0 || distance < nearest) taken = c.handle, nearest = distance;
     }
     Ui.FrontHandle = taken;
     if (taken < 0) return;
@@ -85,6 +90,7 @@ void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
 
 void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
     if (Ui.FrontHandle == -1 || Ui.Zoom == 0) return;
+    History.Name(UndoStep::ShapeFrontView);
     Fish& s = EditFish();
     const double v = double(x) / Ui.Zoom;
     const int handle = Ui.FrontHandle;
@@ -136,6 +142,7 @@ void TForm1::Image3MouseDown(MouseButton, MouseState, int x, int y) {
 
 void TForm1::Image3MouseUp(MouseButton, MouseState state, int, int y) {
     if (Ui.PickedColumn == -1 || Ui.Zoom == 0) return;
+    History.Name(UndoStep::ShapeTopView);
     Fish& s = EditFish();
     const int i = Ui.PickedColumn;
     if (i >= 1 && i <= std::min(s.BodyColumns(), TopCapacity) - 2) { // an inner column only

@@ -15,10 +15,14 @@ void TForm1::Edit1Exit() {
     Fish& f = EditFish();
     const int mode = Ui.ToolMode;
     if (mode > 5 || mode < 0) return;
+    History.Name(UndoStep::SetStep);
     int& step = f.Steps[mode];
     step = ParseDecimal(Edit1.Text).value_or(5);
     if (step >= Picture.PicMaxX / 3) step = Picture.PicMaxX / 3;
     if (step < 1) step = 2;
+    // A step too fine for the list's capacity is raised; the field and the
+    // fish keep the step that is really used.
+    step = UsedStep(f, Picture, mode);
     Edit1.Text = QString::number(step);
     switch (mode) {
     case ModeBody:
@@ -48,6 +52,7 @@ void TForm1::Edit1Exit() {
 }
 
 void TForm1::Edit2Exit() {
+    History.Name(UndoStep::SetDivisions);
     int n = ParseDecimal(Edit2.Text).value_or(4);
     n = std::clamp(n, 1, MaxDivisions);
     EditFish().Divisions = n;
@@ -58,39 +63,47 @@ void TForm1::Edit2Exit() {
 // ---------------------------------------------------------------- check boxes
 
 void TForm1::CheckBox1MouseUp() {
+    History.Name(UndoStep::ClearBody);
     EditFish().BodyDone = false;
 }
 
 void TForm1::CheckBox2MouseUp() {
+    History.Name(UndoStep::ClearTail);
     EditFish().TailDone = false;
     EditFish().TailLast = 0;
 }
 
 void TForm1::CheckBox3MouseUp() {
+    History.Name(UndoStep::ClearDorsalFin);
     EditFish().DorsalDone = false;
     EditFish().DorsalLast = 0;
 }
 
 void TForm1::CheckBox4MouseUp() {
+    History.Name(UndoStep::ClearVentralFin);
     EditFish().VentralDone = false;
     EditFish().VentralLast = 0;
 }
 
 void TForm1::CheckBox5MouseUp() {
+    History.Name(UndoStep::ClearAnalFin);
     EditFish().AnalDone = false;
     EditFish().AnalLast = 0;
 }
 
 void TForm1::CheckBox6MouseUp() {
+    History.Name(UndoStep::ClearPectoralFin);
     EditFish().PectoralDone = false;
 }
 
 void TForm1::CheckBox8MouseUp() {
+    History.Name(UndoStep::ClearWhisker);
     EditFish().WhiskerOn = false;
     EditFish().WhiskerLast = 0;
 }
 
 void TForm1::CheckBox9MouseUp() {
+    History.Name(UndoStep::ClearEye);
     EditFish().EyeSolid = false;
     EditFish().EyeConfirmed = false;
     eyeSolidBeforeDesigner_ = false;
@@ -99,6 +112,7 @@ void TForm1::CheckBox9MouseUp() {
 // ---------------------------------------------------------------- scroll bars
 
 void TForm1::SetScrollBar1Position(int position) {
+    History.Name(UndoStep::MoveTailPosition);
     const Range r = TailRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().TailPosition) return;
@@ -107,6 +121,7 @@ void TForm1::SetScrollBar1Position(int position) {
 }
 
 void TForm1::SetScrollBar2Position(int position) {
+    History.Name(UndoStep::SetThickness);
     const Range r = ThicknessRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().Thickness) return;
@@ -115,6 +130,7 @@ void TForm1::SetScrollBar2Position(int position) {
 }
 
 void TForm1::SetScrollBar4Position(int position) {
+    History.Name(UndoStep::MoveWidestPoint);
     const Range r = PeakRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().PeakPosition) return;

@@ -5,6 +5,7 @@
 #include "TForm1.h"
 
 #include "Numbers.h"
+#include "StripBuilders.h"
 #include "TForm3.h"
 #include "Texts.h"
 #include "ViewGeometry.h"
@@ -41,20 +42,22 @@ bool PicksPoints(int mode) {
 // ---------------------------------------------------------------- tool buttons
 
 void TForm1::ShowStep() {
-    Edit1.Text = QString::number(Current().Steps[Ui.ToolMode]);
+    Edit1.Text = QString::number(UsedStep(Current(), Picture, Ui.ToolMode));
 }
 
 void TForm1::SpeedButton5Click() {
+    History.Name(UndoStep::TraceBody);
     Ui.ToolMode = ModeBody;
-    ShowStep();
     RunBuildBodyOutline();
+    ShowStep();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton4Click() {
+    History.Name(UndoStep::TraceTail);
     Ui.ToolMode = ModeTail;
-    ShowStep();
     RunBuildTailStrip();
+    ShowStep();
     RedrawSideView();
 }
 
@@ -72,6 +75,7 @@ void TForm1::SpeedButton7Click() {
     Ui.ToolMode = ModeVentral;
     ShowStep();
     if (!Current().VentralDone) {
+        History.Continue(UndoStep::DrawVentralFin);
         SetFrontOn(false);
         Label2.Caption = VentralPrompt;
         Ui.ToolMode = ModeVentralRange;
@@ -92,6 +96,7 @@ void TForm1::SpeedButton8Click() {
 void TForm1::SpeedButton9Click() {
     Ui.ToolMode = ModePectoral;
     if (!Current().PectoralDone) {
+        History.Continue(UndoStep::PlacePectoralFin);
         Ui.PectoralClicks = 0;
         Label2.Caption = PectoralPrompt;
         Ui.ToolMode = ModePectoralPlacing;
@@ -106,6 +111,7 @@ void TForm1::Button1Click() {
         RedrawSideView();
         return;
     }
+    History.Continue(UndoStep::DrawWhisker);
     EditFish().WhiskerOn = true;
     Label2.Caption = WhiskerPrompt;
     Ui.ToolMode = ModeWhiskerRange;
@@ -153,6 +159,7 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
     const int mode = Ui.ToolMode;
 
     if (mode == ModeBody && state.Shift && state.Left) {
+        History.Name(UndoStep::InsertBodyColumn);
         InsertBodyColumn(px);
         return;
     }
@@ -163,6 +170,7 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
             return;
         }
         if (mode == ModeBody && state.Right) {
+            History.Name(UndoStep::DeleteBodyColumn);
             DeleteBodyColumn(i);
             return;
         }
@@ -177,15 +185,19 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
     RangeRect* range = nullptr;
     switch (mode) {
     case ModeDorsalRange:
+        History.Continue(UndoStep::DrawDorsalFin);
         range = &s.DorsalRange;
         break;
     case ModeVentralRange:
+        History.Continue(UndoStep::DrawVentralFin);
         range = &s.VentralRange;
         break;
     case ModeAnalRange:
+        History.Continue(UndoStep::DrawAnalFin);
         range = &s.AnalRange;
         break;
     case ModeWhiskerRange:
+        History.Continue(UndoStep::DrawWhisker);
         range = &s.WhiskerRange;
         break;
     default:
@@ -193,6 +205,8 @@ void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
     }
     range->x0 = px;
     range->y0 = py;
+    // The rubber band starts at the pressed corner and follows the pointer.
+    Ui.RangeCorner = QPoint(px, py);
 }
 
 void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
@@ -202,8 +216,10 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
 
     Fish& s = EditFish();
+    Ui.RangeCorner.reset();
     switch (Ui.ToolMode) {
     case ModeDorsalRange:
+        History.Name(UndoStep::DrawDorsalFin);
         s.DorsalRange.x1 = px, s.DorsalRange.y1 = py;
         SortRange(s.DorsalRange);
         Ui.ToolMode = ModeDorsal;
@@ -212,6 +228,7 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
         RunBuildDorsalStrip();
         return;
     case ModeVentralRange:
+        History.Name(UndoStep::DrawVentralFin);
         s.VentralRange.x1 = px, s.VentralRange.y1 = py;
         SortRange(s.VentralRange);
         Ui.ToolMode = ModeVentral;
@@ -221,6 +238,7 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
         DrawFrontView();
         return;
     case ModeAnalRange:
+        History.Name(UndoStep::DrawAnalFin);
         s.AnalRange.x1 = px, s.AnalRange.y1 = py;
         SortRange(s.AnalRange);
         Ui.ToolMode = ModeAnal;
@@ -229,6 +247,7 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
         RunBuildAnalStrip();
         return;
     case ModeWhiskerRange:
+        History.Name(UndoStep::DrawWhisker);
         s.WhiskerRange.x1 = px, s.WhiskerRange.y1 = py;
         Ui.ToolMode = ModeWhisker;
         RunBuildWhiskerStrip();
@@ -236,6 +255,11 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     case ModePectoralPlacing: {
         int& placed = Ui.PectoralClicks;
         placed = std::clamp(placed, 0, 2);
+        // The three corners are one step, finished by the third.
+        if (placed < 2)
+            History.Continue(UndoStep::PlacePectoralFin);
+        else
+            History.Name(UndoStep::PlacePectoralFin);
         s.PectoralX[placed] = px;
         s.PectoralY[placed] = py;
         if (++placed == 3) {
@@ -256,6 +280,31 @@ void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     }
 
     if (Ui.PickedPoint == -1) return;
+    switch (Ui.ToolMode) {
+    case ModeBody:
+        History.Name(UndoStep::MoveBodyPoint);
+        break;
+    case ModeTail:
+        History.Name(UndoStep::MoveTailPoint);
+        break;
+    case ModeDorsal:
+        History.Name(UndoStep::MoveDorsalPoint);
+        break;
+    case ModeVentral:
+        History.Name(UndoStep::MoveVentralPoint);
+        break;
+    case ModeAnal:
+        History.Name(UndoStep::MoveAnalPoint);
+        break;
+    case ModePectoral:
+        History.Name(UndoStep::MovePectoralPoint);
+        break;
+    case ModeWhisker:
+        History.Name(UndoStep::MoveWhiskerPoint);
+        break;
+    default:
+        break;
+    }
     PutPointDown(px, py);
     RedrawSideView();
     Ui.PickedPoint = -1;
@@ -279,12 +328,22 @@ std::optional<Fish> TForm1::FishWithDragAt(int x, int y) const {
 
 void TForm1::Image1MouseMove(MouseState, int x, int y) {
     const int zoom = Ui.Zoom;
-    if (Ui.ToolMode != ModeEye || zoom == 0) return;
+    if (zoom == 0 || !Picture.HasPicture()) return;
+    // The status bar gives the point a press here would take.
+    Ui.Pointer = QPoint(std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX),
+                        std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY));
     const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
+    // A rectangle being dragged reaches where its release would put its corner.
+    if (Ui.RangeCorner) Ui.RangeCorner = QPoint(px, py);
+    if (Ui.ToolMode != ModeEye) return;
     Form3().ShowNeighbourhood(px, py);
     Form3().Visible = true;
     ++Form3().ShowRequests;
+}
+
+void TForm1::Image1MouseLeave() {
+    Ui.Pointer.reset();
 }
 
 // ---------------------------------------------------------------- body columns

@@ -25,13 +25,18 @@ TForm3::TForm3(const EditorPicture& picture, const Fish& fish) : picture_(pictur
     Place(Image1, 0, 0, EyeViewSize, EyeViewSize);
     Place(Image2, 200, 0, EyeViewSize, EyeViewSize);
     Place(ScrollBar1, 200, 200, 200, 17);
-    ScrollBar1.Min = 1, ScrollBar1.Max = 30, ScrollBar1.Position = DefaultEyeShape;
+    ScrollBar1.Min = MinEyeShape, ScrollBar1.Max = MaxEyeShape;
+    ScrollBar1.Position = DefaultEyeShape;
+    // A click on the track moves the thumb by a tenth of the range.
+    ScrollBar1.PageStep = 3;
     Place(Button1, 432, 16, 89, 25);
     Button1.Caption = Texts::EyeOk;
     Place(Button2, 432, 56, 89, 25);
     Button2.Caption = Texts::EyeCancel;
     Place(ScrollBar2, 200, 240, 200, 17);
-    ScrollBar2.Min = 0, ScrollBar2.Max = 300, ScrollBar2.Position = DefaultEyePosition;
+    ScrollBar2.Min = MinEyePosition, ScrollBar2.Max = MaxEyePosition;
+    ScrollBar2.Position = DefaultEyePosition;
+    ScrollBar2.PageStep = 30;
     Place(Image3, 8, 216, EyeSwatchSize, EyeSwatchSize);
     Place(Label1, 8, 304, 300, 12);
     Label1.Caption = Texts::EyeRearColourHint;

@@ -29,6 +29,13 @@ inline const QString SaveTextureHint =
                    "beside the PGX file");
 inline const QString ExitEntry = QStringLiteral("Exit");
 inline const QString ZoomMenu = QStringLiteral("Zoom");
+inline const QString EditMenu = QStringLiteral("Edit");
+// Undo and Redo with no step to take back or take again.
+inline const QString UndoEntry = QStringLiteral("Undo");
+inline const QString RedoEntry = QStringLiteral("Redo");
+// %1: the name of the step (below).
+inline const QString UndoStepEntry = QStringLiteral("Undo: %1");
+inline const QString RedoStepEntry = QStringLiteral("Redo: %1");
 inline const QString VersionEntry = QStringLiteral("Version");
 inline const QString ViewMenu = QStringLiteral("View");
 inline const QString PreviewEntry = QStringLiteral("3D Preview");
@@ -73,6 +80,105 @@ inline const QString WhiskerPrompt = QStringLiteral("ヒゲ、特殊なヒレな
 inline const QString FrontPrompt = QStringLiteral("体型と胸ビレ、腹ビレの横位置を決めます");
 // %1: the most columns a body has.
 inline const QString BodyFull = QStringLiteral("体の列は%1列までです。これ以上は追加できません");
+
+// --- Steps of the undo history, as Undo and Redo name them
+inline const QString StepUnnamed = QStringLiteral("edit");
+inline const QString StepTraceBody = QStringLiteral("trace body");
+inline const QString StepTraceTail = QStringLiteral("trace tail");
+inline const QString StepMoveBodyPoint = QStringLiteral("move body point");
+inline const QString StepMoveTailPoint = QStringLiteral("move tail point");
+inline const QString StepMoveDorsalPoint = QStringLiteral("move dorsal fin point");
+inline const QString StepMoveVentralPoint = QStringLiteral("move ventral fin point");
+inline const QString StepMoveAnalPoint = QStringLiteral("move anal fin point");
+inline const QString StepMovePectoralPoint = QStringLiteral("move pectoral fin point");
+inline const QString StepMoveWhiskerPoint = QStringLiteral("move whisker point");
+inline const QString StepInsertBodyColumn = QStringLiteral("insert body column");
+inline const QString StepDeleteBodyColumn = QStringLiteral("delete body column");
+inline const QString StepDrawDorsalFin = QStringLiteral("draw dorsal fin");
+inline const QString StepDrawVentralFin = QStringLiteral("draw ventral fin");
+inline const QString StepDrawAnalFin = QStringLiteral("draw anal fin");
+inline const QString StepDrawWhisker = QStringLiteral("draw whisker");
+inline const QString StepPlacePectoralFin = QStringLiteral("place pectoral fin");
+inline const QString StepOpenFrontView = QStringLiteral("shape front and top");
+inline const QString StepOpenTopView = QStringLiteral("open top view");
+inline const QString StepShapeFrontView = QStringLiteral("move front view handle");
+inline const QString StepShapeTopView = QStringLiteral("move top view width");
+inline const QString StepPlaceEye = QStringLiteral("place eye");
+inline const QString StepMoveTailPosition = QStringLiteral("move tail position");
+inline const QString StepSetThickness = QStringLiteral("set thickness");
+inline const QString StepMoveWidestPoint = QStringLiteral("move widest point");
+inline const QString StepSetStep = QStringLiteral("set horizontal step");
+inline const QString StepSetDivisions = QStringLiteral("set vertical divisions");
+inline const QString StepClearBody = QStringLiteral("clear body");
+inline const QString StepClearTail = QStringLiteral("clear tail");
+inline const QString StepClearDorsalFin = QStringLiteral("clear dorsal fin");
+inline const QString StepClearVentralFin = QStringLiteral("clear ventral fin");
+inline const QString StepClearAnalFin = QStringLiteral("clear anal fin");
+inline const QString StepClearPectoralFin = QStringLiteral("clear pectoral fin");
+inline const QString StepClearWhisker = QStringLiteral("clear whisker");
+inline const QString StepClearEye = QStringLiteral("clear eye");
+
+// --- Status bar
+// %1: the picture's file name; %2 x %3: its size in pixels.
+inline const QString StatusPicture = QStringLiteral("%1   %2 x %3 pixels");
+// %1: the zoom factor.
+inline const QString StatusZoom = QStringLiteral("zoom x%1");
+// %1, %2: the picture point under the cursor (as a press there gives it);
+// %3, %4, %5: the red, green and blue of that pixel.
+inline const QString StatusPointer = QStringLiteral("x %1, y %2   RGB %3, %4, %5");
+
+// --- Editing sessions
+// %1: the session file's name.
+inline const QString SessionRestored = QStringLiteral("Editing session %1 restored");
+// %1: the session file's name; %2: why it cannot be used.
+inline const QString SessionUnreadable =
+    QStringLiteral("The editing session %1 cannot be used: %2. The picture opens as a new fish.");
+// %1: the session file's name.
+inline const QString SessionPictureChanged =
+    QStringLiteral("The picture has changed since the editing session %1 was saved. Restore the "
+                   "session anyway? Yes restores it; No opens the picture as a new fish.");
+// Shown below the save's failure message when the session was what failed.
+inline const QString SessionSaveFailed = QStringLiteral(
+    "The editing session file could not be written, so neither it nor the PGX file was changed.");
+// Why a session cannot be used. %1: the limit in bytes.
+inline const QString SessionTooLarge = QStringLiteral("the file is larger than %1 bytes");
+// %1: the parser's reason; %2: where, in bytes from the start.
+inline const QString SessionNotJson = QStringLiteral("it is not JSON (%1 at byte %2)");
+inline const QString SessionNotASession =
+    QStringLiteral("it is not an editing session of this editor");
+inline const QString SessionBadVersion =
+    QStringLiteral("its version is not a whole number from 1 up");
+// %1: the file's version; %2: the version this editor reads.
+inline const QString SessionFutureVersion = QStringLiteral(
+    "it was written by a newer editor (session version %1; this editor reads version %2)");
+// %1: the field.
+inline const QString SessionMissing = QStringLiteral("%1 is missing");
+inline const QString SessionUnknownField = QStringLiteral("%1 is not a field of a session");
+inline const QString SessionNotANumber = QStringLiteral("%1 is not a number");
+inline const QString SessionNotAWholeNumber = QStringLiteral("%1 is not a whole number");
+inline const QString SessionNotAFlag = QStringLiteral("%1 is not true or false");
+inline const QString SessionNotARectangle =
+    QStringLiteral("%1 is not a rectangle of x0, y0, x1 and y1");
+// %1: the field; %2: how many entries it holds at most.
+inline const QString SessionNotAList = QStringLiteral("%1 is not a list of at most %2 entries");
+// %1: the field; %2: the values it may take (one of the four below).
+inline const QString SessionOutOfRange = QStringLiteral("%1 is out of range (%2)");
+// %1..%2: the smallest and the largest.
+inline const QString SessionRange = QStringLiteral("%1..%2");
+// %1: the largest magnitude of a real.
+inline const QString SessionMagnitudeRange = QStringLiteral("-%1..%1");
+// %1: the largest last index of a list.
+inline const QString SessionLastIndexRange = QStringLiteral("0, -1 or odd up to %1");
+// An entry of a list field (%1: the field, %2: its index) and a corner of
+// a rectangle (%1: the field, %2: x0, y0, x1 or y1).
+inline const QString SessionEntry = QStringLiteral("%1[%2]");
+inline const QString SessionCorner = QStringLiteral("%1.%2");
+// %1: the count's field; %2: the entry that must hold the end marker.
+inline const QString SessionNoEndMarker =
+    QStringLiteral("%1 does not end its list with the end marker at entry %2");
+// %1: the PGX reader's reason.
+inline const QString SessionNotWritable =
+    QStringLiteral("its fish would not make a readable PGX file (%1)");
 
 // --- Eye designer
 inline const QString EyeOk = QStringLiteral("OK");

@@ -53,6 +53,39 @@ QPoint HandlePoint(double a, double b, int zoom) {
     return {Nearest(zoom * a), Nearest(zoom * b)};
 }
 
+// The eye on the side view, as the designer draws its rim: three rings,
+// black, white and black, visible on any colour, and a black disc with a
+// white rim at the centre.
+void DrawEye(QPainter& p, const EyeMark& eye, int zoom) {
+    const QPoint c = ViewPoint(eye.X, eye.Y, zoom);
+    const int r = std::clamp(Nearest(eye.Radius * zoom), 0, 1 << 20);
+    p.setBrush(Qt::NoBrush);
+    if (r > 2) {
+        const std::pair<int, QColor> rings[] = {{0, Qt::black}, {1, Qt::white}, {2, Qt::black}};
+        for (auto [inset, colour] : rings) {
+            p.setPen(QPen(colour, 1));
+            DrawEllipseBox(p, c.x() - r + inset, c.y() - r + inset, c.x() + r - inset,
+                           c.y() + r - inset);
+        }
+    }
+    DrawMarker(p, c.x(), c.y(), 2, Qt::white, Qt::black);
+}
+
+// The rectangle being dragged, from the pressed corner to the pointer: a
+// black line with a white one inside it.
+void DrawBand(QPainter& p, const BandMark& band, int zoom) {
+    const QPoint a = band.From * zoom, b = band.To * zoom;
+    const QRect r(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                  QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (r.width() > 2 && r.height() > 2) {
+        p.setPen(QPen(Qt::white, 1));
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+    }
+}
+
 void DrawMark(QPainter& p, const std::optional<ViewMark>& mark, QColor outline) {
     if (mark)
         DrawMarker(p, mark->Centre.x(), mark->Centre.y(), mark->Radius, outline,
@@ -177,6 +210,8 @@ QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
     default:
         break;
     }
+    if (form.SideEye) DrawEye(p, *form.SideEye, z);
+    if (form.SideBand) DrawBand(p, *form.SideBand, z);
     DrawMark(p, form.SideMark, Qt::white);
     return out;
 }

@@ -17,7 +17,8 @@ inline constexpr QRgb MarkerRed = 0xFFFF0000u;
 
 // The side view (Image1): the picture enlarged Zoom times, the part outside
 // the current tool dimmed, the overlay of the mode it was last redrawn in,
-// and the pick mark. Pixels outside the view are white.
+// the eye, the rubber band of a rectangle being dragged, and the pick mark.
+// Pixels outside the view are white.
 QImage RenderSideView(const TForm1& form, const QRect& viewRect);
 
 // The front view (Image2): section, ventral fin and pectoral fin handles.

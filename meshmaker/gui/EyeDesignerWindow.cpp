@@ -52,7 +52,6 @@ EyeDesignerWindow::EyeDesignerWindow(TForm3& form,
         Placed(new QScrollBar(Qt::Horizontal, this), form.ScrollBar1, QStringLiteral("ScrollBar1"));
     scrollBar2_ =
         Placed(new QScrollBar(Qt::Horizontal, this), form.ScrollBar2, QStringLiteral("ScrollBar2"));
-    for (QScrollBar* bar : {scrollBar1_, scrollBar2_}) bar->setPageStep(0);
     connect(scrollBar1_, &QScrollBar::valueChanged, this, [this](int v) {
         if (!syncing_) dispatch_([this, v] { form_.SetScrollBar1Position(v); });
     });
@@ -85,6 +84,7 @@ void EyeDesignerWindow::Refresh() {
                                                              {scrollBar2_, &form_.ScrollBar2}};
     for (auto [widget, record] : bars) {
         widget->setRange(record->Min, record->Max);
+        widget->setPageStep(record->PageStep);
         widget->setValue(record->Position);
     }
     syncing_ = false;

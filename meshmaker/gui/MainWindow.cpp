@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -106,6 +108,17 @@ void MainWindow::CreateActions() {
     add("SpeedButton10", QString(), &TForm1::SpeedButton10Click, "front");
     add("SpeedButton12", QString(), &TForm1::SpeedButton12Click, "top");
     add("SpeedButton13", QString(), &TForm1::SpeedButton13Click, "eye");
+    // The tool buttons stay pressed while their tool is in use.
+    for (const char* tool :
+         {"SpeedButton5", "SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8",
+          "SpeedButton9", "SpeedButton10", "SpeedButton12", "SpeedButton13"})
+        Action(tool)->setCheckable(true);
+
+    add("Undo1", Texts::UndoEntry, &TForm1::Undo1Click);
+    Action("Undo1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    add("Redo1", Texts::RedoEntry, &TForm1::Redo1Click);
+    Action("Redo1")->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     // The version dialog learns its outer size before it is placed.
     auto* version = new QAction(Texts::VersionEntry, this);
@@ -151,6 +164,10 @@ void MainWindow::UpdateActions() {
     Action(QStringLiteral("SpeedButton11"))->setEnabled(canSave);
     Action(QStringLiteral("SaveBodyTexture"))->setEnabled(canSave);
     Action(QStringLiteral("FlipHorizontally"))->setChecked(form_.FlipHorizontallyEntry.Checked);
+    Action(QStringLiteral("Undo1"))->setEnabled(form_.CanUndo());
+    Action(QStringLiteral("Undo1"))->setText(form_.UndoCaption());
+    Action(QStringLiteral("Redo1"))->setEnabled(form_.CanRedo());
+    Action(QStringLiteral("Redo1"))->setText(form_.RedoCaption());
 }
 
 void MainWindow::BuildMenu() {
@@ -158,6 +175,8 @@ void MainWindow::BuildMenu() {
     for (const char* name : {"Open1", "FlipHorizontally", "Saveas1", "SaveBodyTexture", "Exit1"})
         file->addAction(Action(name));
     file->setToolTipsVisible(true);
+    QMenu* edit = menuBar()->addMenu(Texts::EditMenu);
+    for (const char* name : {"Undo1", "Redo1"}) edit->addAction(Action(name));
     QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu);
     for (const char* name : {"x11", "x21", "x41", "x81"}) zoom->addAction(Action(name));
     menuBar()->addMenu(Texts::ViewMenu)->addAction(Action(QStringLiteral("PreviewButton")));
@@ -264,11 +283,11 @@ void MainWindow::BuildViews() {
         Dispatch([=, this] { form_.Image1MouseUp(b, s, p.x(), p.y()); });
     };
     image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
-        if (form_.Ui.ToolMode == ModeEye)
-            Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
-        else if (preview_ && (s.Left || s.Right || s.Middle))
+        Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
+        if (preview_ && form_.Ui.ToolMode != ModeEye && (s.Left || s.Right || s.Middle))
             preview_->FollowDrag(p); // the 3-D view follows a drag; the fish waits for the release
     };
+    image1_->onLeave = [this] { Dispatch([this] { form_.Image1MouseLeave(); }); };
     image2_ = addView(form_.Image2, "Image2",
                       [this](const QRect& r) { return RenderFrontView(form_, r); });
     image2_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
@@ -287,17 +306,35 @@ void MainWindow::BuildViews() {
     };
 
     auto addScrollBar = [this](const ScrollBar& record, const QString& name,
-                               void (TForm1::*set)(int)) {
+                               void (TForm1::*set)(int), const Label& value,
+                               const QString& valueName) {
         auto* bar = new QScrollBar(Qt::Horizontal, client_);
         bar->setObjectName(name);
         connect(bar, &QScrollBar::valueChanged, this, [this, set](int v) {
             if (!syncing_) Dispatch([this, set, v] { (form_.*set)(v); });
         });
         scrollBars_.emplace_back(&record, bar);
+        auto* label = new QLabel(client_);
+        label->setObjectName(valueName);
+        scrollValues_.emplace_back(&value, label);
     };
-    addScrollBar(form_.ScrollBar1, "ScrollBar1", &TForm1::SetScrollBar1Position);
-    addScrollBar(form_.ScrollBar2, "ScrollBar2", &TForm1::SetScrollBar2Position);
-    addScrollBar(form_.ScrollBar4, "ScrollBar4", &TForm1::SetScrollBar4Position);
+    addScrollBar(form_.ScrollBar1, "ScrollBar1", &TForm1::SetScrollBar1Position, form_.TailValue,
+                 "TailValue");
+    addScrollBar(form_.ScrollBar2, "ScrollBar2", &TForm1::SetScrollBar2Position,
+                 form_.ThicknessValue, "ThicknessValue");
+    addScrollBar(form_.ScrollBar4, "ScrollBar4", &TForm1::SetScrollBar4Position, form_.PeakValue,
+                 "PeakValue");
+
+    // The status bar: the picture, the zoom, the point under the pointer.
+    for (auto [record, name] : {std::pair{&form_.Status.Picture, "StatusPicture"},
+                                {&form_.Status.Zoom, "StatusZoom"},
+                                {&form_.Status.Pointer, "StatusPointer"}}) {
+        auto* label = new QLabel(statusBar());
+        label->setObjectName(QString::fromLatin1(name));
+        label->setContentsMargins(2, 0, 14, 0);
+        statusBar()->addWidget(label);
+        statusLabels_.emplace_back(record, label);
+    }
 }
 
 QRect MainWindow::InClient(const QRect& formRect) const {
@@ -323,6 +360,13 @@ void MainWindow::Refresh() {
         widget->setGeometry(record->Geometry);
         widget->setToolTip(record->Hint);
         widget->setVisible(record->Visible);
+        // A button with an action shows it through the action.
+        auto* tool = qobject_cast<QToolButton*>(widget);
+        if (QAction* action = tool ? tool->defaultAction() : nullptr;
+            action && action->isCheckable())
+            action->setChecked(record->Down);
+        else if (!tool)
+            widget->setCheckable(true), widget->setChecked(record->Down);
     }
     for (auto [record, widget] : edits_) {
         if (widget->text() != record->Text) widget->setText(record->Text);
@@ -359,6 +403,13 @@ void MainWindow::Refresh() {
         widget->setVisible(record->Visible);
         if (record->Visible) extent |= widget->geometry();
     }
+    for (auto [record, widget] : scrollValues_) {
+        widget->setText(record->Caption);
+        widget->setGeometry(InClient(record->Geometry));
+        widget->setVisible(record->Visible);
+        if (record->Visible) extent |= widget->geometry();
+    }
+    for (auto [record, widget] : statusLabels_) widget->setText(record->Caption);
     client_->resize(std::max(extent.right() + 1, 1), std::max(extent.bottom() + 1, 1));
     syncing_ = false;
 
@@ -412,6 +463,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Undo and Redo in a field belong to the field while it holds typing of
+    // its own; otherwise they go to the window's Edit menu.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        const bool fieldUndoes =
+            key->matches(QKeySequence::Undo) && edit && edit->isUndoAvailable();
+        const bool fieldRedoes =
+            key->matches(QKeySequence::Redo) && edit && edit->isRedoAvailable();
+        const bool windowKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+        if (edit && windowKey && !fieldUndoes && !fieldRedoes) {
+            event->ignore();
+            return true;
+        }
+    }
     // Leaving a field applies it; switching to another program does not.
     if (event->type() == QEvent::FocusOut &&
         static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason &&

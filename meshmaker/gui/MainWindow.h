@@ -33,7 +33,7 @@ public:
     TForm1& Form() { return form_; }
     // The window's commands by name: the menu entries and the tool buttons
     // ("SpeedButton1" .. "SpeedButton13", "Button1", "Open1", "Saveas1",
-    // "Exit1", "x11" .. "x81", "Version1", "FlipHorizontally",
+    // "Exit1", "Undo1", "Redo1", "x11" .. "x81", "Version1", "FlipHorizontally",
     // "SaveBodyTexture", "PreviewButton" for the 3-D view).
     QAction* Action(const QString& name) const { return actions_.at(name); }
     VersionDialog* Form2Window() { return version_; }
@@ -82,6 +82,7 @@ private:
     std::vector<std::pair<QLineEdit*, void (TForm1::*)()>> exitHandlers_;
     std::vector<std::pair<const Label*, QLabel*>> labels_;
     std::vector<std::pair<const ScrollBar*, QScrollBar*>> scrollBars_;
+    std::vector<std::pair<const Label*, QLabel*>> scrollValues_, statusLabels_;
     std::vector<std::pair<const Image*, ViewWidget*>> images_;
 
     int shownSide_ = -1, shownFront_ = -1, shownTop_ = -1;

@@ -48,3 +48,8 @@ void ViewWidget::mouseReleaseEvent(QMouseEvent* event) {
 void ViewWidget::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(ButtonOf(event), StateOf(event), event->position().toPoint());
 }
+
+void ViewWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (onLeave) onLeave();
+}

@@ -16,6 +16,7 @@ public:
 
     explicit ViewWidget(QWidget* parent, Render render);
     MouseHandler onPress, onRelease, onMove;
+    std::function<void()> onLeave; // the pointer has left the view
 
     static MouseState StateOf(const QMouseEvent* event);
     static MouseButton ButtonOf(const QMouseEvent* event);
@@ -25,6 +26,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     Render render_;

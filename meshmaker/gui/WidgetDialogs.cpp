@@ -13,7 +13,7 @@ void WidgetDialogs::ShowMessage(const QString& text) {
     QMessageBox::information(parent_, Texts::MessageCaption, text);
 }
 
-bool WidgetDialogs::Ask(const QString& question) {
+bool WidgetDialogs::AskYesNo(const QString& question) {
     return QMessageBox::question(parent_, Texts::MessageCaption, question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

@@ -10,7 +10,7 @@ public:
     explicit WidgetDialogs(QWidget* parent) : parent_(parent) {}
     QString OpenFileName(const QString& filter) override;
     void ShowMessage(const QString& text) override;
-    bool Ask(const QString& question) override;
+    bool AskYesNo(const QString& question) override;
 
 private:
     QWidget* parent_;

@@ -168,8 +168,9 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
     QTemporaryDir dir;
     const QString picture = test::SaveBmp(dir, "fish.bmp", FishPicture());
     const QString pgx = dir.filePath("fish.pgx");
+    const QString session = dir.filePath("fish.session.json");
     ASSERT_EQ(Batch({picture}).status, ExitOk);
-    const QByteArray before = test::FileBytes(pgx);
+    const QByteArray before = test::FileBytes(pgx), sessionBefore = test::FileBytes(session);
 
     // In a child process whose files may not grow past 100 bytes, save again.
     const pid_t child = fork();
@@ -184,7 +185,9 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
         form.SpeedButton4Click(); // the tail: a different, longer file
         const bool saved = form.SavePgx(pgx);
         const bool told =
-            dialogs.messages.contains("Error. Cannot make fish polygon data file.\nFile too large");
+            !dialogs.messages.isEmpty() &&
+            dialogs.messages.last().startsWith("Error. Cannot make fish polygon data file.") &&
+            dialogs.messages.last().endsWith("File too large");
         _exit(!saved && told ? 0 : 4);
     }
     int status = 0;
@@ -192,7 +195,9 @@ TEST(SavePgx, ADiskThatFillsUpLeavesTheOldFileIntact) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(test::FileBytes(pgx), before);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"fish.bmp", "fish.pgx"}));
+    EXPECT_EQ(test::FileBytes(session), sessionBefore);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"fish.bmp", "fish.pgx", "fish.session.json"}));
 }
 
 TEST(Batch, TheProgramConvertsWithoutADisplay) {
@@ -246,7 +251,8 @@ TEST(Batch, AFileSizeLimitGivesTheUsualFailureWithItsReason) {
         test::RunProgram("/bin/sh", {"-c", QStringLiteral("ulimit -f 0; exec '%1' --batch '%2'")
                                                .arg(QStringLiteral(MESHMAKER_PROGRAM), picture)});
     EXPECT_EQ(run.ExitCode, ExitFailed) << run.Err.toStdString();
-    EXPECT_TRUE(run.Err.contains("Error. Cannot make fish polygon data file.: File too large"))
+    EXPECT_TRUE(run.Err.contains("Error. Cannot make fish polygon data file.") &&
+                run.Err.trimmed().endsWith("File too large"))
         << run.Err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"fish.bmp"});
 }

@@ -1,9 +1,10 @@
-// Writing the PGX file when the disk fails at any point: every write, the
-// creation of the temporary file, and the close with the rename. Each time
-// the old file stays as it was, no temporary file is left, and the user is
-// told.
+// Saving when the disk fails at any point: the creation of either temporary
+// file, every write, keeping the old files, and each close with its rename.
+// Each time the old PGX file and the old session stay as they were, no
+// temporary or kept file is left, and the user is told.
 
 #include "AtomicFile.h"
+#include "EditingSession.h"
 #include "TForm1.h"
 #include "TestSupport.h"
 
@@ -22,20 +23,25 @@ struct Faults {
     }
 };
 
+QStringList Files(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
 } // namespace
 
-TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
+TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFileAndSession) {
     QTemporaryDir dir;
     test::ScriptedDialogs dialogs;
     TForm1 form(dialogs);
     ASSERT_TRUE(form.OpenPicture(test::SaveBmp(dir, "fish.bmp",
                                                test::Picture(121, 61, {QRect(0, 20, 91, 21)})))
                     .isEmpty());
-    const QString pgx = dir.filePath("fish.pgx");
+    const QString pgx = dir.filePath("fish.pgx"), session = dir.filePath("fish.session.json");
     ASSERT_TRUE(form.SavePgx(pgx));
-    const QByteArray old = test::FileBytes(pgx);
-    form.SpeedButton4Click(); // the next file is a different one
+    const QByteArray oldPgx = test::FileBytes(pgx), oldSession = test::FileBytes(session);
+    form.SpeedButton4Click(); // the next files are different ones
     form.SpeedButton10Click();
+    form.AfterEvent();
 
     const Faults faults(64); // many small writes
     int writes = 0;
@@ -44,29 +50,56 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFile) {
         return false;
     };
     ASSERT_TRUE(form.SavePgx(dir.filePath("probe.pgx")));
-    ASSERT_EQ(writes, (test::FileBytes(dir.filePath("probe.pgx")).size() + 63) / 64);
+    const QStringList files = Files(dir);
+    ASSERT_EQ(writes, (test::FileBytes(dir.filePath("probe.pgx")).size() + 63) / 64 +
+                          (test::FileBytes(dir.filePath("probe.session.json")).size() + 63) / 64);
 
+    using AtomicWriteFaults::Step;
     struct Point {
-        AtomicWriteFaults::Step step;
+        Step step;
         int index;
     };
-    std::vector<Point> points{{AtomicWriteFaults::Step::Open, 0},
-                              {AtomicWriteFaults::Step::Commit, 0}};
-    for (int n = 0; n < writes; ++n) points.push_back({AtomicWriteFaults::Step::Write, n});
+    std::vector<Point> points;
+    for (int file : {0, 1})
+        for (Step step : {Step::Open, Step::Backup, Step::Commit}) points.push_back({step, file});
+    for (int n = 0; n < writes; ++n) points.push_back({Step::Write, n});
     for (const Point& p : points) {
-        AtomicWriteFaults::Inject = [p](AtomicWriteFaults::Step step, int index) {
+        AtomicWriteFaults::Inject = [p](Step step, int index) {
             return step == p.step && index == p.index;
         };
         dialogs.messages.clear();
-        EXPECT_FALSE(form.SavePgx(pgx)) << int(p.step) << " " << p.index;
-        EXPECT_EQ(dialogs.messages,
-                  QStringList{"Error. Cannot make fish polygon data file.\nInput/output error"});
-        EXPECT_EQ(test::FileBytes(pgx), old);
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-                  (QStringList{"fish.bmp", "fish.pgx", "probe.pgx"}));
+        const std::string where = std::to_string(int(p.step)) + " " + std::to_string(p.index);
+        EXPECT_FALSE(form.SavePgx(pgx)) << where;
+        ASSERT_EQ(dialogs.messages.size(), 1) << where;
+        EXPECT_TRUE(dialogs.messages[0].startsWith("Error. Cannot make fish polygon data file."))
+            << where;
+        EXPECT_TRUE(dialogs.messages[0].endsWith("Input/output error")) << where;
+        EXPECT_EQ(test::FileBytes(pgx), oldPgx) << where;
+        EXPECT_EQ(test::FileBytes(session), oldSession) << where;
+        EXPECT_EQ(Files(dir), files) << where;
     }
     RecordProperty("failure_points", int(points.size()));
     AtomicWriteFaults::Inject = nullptr;
     EXPECT_TRUE(form.SavePgx(pgx));
     EXPECT_EQ(test::FileBytes(pgx), test::FileBytes(dir.filePath("probe.pgx")));
+    EXPECT_EQ(test::FileBytes(session), test::FileBytes(dir.filePath("probe.session.json")));
+    EXPECT_EQ(Files(dir), files);
+}
+
+TEST(FailingWrites, ASessionThatCannotBeWrittenIsNoSavedFile) {
+    // The session fails alone (its name is taken by a folder): the PGX file
+    // is not replaced either, and the message says why.
+    QTemporaryDir dir;
+    test::ScriptedDialogs dialogs;
+    TForm1 form(dialogs);
+    ASSERT_TRUE(form.OpenPicture(
+                        test::SaveBmp(dir, "fish.bmp", test::Picture(41, 21, {QRect(0, 5, 30, 9)})))
+                    .isEmpty());
+    ASSERT_TRUE(QDir(dir.path()).mkdir("fish.session.json"));
+    EXPECT_FALSE(form.SavePgx(dir.filePath("fish.pgx")));
+    EXPECT_EQ(dialogs.messages,
+              QStringList{"Error. Cannot make fish polygon data file.\nThe editing "
+                          "session file could not be written, so neither it "
+                          "nor the PGX file was changed.\nIs a directory"});
+    EXPECT_FALSE(QFile::exists(dir.filePath("fish.pgx")));
 }

@@ -183,7 +183,7 @@ TEST(BodyTexture, TheBatchRefusesAnExistingTextureWithoutOverwrite) {
     const BatchRun replaced = Batch({picture, "--texture", "--overwrite"});
     ASSERT_EQ(replaced.status, ExitOk) << replaced.err.toStdString();
     EXPECT_EQ(LoadPicture(texture).image, LoadPicture(picture).image);
-    EXPECT_EQ(FilesIn(dir), (QStringList{"koi.bmp", "koi.pgx", "koi_tx.bmp"}));
+    EXPECT_EQ(FilesIn(dir), (QStringList{"koi.bmp", "koi.pgx", "koi.session.json", "koi_tx.bmp"}));
 }
 
 TEST(BodyTexture, ATargetThatIsThePictureItselfIsRefused) {
@@ -216,12 +216,12 @@ TEST(BodyTexture, TheWindowAsksBeforeItReplacesAFile) {
 
     QFile::remove(texture);
     test::WriteFile(e.dir, "fish_tx.bmp", "painted by hand");
-    e.dialogs.askAnswers = {false};
+    e.dialogs.yesNoAnswers = {false};
     e.Do([&] { e.form.SaveBodyTextureClick(); });
     EXPECT_EQ(e.dialogs.questions, QStringList{Texts::TextureExists.arg("fish_tx.bmp")});
     EXPECT_EQ(test::FileBytes(texture), QByteArray("painted by hand"));
 
-    e.dialogs.askAnswers = {true};
+    e.dialogs.yesNoAnswers = {true};
     e.Do([&] { e.form.SaveBodyTextureClick(); });
     EXPECT_EQ(LoadPicture(texture).image, e.pic.PictureBitmap);
     EXPECT_EQ(FilesIn(e.dir), (QStringList{"fish.bmp", "fish_tx.bmp"}));
@@ -251,8 +251,10 @@ TEST(BodyTexture, AWriteThatFailsKeepsTheOldFileAndLeavesNoTemporaryFile) {
             AtomicWriteFaults::Inject = nullptr;
             EXPECT_EQ(r.status, ExitFailed);
             EXPECT_TRUE(r.err.contains("koi_tx.bmp")) << r.err.toStdString();
-            EXPECT_EQ(FilesIn(dir), c.existing ? (QStringList{"koi.bmp", "koi.pgx", "koi_tx.bmp"})
-                                               : (QStringList{"koi.bmp", "koi.pgx"}));
+            EXPECT_EQ(FilesIn(dir),
+                      c.existing
+                          ? (QStringList{"koi.bmp", "koi.pgx", "koi.session.json", "koi_tx.bmp"})
+                          : (QStringList{"koi.bmp", "koi.pgx", "koi.session.json"}));
             if (c.existing) {
                 EXPECT_EQ(test::FileBytes(dir.filePath("koi_tx.bmp")), "old");
             }

@@ -106,11 +106,11 @@ TEST(PictureLoading, RefusalsCarryAReason) {
         {"narrow", test::BmpBytes({2, 5, 24, 0, {}, {}, QByteArray(5 * 8, '\0')}), "3"},
         {"low", test::BmpBytes({5, 2, 24, 0, {}, {}, QByteArray(2 * 16, '\0')}), "3"},
         {"huge", test::BmpBytes({30000, 30000, 24, 0, {}, {}, QByteArray(64, '\0')}), "512"},
-        // A PGX file records the sides in 16 signed bits.
-        {"wider than a PGX file records",
-         test::BmpBytes({32768, 3, 24, 0, {}, {}, QByteArray(32768 * 3 * 3, '\0')}), "32767"},
-        {"taller than a PGX file records",
-         test::BmpBytes({3, 32768, 24, 0, {}, {}, QByteArray(12 * 32768, '\0')}), "32767"},
+        // Sides a PGX file cannot give (16 signed bits), though the pixels would fit.
+        {"too tall", test::BmpBytes({4, 32768, 24, 0, {}, {}, QByteArray(12 * 32768, '\0')}),
+         "32767"},
+        {"too wide", test::BmpBytes({32768, 3, 24, 0, {}, {}, QByteArray(98304 * 3, '\0')}),
+         "32767"},
         {"cut short", test::BmpBytes({40, 30, 24, 0, {}, {}, QByteArray(40 * 3 * 20, '\0')}),
          "3654"},
     };

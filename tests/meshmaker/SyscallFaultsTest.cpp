@@ -1,8 +1,10 @@
 // meshmaker --batch and --export as real processes under the system-call
 // fault layer: every write, flush, close, rename and open for writing that
-// they make is failed in turn, with EIO and with ENOSPC. Each time the
-// program exits 1 with the system's reason, every old file keeps its bytes,
-// no new file appears and no temporary file is left.
+// they make is failed in turn, with EIO and with ENOSPC. The batch's save
+// writes the PGX file and its editing session together, an OBJ export its
+// three files. Each time the program exits 1 with the system's reason,
+// every old file keeps its bytes, no new file appears and nothing is left
+// behind: neither a temporary file nor a kept old file.
 
 #include "FaultWalk.h"
 #include "TestSupport.h"
@@ -46,15 +48,16 @@ TEST_P(SyscallFaultsTest, EveryFailedCallLeavesTheOldFilesAndNoTemporaryFile) {
     QStringList targets;
     const QString command = c.command;
     if (command == "batch") {
-        walk.Arguments = QStringList{"--batch", picture} + recipe + QStringList{"-o", out + "koi.pgx"};
-        targets = {out + "koi.pgx"};
+        walk.Arguments =
+            QStringList{"--batch", picture} + recipe + QStringList{"-o", out + "koi.pgx"};
+        targets = {out + "koi.pgx", out + "koi.session.json"};
     } else {
         // The model to export, written without any fault.
-        ASSERT_EQ(test::RunProgram(MESHMAKER_PROGRAM,
-                                   QStringList{"--batch", picture} + recipe +
-                                       QStringList{"-o", dir.filePath("koi.pgx")})
-                      .ExitCode,
-                  0);
+        ASSERT_EQ(
+            test::RunProgram(MESHMAKER_PROGRAM, QStringList{"--batch", picture} + recipe +
+                                                    QStringList{"-o", dir.filePath("koi.pgx")})
+                .ExitCode,
+            0);
         walk.Arguments = {"--export", dir.filePath("koi.pgx"), out + "koi." + command, "--picture",
                           picture};
         targets = command == "glb" ? QStringList{out + "koi.glb"}
@@ -81,14 +84,13 @@ TEST_P(SyscallFaultsTest, EveryFailedCallLeavesTheOldFilesAndNoTemporaryFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, SyscallFaultsTest,
-    ::testing::Values(WalkCase{"BatchNewEIO", "batch", false, "EIO", "Input/output error"},
-                      WalkCase{"BatchReplacingENOSPC", "batch", true, "ENOSPC",
-                               "No space left on device"},
-                      WalkCase{"GlbNewENOSPC", "glb", false, "ENOSPC", "No space left on device"},
-                      WalkCase{"GlbReplacingEIO", "glb", true, "EIO", "Input/output error"},
-                      WalkCase{"ObjNewEIO", "obj", false, "EIO", "Input/output error"},
-                      WalkCase{"ObjReplacingENOSPC", "obj", true, "ENOSPC",
-                               "No space left on device"}),
+    ::testing::Values(
+        WalkCase{"BatchNewEIO", "batch", false, "EIO", "Input/output error"},
+        WalkCase{"BatchReplacingENOSPC", "batch", true, "ENOSPC", "No space left on device"},
+        WalkCase{"GlbNewENOSPC", "glb", false, "ENOSPC", "No space left on device"},
+        WalkCase{"GlbReplacingEIO", "glb", true, "EIO", "Input/output error"},
+        WalkCase{"ObjNewEIO", "obj", false, "EIO", "Input/output error"},
+        WalkCase{"ObjReplacingENOSPC", "obj", true, "ENOSPC", "No space left on device"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -109,17 +109,28 @@ TEST(FrontView, OneDivisionLeavesOnlyTheFinHandles) {
     EXPECT_EQ(e.s.PectoralZ[2], 12);
 }
 
-TEST(FrontView, AFinHandleAtTheRightDepthButAnotherHeightEndsTheSearch) {
+TEST(FrontView, APressTakesTheNearestHandleByBothCoordinates) {
     Editor e;
     e.form.SpeedButton10Click();
     e.s.VentralLowIndex = 1;
     e.s.VentralZ[1] = 40, e.s.VentralY[1] = 50;   // ventral low point at depth 40 ...
     e.s.PectoralZ[1] = 40, e.s.PectoralY[1] = 30; // ... and pectoral point 1 at the same depth
-    e.form.Image2MouseDown(MouseButton::Left, Left, 40, 30);
-    EXPECT_EQ(e.ui.FrontHandle, -1);
-    e.s.VentralZ[1] = 60; // out of reach in depth: passed over
-    e.form.Image2MouseDown(MouseButton::Left, Left, 40, 30);
-    EXPECT_EQ(e.ui.FrontHandle, 101);
+    e.s.PectoralZ[2] = 42, e.s.PectoralY[2] = 30;
+    const struct Case {
+        const char* name;
+        int x, y, handle;
+    } cases[] = {
+        {"on the pectoral point below the ventral one's depth", 40, 30, PectoralHandle1},
+        {"on the ventral low point", 40, 50, VentralLowHandle},
+        {"between two pectoral points, nearer the second", 42, 31, PectoralHandle2},
+        {"equally near both: the first in the order", 41, 30, PectoralHandle1},
+        {"right depth, too far in height", 40, 40, -1},
+        {"right height, too far in depth", 50, 30, -1},
+    };
+    for (const Case& c : cases) {
+        e.form.Image2MouseDown(MouseButton::Left, Left, c.x, c.y);
+        EXPECT_EQ(e.ui.FrontHandle, c.handle) << c.name;
+    }
 }
 
 TEST(FrontView, TheVentralFinTiltsAboutItsHighPointAndAFlatFinStaysFinite) {

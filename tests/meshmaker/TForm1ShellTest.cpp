@@ -1,9 +1,11 @@
 // The main window's frame through its handlers: opening, the division
 // fields, the check boxes, zoom, the tail position and the version dialog.
 
+#include "PgxWriter.h"
 #include "TForm1.h"
 #include "TForm3.h"
 #include "TestSupport.h"
+#include "Views.h"
 
 #include <QFile>
 
@@ -28,7 +30,7 @@ QImage Fish101() {
 
 TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     Editor e;
-    e.s.TailLast = 7; // lists of an earlier fish stay
+    e.s.TailLast = 7; // nothing of an earlier fish stays
     e.s.EyeZ = 3;
     e.s.EyeX = 9;
     e.form.Edit1.Text = "30";
@@ -60,10 +62,10 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     EXPECT_TRUE(s.BodyDone);
     EXPECT_TRUE(e.form.CheckBox1.Checked);
     EXPECT_EQ(s.BodyX[s.BodyLast], 75);
-    EXPECT_EQ(s.TailLast, 7);
+    EXPECT_EQ(s.TailLast, 0);
     EXPECT_FALSE(s.TailDone);
     EXPECT_EQ(s.EyeX, 0);
-    EXPECT_EQ(s.EyeZ, 3);
+    EXPECT_EQ(s.EyeZ, 0);
     EXPECT_EQ(e.pic.PicturePath, e.dir.filePath("fish.bmp"));
     EXPECT_TRUE(e.form.ScrollBar1.Visible);
     EXPECT_FALSE(e.form.ScrollBar2.Visible);
@@ -91,6 +93,62 @@ TEST(OpenPicture, ClearsEveryStepAndHidesTheShapeTools) {
           (const Control*)&e.form.CheckBox9, (const Control*)&e.form.Image3,
           (const Control*)&e.form.ScrollBar4})
         EXPECT_FALSE(c->Visible);
+}
+
+TEST(OpenPicture, ASecondPictureSavesAsItWouldInAFreshEditor) {
+    // A whole fish on picture A: every list, the section and top view, the eye.
+    Editor e;
+    e.Open(e.Save(
+        "a.bmp",
+        Picture(121, 61, {QRect(0, 20, 91, 21), QRect(40, 12, 20, 8), QRect(91, 10, 29, 41)})));
+    TForm1& f = e.form;
+    constexpr MouseState Left{.Left = true}, None{};
+    auto drag = [&](int x0, int y0, int x1, int y1) {
+        e.Do([&] { f.Image1MouseDown(MouseButton::Left, Left, x0, y0); });
+        e.Do([&] { f.Image1MouseUp(MouseButton::Left, None, x1, y1); });
+    };
+    e.Do([&] { f.SpeedButton4Click(); });
+    e.Do([&] { f.SpeedButton6Click(); });
+    drag(38, 5, 62, 19);
+    e.Do([&] { f.SpeedButton7Click(); });
+    drag(30, 41, 60, 58);
+    e.Do([&] { f.SpeedButton8Click(); });
+    drag(60, 41, 80, 55);
+    e.Do([&] { f.Button1Click(); });
+    drag(2, 41, 20, 52);
+    e.Do([&] { f.SpeedButton9Click(); });
+    for (QPoint p : {QPoint(20, 30), QPoint(35, 32), QPoint(28, 38)})
+        drag(p.x(), p.y(), p.x(), p.y());
+    e.Do([&] { f.SpeedButton10Click(); });
+    e.Do([&] { f.SpeedButton13Click(); });
+    e.Do([&] { f.Image1MouseUp(MouseButton::Left, None, 20, 28); });
+    e.Do([&] { f.Form3().Image1MouseUp(MouseButton::Left, 120, 100); });
+    e.Do([&] { f.Form3().Button1Click(); });
+    e.Do([&] { f.SpeedButton9Click(); }); // its prompt stays until another picture
+    ASSERT_GT(f.Current().TailLast, 0);
+    ASSERT_GT(f.Current().WhiskerLast, 0);
+    ASSERT_FALSE(f.Label2.Caption.isEmpty());
+
+    // Picture B, opened after A and opened in a fresh editor.
+    const QString b =
+        e.Save("b.bmp", Picture(101, 51, {QRect(0, 15, 80, 20), QRect(80, 5, 20, 40)}));
+    e.Open(b);
+    ASSERT_TRUE(f.SavePgx(e.dir.filePath("after-a.pgx")));
+    Editor fresh;
+    fresh.Open(b);
+    ASSERT_TRUE(fresh.form.SavePgx(e.dir.filePath("fresh.pgx")));
+    EXPECT_EQ(test::FileBytes(e.dir.filePath("after-a.pgx")),
+              test::FileBytes(e.dir.filePath("fresh.pgx")));
+    EXPECT_TRUE(f.Current() == fresh.form.Current());
+    for (int last : {f.Current().TailLast, f.Current().DorsalLast, f.Current().VentralLast,
+                     f.Current().AnalLast, f.Current().WhiskerLast})
+        EXPECT_EQ(last, 0);
+    EXPECT_EQ(f.Label2.Caption, "");
+    // The front view no longer shows A's ventral and pectoral handles.
+    e.Do([&] { f.SpeedButton10Click(); });
+    fresh.Do([&] { fresh.form.SpeedButton10Click(); });
+    const QRect front(QPoint(0, 0), f.Image2.Geometry.size());
+    EXPECT_EQ(RenderFrontView(f, front), RenderFrontView(fresh.form, front));
 }
 
 TEST(OpenPicture, AFileThatCannotBeOpenedLeavesTheEditorAsItWas) {

@@ -1,10 +1,10 @@
 #include "TestSupport.h"
 
 #include <QBuffer>
-#include <QProcess>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
+#include <QProcess>
 #include <QtEndian>
 
 #include <map>
@@ -293,11 +293,11 @@ QString ScriptedDialogs::OpenFileName(const QString& filter) {
     return answer;
 }
 
-bool ScriptedDialogs::Ask(const QString& question) {
+bool ScriptedDialogs::AskYesNo(const QString& question) {
     questions << question;
-    if (askAnswers.empty()) return false;
-    const bool answer = askAnswers.front();
-    askAnswers.pop_front();
+    if (yesNoAnswers.empty()) return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
     return answer;
 }
 

@@ -89,12 +89,12 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 class ScriptedDialogs : public Dialogs {
 public:
     std::deque<QString> openAnswers;
-    std::deque<bool> askAnswers;
     QStringList messages;
+    std::deque<bool> yesNoAnswers; // No when there are none left
     QStringList questions;
     QString OpenFileName(const QString& filter) override;
     void ShowMessage(const QString& text) override { messages << text; }
-    bool Ask(const QString& question) override;
+    bool AskYesNo(const QString& question) override;
     QStringList filters;
 };
 
@@ -107,9 +107,10 @@ struct ProgramRun {
     int ExitCode = -1;
     QString Out, Err;
 };
-ProgramRun RunProgram(const QString& program, const QStringList& args,
-                      const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
-                      const QString& workingDirectory = {});
+ProgramRun
+RunProgram(const QString& program, const QStringList& args,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+           const QString& workingDirectory = {});
 
 // An editor with scripted answers; with a picture, that picture is saved as
 // fish.bmp in its own folder and opened as the Open button opens it.

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -102,8 +103,8 @@ TEST(MainWindow, ShowsEveryControlAsItsRecordSays) {
         EXPECT_FALSE(Find<QToolButton>(s.window, name)->icon().isNull()) << name;
     QStringList menus;
     for (QAction* a : s.window.menuBar()->actions()) menus << a->text();
-    EXPECT_EQ(menus, (QStringList{"File", "Zoom", "View", "Version"}));
-    QAction* view = s.window.menuBar()->actions()[2];
+    EXPECT_EQ(menus, (QStringList{"File", "Edit", "Zoom", "View", "Version"}));
+    QAction* view = s.window.menuBar()->actions()[3];
     ASSERT_NE(view->menu(), nullptr);
     ASSERT_EQ(view->menu()->actions().size(), 1);
     EXPECT_EQ(view->menu()->actions()[0]->text(), "3D Preview");
@@ -301,7 +302,12 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
     click("SpeedButton4");
     look("tail-x1");
     click("SpeedButton6");
-    drag({140, 10}, {230, 60});
+    // Halfway through the drag the rubber band shows the rectangle so far.
+    QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, QPoint(140, 10));
+    QTest::mouseMove(image1, QPoint(200, 45));
+    ASSERT_TRUE(form.SideBand);
+    look("dorsal-band-x1");
+    QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, QPoint(230, 60));
     look("dorsal-x1");
     click("SpeedButton7");
     drag({121, 150}, {169, 191});
@@ -325,6 +331,8 @@ TEST(MainWindow, EveryToolOnTheSampleFish) {
     if (!dir.isEmpty()) s.window.Form3Window()->grab().save(dir + "/eye-designer.png");
     QTest::mouseClick(Find<QPushButton>(*s.window.Form3Window(), "Button1"), Qt::LeftButton);
     EXPECT_EQ(form.Current().EyeRadius, 8);
+    ASSERT_TRUE(form.SideEye);
+    look("eye-placed-x1");
 
     click("SpeedButton2");
     click("SpeedButton2");
@@ -369,7 +377,7 @@ TEST(MainWindow, TheFileMenuFlipsThePictureAndSavesItAsBodyTexture) {
     const QString written = s.dir.filePath("fish_tx.bmp");
     EXPECT_EQ(QImage(written).convertToFormat(QImage::Format_RGB32),
               s.window.Form().Picture.PictureBitmap);
-    s.dialogs.askAnswers = {false};
+    s.dialogs.yesNoAnswers = {false};
     texture->trigger();
     EXPECT_EQ(s.dialogs.questions.size(), 1);
 
@@ -420,4 +428,133 @@ TEST(MainWindow, WithoutOpenGLThePreviewShowsItsMessageAndTheEditorStillSaves) {
     s.window.Action("PreviewButton")->trigger();
     EXPECT_TRUE(preview->isVisible());
     EXPECT_EQ(s.window.findChildren<QWidget*>(QStringLiteral("PreviewWindow")).size(), 1);
+}
+
+TEST(MainWindow, UndoAndRedoNameTheirStepAndAnswerTheirKeys) {
+    Shown s;
+    s.Open(FishPicture());
+    TForm1& form = s.window.Form();
+    QAction *undo = s.window.Action("Undo1"), *redo = s.window.Action("Redo1");
+    QMenu* edit = nullptr;
+    for (QAction* a : s.window.menuBar()->actions())
+        if (a->text() == "Edit") edit = a->menu();
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->actions(), (QList<QAction*>{undo, redo}));
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo");
+    EXPECT_EQ(redo->text(), "Redo");
+
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton6"), Qt::LeftButton);
+    const Fish before = form.Current();
+    Drag(Find(s.window, "Image1"), QPoint(62, 19), QPoint(38, 5));
+    const Fish after = form.Current();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo: draw dorsal fin");
+
+    // The keys work while a field has the focus, as long as it has no typing of its own.
+    QLineEdit* edit1 = Find<QLineEdit>(s.window, "Edit1");
+    edit1->setFocus();
+    const struct Key {
+        const char* name;
+        Qt::KeyboardModifiers modifiers;
+        Qt::Key key;
+        bool undone;
+    } keys[] = {{"Ctrl+Z", Qt::ControlModifier, Qt::Key_Z, true},
+                {"Ctrl+Shift+Z", Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_Z, false},
+                {"Ctrl+Z again", Qt::ControlModifier, Qt::Key_Z, true},
+                {"Ctrl+Y", Qt::ControlModifier, Qt::Key_Y, false}};
+    for (const Key& k : keys) {
+        QTest::keyClick(edit1, k.key, k.modifiers);
+        EXPECT_TRUE(form.Current() == (k.undone ? before : after)) << k.name;
+        EXPECT_EQ(Find<QCheckBox>(s.window, "CheckBox3")->isChecked(), !k.undone) << k.name;
+        EXPECT_EQ(redo->text(), k.undone ? "Redo: draw dorsal fin" : "Redo") << k.name;
+    }
+    QTest::keyClicks(edit1, "7");
+    QTest::keyClick(edit1, Qt::Key_Z, Qt::ControlModifier); // takes back the typing only
+    EXPECT_TRUE(form.Current() == after);
+    EXPECT_EQ(edit1->text(), form.Edit1.Text);
+    QTest::keyClick(edit1, Qt::Key_Z, Qt::ControlModifier); // then the window's step
+    EXPECT_TRUE(form.Current() == before);
+}
+
+TEST(MainWindow, ThePressedToolTheValuesAndTheStatusBarShowTheirRecords) {
+    Shown s;
+    s.Open(FishPicture());
+    TForm1& form = s.window.Form();
+    auto checked = [&] {
+        QStringList names;
+        for (const char* name :
+             {"SpeedButton5", "SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8",
+              "SpeedButton9", "Button1", "SpeedButton10", "SpeedButton12", "SpeedButton13"})
+            if (Find<QAbstractButton>(s.window, name)->isChecked()) names << name;
+        return names;
+    };
+    EXPECT_EQ(checked(), QStringList{"SpeedButton5"});
+    for (const char* tool : {"SpeedButton4", "SpeedButton5", "SpeedButton6", "Button1"}) {
+        // Clicking the pressed tool again leaves it pressed.
+        for (int click = 0; click < 2; ++click)
+            QTest::mouseClick(Find<QAbstractButton>(s.window, tool), Qt::LeftButton);
+        EXPECT_EQ(checked(), QStringList{tool});
+    }
+
+    QTest::mouseMove(Find(s.window, "Image1"), QPoint(30, 25));
+    const std::pair<const char*, const Label*> status[] = {{"StatusPicture", &form.Status.Picture},
+                                                           {"StatusZoom", &form.Status.Zoom},
+                                                           {"StatusPointer", &form.Status.Pointer}};
+    for (auto [name, record] : status) {
+        EXPECT_FALSE(record->Caption.isEmpty()) << name;
+        EXPECT_EQ(Find<QLabel>(*s.window.statusBar(), name)->text(), record->Caption) << name;
+    }
+    EXPECT_EQ(form.Status.Pointer.Caption, "x 30, y 25   RGB 240, 128, 32");
+
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
+    for (const char* name : {"TailValue", "ThicknessValue", "PeakValue"}) {
+        QLabel* value = Find<QLabel>(s.window, name);
+        EXPECT_TRUE(value->isVisible()) << name;
+        EXPECT_FALSE(value->text().isEmpty()) << name;
+    }
+    EXPECT_EQ(Find<QLabel>(s.window, "TailValue")->text(),
+              QString::number(Find<QScrollBar>(s.window, "ScrollBar1")->value()));
+}
+
+TEST(MainWindow, TheRubberBandIsOnTheScreenWhileTheRectangleIsDragged) {
+    Shown s;
+    s.Open(FishPicture());
+    TForm1& form = s.window.Form();
+    QWidget* image1 = Find(s.window, "Image1");
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton7"), Qt::LeftButton);
+    QTest::mousePress(image1, Qt::LeftButton, Qt::NoModifier, QPoint(30, 41));
+    QTest::mouseMove(image1, QPoint(60, 58));
+    ASSERT_TRUE(form.SideBand);
+    const QRect corner(0, 0, 100, 60);
+    const QImage screen = OnScreen(image1, corner);
+    EXPECT_EQ(screen, RenderSideView(form, corner));
+    EXPECT_EQ(screen.pixel(45, 41), 0xFF000000u); // the band's upper edge
+    QTest::mouseRelease(image1, Qt::LeftButton, Qt::NoModifier, QPoint(60, 58));
+    EXPECT_FALSE(form.SideBand);
+    EXPECT_EQ(OnScreen(image1, corner), RenderSideView(form, corner));
+}
+
+TEST(EyeDesignerWindow, AClickOnASlidersTrackMovesItByAPage) {
+    Shown s;
+    s.Open(FishPicture());
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton10"), Qt::LeftButton);
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton13"), Qt::LeftButton);
+    QWidget* designer = s.window.Form3Window();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(designer));
+    const TForm3& eye = s.window.Form().Form3();
+    const struct Case {
+        const char* name;
+        int page, before;
+    } cases[] = {{"ScrollBar1", 3, eye.ScrollBar1.Position},
+                 {"ScrollBar2", 30, eye.ScrollBar2.Position}};
+    for (const Case& c : cases) {
+        QScrollBar* bar = Find<QScrollBar>(*designer, c.name);
+        EXPECT_EQ(bar->pageStep(), c.page) << c.name;
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(bar->width() - 30, bar->height() / 2));
+        EXPECT_EQ(bar->value(), c.before + c.page) << c.name;
+    }
+    EXPECT_EQ(eye.ScrollBar1.Position, cases[0].before + 3);
+    EXPECT_EQ(eye.ScrollBar2.Position, cases[1].before + 30);
 }
