@@ -257,15 +257,17 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (o.texture) {
         const QByteArray bytes = BodyTextureBytes(f.Picture);
         NewFileOutcome outcome = NewFileOutcome::Failed;
+        QString why = Texts::PictureOutOfMemory;
         if (!bytes.isEmpty())
             outcome = o.overwrite
-                          ? (WriteFileAtomically(texturePath, bytes) ? NewFileOutcome::Written
-                                                                     : NewFileOutcome::Failed)
-                          : WriteNewFileAtomically(texturePath, bytes);
+                          ? (WriteFileAtomically(texturePath, bytes, &why) ? NewFileOutcome::Written
+                                                                           : NewFileOutcome::Failed)
+                          : WriteNewFileAtomically(texturePath, bytes, &why);
         if (outcome != NewFileOutcome::Written) {
-            err << Texts::CommandError.arg(outcome == NewFileOutcome::Exists
-                                               ? Texts::TextureExistsInBatch.arg(texturePath)
-                                               : Texts::TextureSaveFailed.arg(texturePath));
+            err << Texts::CommandError.arg(
+                outcome == NewFileOutcome::Exists
+                    ? Texts::TextureExistsInBatch.arg(texturePath)
+                    : Texts::FileFailed.arg(Texts::TextureSaveFailed.arg(texturePath), why));
             return ExitFailed;
         }
         out << texturePath << "\n";

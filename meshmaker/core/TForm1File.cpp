@@ -160,18 +160,20 @@ void TForm1::SaveBodyTextureClick() {
     }
     const QByteArray bytes = BodyTextureBytes(Picture);
     bool written = false;
+    QString why = Texts::PictureOutOfMemory; // no bytes: the copy could not be made
     if (QFileInfo::exists(path)) {
         if (!dialogs_.AskYesNo(Texts::TextureExists.arg(QFileInfo(path).fileName()))) return;
-        written = !bytes.isEmpty() && WriteFileAtomically(path, bytes);
+        written = !bytes.isEmpty() && WriteFileAtomically(path, bytes, &why);
     } else {
         const NewFileOutcome outcome =
-            bytes.isEmpty() ? NewFileOutcome::Failed : WriteNewFileAtomically(path, bytes);
+            bytes.isEmpty() ? NewFileOutcome::Failed : WriteNewFileAtomically(path, bytes, &why);
         if (outcome == NewFileOutcome::Exists) {
             dialogs_.ShowMessage(Texts::TextureAppeared.arg(path));
             return;
         }
         written = outcome == NewFileOutcome::Written;
     }
-    dialogs_.ShowMessage(written ? Texts::TextureSaved.arg(path)
-                                 : Texts::TextureSaveFailed.arg(path));
+    dialogs_.ShowMessage(written
+                             ? Texts::TextureSaved.arg(path)
+                             : Texts::FailedBecause.arg(Texts::TextureSaveFailed.arg(path), why));
 }

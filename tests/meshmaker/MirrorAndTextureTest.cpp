@@ -250,7 +250,8 @@ TEST(BodyTexture, AWriteThatFailsKeepsTheOldFileAndLeavesNoTemporaryFile) {
             const BatchRun r = Batch(args);
             AtomicWriteFaults::Inject = nullptr;
             EXPECT_EQ(r.status, ExitFailed);
-            EXPECT_TRUE(r.err.contains("koi_tx.bmp")) << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains("koi_tx.bmp") && r.err.contains("Input/output error"))
+                << r.err.toStdString();
             EXPECT_EQ(FilesIn(dir),
                       c.existing
                           ? (QStringList{"koi.bmp", "koi.pgx", "koi.session.json", "koi_tx.bmp"})
