@@ -21,6 +21,8 @@ test: build
 
 bench: build
 	$(BUILD)/bench/meshmaker/meshmaker_bench
+	$(BUILD)/bench/meshmaker/meshmaker_model_bench
+	xvfb-run -a $(BUILD)/bench/meshmaker/meshmaker_view_bench
 	$(BUILD)/bench/pgpack/pgpack_bench
 
 clean:
