@@ -319,8 +319,11 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
         return refuse(Texts::PictureRefused.arg(
             name, Texts::PictureFormatNotRead.arg(QString::fromLatin1(format))));
     const QSize declared = reader.size();
-    if (declared.isValid())
-        if (const QString why = SizeRefusal(declared); !why.isEmpty()) return refuse(why);
+    // A BMP stored top-down declares a negative height; the reader decodes
+    // it at the positive one.
+    const QSize decoded(declared.width(), std::abs(declared.height()));
+    if (decoded.isValid())
+        if (const QString why = SizeRefusal(decoded); !why.isEmpty()) return refuse(why);
     const qint64 end = format == "jpeg"  ? JpegEndsEarly(path)
                        : format == "gif" ? GifEndsEarly(path)
                                          : -1;
@@ -330,15 +333,16 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     // the file does not set (skipped by a compressed picture, or missing at
     // its end) are then 0 (black, or a palette's first colour), never
     // whatever the memory held.
+    // The reader decodes into this image only if size and format match.
     // (Only within the allocation limit: a format of more than four bytes a
     // pixel is left to the reader, which refuses what exceeds the limit.)
     QImage image;
     const QImage::Format readFormat = reader.imageFormat();
-    if (declared.isValid() && readFormat != QImage::Format_Invalid &&
-        qint64(declared.width()) * declared.height() *
+    if (decoded.isValid() && FitsInFile(decoded) && readFormat != QImage::Format_Invalid &&
+        qint64(decoded.width()) * decoded.height() *
                 QImage::toPixelFormat(readFormat).bitsPerPixel() / 8 <=
             qint64(MaxPictureMegabytes) * 1024 * 1024) {
-        image = QImage(declared, readFormat);
+        image = QImage(decoded, readFormat);
         if (!image.isNull()) image.fill(0);
     }
     if (!reader.read(&image)) image = QImage();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -128,12 +129,22 @@ TEST(PictureLoading, RefusalsCarryAReason) {
 
 TEST(PictureLoading, PixelsACompressedPictureLeavesUnsetTakeItsFirstColour) {
     QTemporaryDir dir;
-    // RLE8 that ends the picture at once: no pixel is set by the file.
-    const LoadedPicture p = LoadPicture(Write(
-        dir, "empty-rle.bmp", test::BmpBytes({6, 4, 8, 1, {W, F}, {}, QByteArray("\x00\x01", 2)})));
-    ASSERT_FALSE(p.image.isNull()) << p.error.toStdString();
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) EXPECT_EQ(RgbAt(p.image, x, y), W) << x << "," << y;
+    // RLE8 that ends the picture at once: no pixel is set by the file. A
+    // picture stored top-down (negative height) declares no valid size to
+    // the reader, which then decodes into memory of its own.
+    for (const int height : {4, -4}) {
+        // Leave freed memory of the picture's size full of non-zero bytes,
+        // where an allocation that nobody clears would find it.
+        std::vector<std::vector<char>> junk(8, std::vector<char>(8 * 4, char(0xAB)));
+        junk.clear();
+        const LoadedPicture p = LoadPicture(
+            Write(dir, QString("empty-rle%1.bmp").arg(height),
+                  test::BmpBytes({6, height, 8, 1, {W, F}, {}, QByteArray("\x00\x01", 2)})));
+        ASSERT_FALSE(p.image.isNull()) << p.error.toStdString();
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 6; ++x)
+                EXPECT_EQ(RgbAt(p.image, x, y), W) << "height " << height << ": " << x << "," << y;
+    }
 }
 
 TEST(Dimming, HalvesEveryChannelExceptInTheLastColumnAndRow) {
