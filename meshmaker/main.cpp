@@ -3,8 +3,11 @@
 // Without a display, a given picture is converted in batch as well.
 // --export and --info take a PGX file to a 3-D model and describe one;
 // --view shows one in the 3-D view's window alone.
+// --lang ja or --lang en, anywhere on the line, chooses the language of the
+// windows and the messages; without it the locale does.
 
 #include "Batch.h"
+#include "Language.h"
 #include "ModelCommands.h"
 #include "Texts.h"
 
@@ -12,6 +15,9 @@
 #include <QTextStream>
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
+#include <optional>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -26,7 +32,7 @@
 namespace {
 
 QString Usage() {
-    return Texts::Usage + BatchUsage() + ModelCommandsUsage() + Texts::ViewUsage;
+    return Texts::Usage() + BatchUsage() + ModelCommandsUsage() + Texts::ViewUsage();
 }
 
 // The variables that can name a display for the windows.
@@ -61,7 +67,7 @@ QString NamedDisplay() {
 
 void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        QTextStream(stderr) << Texts::DisplayUnreachable.arg(NamedDisplay());
+        QTextStream(stderr) << Texts::DisplayUnreachable().arg(NamedDisplay());
         std::_Exit(ExitFailed);
     }
     heldBack.emplace_back(type, message);
@@ -75,17 +81,31 @@ void Connected() {
 }
 #endif
 
+// The language chosen for this run; its texts need the application object,
+// so each way through main speaks it once that object exists.
+QString language;
+
 int Batch(int argc, char** argv, const QStringList& args) {
     QCoreApplication app(argc, argv);
+    Language::Use(language);
     QTextStream out(stdout), err(stderr);
     return RunBatch(args, out, err);
 }
 
 int Model(int argc, char** argv, const QStringList& args) {
     QCoreApplication app(argc, argv);
+    Language::Use(language);
     QTextStream out(stdout), err(stderr);
     return args.first() == QStringLiteral("--export") ? RunExportCommand(args.mid(1), out, err)
                                                       : RunInfoCommand(args.mid(1), out, err);
+}
+
+// A message, and the usage after it where there is one, without a window.
+int Say(int argc, char** argv, FILE* stream, const std::function<QString()>& text, int status) {
+    QCoreApplication app(argc, argv);
+    Language::Use(language);
+    QTextStream(stream) << text();
+    return status;
 }
 
 } // namespace
@@ -98,6 +118,14 @@ int main(int argc, char** argv) {
 #endif
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    std::optional<QString> refusedLanguage;
+    language = Language::Choose(args, &refusedLanguage);
+    if (refusedLanguage)
+        return Say(argc, argv, stderr, [&] {
+            return Texts::CommandError().arg(Texts::LanguageUnknown().arg(
+                       Language::Available().join(QStringLiteral(", ")), *refusedLanguage)) +
+                   Usage();
+        }, ExitUsage);
 
     if (!args.isEmpty() && args.first() == QStringLiteral("--batch"))
         return Batch(argc, argv, args.mid(1));
@@ -106,26 +134,23 @@ int main(int argc, char** argv) {
         return Model(argc, argv, args);
     if (!args.isEmpty() && args.first() == QStringLiteral("--view")) {
 #ifdef MESHMAKER_WITH_WINDOW
-        return RunViewer(argc, argv, args.mid(1), HasDisplay());
+        return RunViewer(argc, argv, args.mid(1), HasDisplay(), language);
 #else
-        QTextStream(stderr) << Texts::ViewWithoutWindows;
-        return ExitFailed;
+        return Say(argc, argv, stderr, [] { return Texts::ViewWithoutWindows(); }, ExitFailed);
 #endif
     }
     if (!args.isEmpty() &&
         (args.first() == QStringLiteral("--help") || args.first() == QStringLiteral("-h"))) {
-        QTextStream(stdout) << Usage();
-        return ExitOk;
+        return Say(argc, argv, stdout, Usage, ExitOk);
     }
-    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(u'-'))) {
-        QTextStream(stderr) << Usage();
-        return ExitUsage;
-    }
+    if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(u'-')))
+        return Say(argc, argv, stderr, Usage, ExitUsage);
 #ifdef MESHMAKER_WITH_WINDOW
     if (HasDisplay()) {
         passOn = qInstallMessageHandler(WhileConnecting);
         QApplication app(argc, argv);
         Connected();
+        Language::Use(language);
         app.setApplicationName(QStringLiteral("meshmaker"));
         app.setApplicationDisplayName(QString());
         MainWindow window;
@@ -135,9 +160,8 @@ int main(int argc, char** argv) {
     }
 #endif
     if (!args.isEmpty()) {
-        QTextStream(stderr) << Texts::NoDisplayConverting.arg(args.first());
+        Say(argc, argv, stderr, [&] { return Texts::NoDisplayConverting().arg(args.first()); }, 0);
         return Batch(argc, argv, args);
     }
-    QTextStream(stderr) << Texts::NoDisplay << Usage();
-    return ExitFailed;
+    return Say(argc, argv, stderr, [] { return Texts::NoDisplay() + Usage(); }, ExitFailed);
 }

@@ -4,14 +4,19 @@
 //   pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]
 //   pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]
 //   pgpack list FILE.pgdaf
+//
+// --lang ja or --lang en, anywhere on the line, chooses the language of the
+// dialog and the messages; without it the locale does.
 
 #include "CommandLine.h"
+#include "Language.h"
 #include "Texts.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
 
 #include <csignal>
+#include <optional>
 #include <cstdlib>
 #include <utility>
 #include <vector>
@@ -58,8 +63,8 @@ QString NamedDisplay() {
 
 void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtFatalMsg) {
-        QTextStream(stderr) << Texts::CommandMessage.arg(
-            Texts::DisplayUnreachable.arg(NamedDisplay()));
+        QTextStream(stderr) << Texts::CommandMessage().arg(
+            Texts::DisplayUnreachable().arg(NamedDisplay()));
         std::_Exit(ExitFailed);
     }
     heldBack.emplace_back(type, message);
@@ -81,23 +86,40 @@ int main(int argc, char** argv) {
     // the user reads "File too large" instead of the program vanishing.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    if (argc > 1) {
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    std::optional<QString> refusedLanguage;
+    const QString language = Language::Choose(args, &refusedLanguage);
+    if (!args.isEmpty() || refusedLanguage) {
         QCoreApplication app(argc, argv);
+        Language::Use(language);
         app.setApplicationName(Texts::ProgramName);
         app.setApplicationVersion(Texts::ProgramVersion);
         QTextStream out(stdout), err(stderr);
-        return RunCommandLine(app.arguments().mid(1), out, err);
+        if (refusedLanguage) {
+            err << Texts::CommandMessage().arg(Texts::LanguageUnknown().arg(
+                       Language::Available().join(QStringLiteral(", ")), *refusedLanguage))
+                << CommandLineUsage();
+            return ExitUsage;
+        }
+        return RunCommandLine(args, out, err);
     }
 #ifdef PGPACK_WITH_DIALOG
     if (HasDisplay()) {
         passOn = qInstallMessageHandler(WhileConnecting);
         CPgpackApp app(argc, argv);
         Connected();
+        Language::Use(language);
         return app.InitInstance();
     }
-    QTextStream(stderr) << Texts::CommandMessage.arg(Texts::NoDisplay) << CommandLineUsage();
+#endif
+    QCoreApplication app(argc, argv);
+    Language::Use(language);
+#ifdef PGPACK_WITH_DIALOG
+    QTextStream(stderr) << Texts::CommandMessage().arg(Texts::NoDisplay()) << CommandLineUsage();
 #else
-    QTextStream(stderr) << Texts::CommandMessage.arg(Texts::WithoutDialog) << CommandLineUsage();
+    QTextStream(stderr) << Texts::CommandMessage().arg(Texts::WithoutDialog())
+                        << CommandLineUsage();
 #endif
     return ExitFailed;
 }

@@ -67,15 +67,15 @@ struct UsageError {
 std::vector<int> ParseValues(const QString& name, const QString& text, OptionShape shape) {
     const QStringList parts = text.split(u',');
     if (parts.size() < shape.minValues || parts.size() > shape.maxValues)
-        throw UsageError{Texts::OptionTakesIntegers.arg(
+        throw UsageError{Texts::OptionTakesIntegers().arg(
             name, shape.minValues == shape.maxValues
                       ? QString::number(shape.minValues)
-                      : Texts::IntegerCountRange.arg(shape.minValues).arg(shape.maxValues))};
+                      : Texts::IntegerCountRange().arg(shape.minValues).arg(shape.maxValues))};
     std::vector<int> values;
     for (const QString& part : parts) {
         bool ok = false;
         const int v = part.trimmed().toInt(&ok, 10);
-        if (!ok) throw UsageError{Texts::NotAnInteger.arg(name, part)};
+        if (!ok) throw UsageError{Texts::NotAnInteger().arg(name, part)};
         values.push_back(v);
     }
     return values;
@@ -86,12 +86,12 @@ BatchOptions ParseBatchOptions(const QStringList& args) {
     for (int i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == QStringLiteral("-o")) {
-            if (i + 1 >= args.size()) throw UsageError{Texts::OutputNeedsName};
+            if (i + 1 >= args.size()) throw UsageError{Texts::OutputNeedsName()};
             o.output = args[++i];
         } else if (a == QStringLiteral("--export")) {
-            if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue.arg(a)};
+            if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue().arg(a)};
             const QString out = args[++i];
-            if (!IsModelExportPath(out)) throw UsageError{Texts::ExportKind.arg(out)};
+            if (!IsModelExportPath(out)) throw UsageError{Texts::ExportKind().arg(out)};
             o.exports << out;
         } else if (a == QStringLiteral("--mirror")) {
             o.mirror = true;
@@ -100,19 +100,19 @@ BatchOptions ParseBatchOptions(const QStringList& args) {
         } else if (a == QStringLiteral("--overwrite")) {
             o.overwrite = true;
         } else if (auto it = Shapes.find(a); it != Shapes.end()) {
-            if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue.arg(a)};
+            if (i + 1 >= args.size()) throw UsageError{Texts::OptionNeedsValue().arg(a)};
             o.values[a] = ParseValues(a, args[++i], it->second);
         } else if (a.startsWith(u'-') && a.size() > 1) {
-            throw UsageError{Texts::UnknownOption.arg(a)};
+            throw UsageError{Texts::UnknownOption().arg(a)};
         } else if (o.picture.isEmpty()) {
             o.picture = a;
         } else {
-            throw UsageError{Texts::MoreThanOnePicture.arg(a)};
+            throw UsageError{Texts::MoreThanOnePicture().arg(a)};
         }
     }
-    if (o.picture.isEmpty()) throw UsageError{Texts::NoPicture};
+    if (o.picture.isEmpty()) throw UsageError{Texts::NoPicture()};
     if (auto eye = o.get("--eye"); eye && ((*eye)[2] < 0 || (*eye)[2] > MaxEyeRadius))
-        throw UsageError{Texts::EyeRadiusRange.arg(MaxEyeRadius)};
+        throw UsageError{Texts::EyeRadiusRange().arg(MaxEyeRadius)};
     return o;
 }
 
@@ -140,7 +140,8 @@ void ApplyStep(TForm1& f, const std::optional<std::vector<int>>& step) {
 
 QString Summary(const Fish& s, const QString& path) {
     auto columns = [](int last) { return last > 0 ? (last + 1) / 2 : 0; };
-    return Texts::BatchSummary.arg(QFileInfo(path).fileName())
+    return Texts::BatchSummary()
+        .arg(QFileInfo(path).fileName())
         .arg(s.BodyColumns())
         .arg(s.N() + 1)
         .arg(columns(s.TailLast))
@@ -148,15 +149,15 @@ QString Summary(const Fish& s, const QString& path) {
         .arg(columns(s.AnalLast))
         .arg(columns(s.VentralLast))
         .arg(columns(s.WhiskerLast))
-        .arg(s.PectoralDone ? Texts::Yes : Texts::No)
-        .arg(s.EyeSolid ? Texts::Yes : Texts::No)
+        .arg(s.PectoralDone ? Texts::Yes() : Texts::No())
+        .arg(s.EyeSolid ? Texts::Yes() : Texts::No())
         .arg(PgxFileSize(s));
 }
 
 } // namespace
 
 QString BatchUsage() {
-    return Texts::BatchUsage;
+    return Texts::BatchUsage();
 }
 
 int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -164,7 +165,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     try {
         o = ParseBatchOptions(args);
     } catch (const UsageError& e) {
-        err << Texts::CommandError.arg(e.why) << BatchUsage();
+        err << Texts::CommandError().arg(e.why) << BatchUsage();
         err.flush();
         return ExitUsage;
     }
@@ -172,7 +173,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     BatchDialogs dialogs;
     TForm1 f(dialogs, TForm1::Views::None);
     if (!QFileInfo(o.picture).isFile()) {
-        err << Texts::CommandError.arg(Texts::NoSuchFile.arg(o.picture));
+        err << Texts::CommandError().arg(Texts::NoSuchFile().arg(o.picture));
         return ExitFailed;
     }
     // The written files are known before anything is read: an existing
@@ -183,18 +184,18 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString texturePath = o.texture ? BodyTexturePath(path) : QString();
     for (const QString& target : {path, texturePath})
         if (!target.isEmpty() && SameFile(target, o.picture)) {
-            err << Texts::CommandError.arg(Texts::TargetIsPicture.arg(target, o.picture));
+            err << Texts::CommandError().arg(Texts::TargetIsPicture().arg(target, o.picture));
             return ExitFailed;
         }
     if (o.texture && !o.overwrite && QFileInfo::exists(texturePath)) {
-        err << Texts::CommandError.arg(Texts::TextureExistsInBatch.arg(texturePath));
+        err << Texts::CommandError().arg(Texts::TextureExistsInBatch().arg(texturePath));
         return ExitFailed;
     }
 
     if (o.mirror) Do(f, [&] { f.FlipHorizontallyClick(); });
     // Every recipe starts from a new fish, whatever session lies beside the picture.
     if (!f.OpenPicture(o.picture, TForm1::Session::Ignore).isEmpty()) {
-        err << Texts::CommandError.arg(dialogs.last);
+        err << Texts::CommandError().arg(dialogs.last);
         return ExitFailed;
     }
     f.AfterEvent();
@@ -248,7 +249,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     }
 
     if (!f.SavePgx(path)) {
-        err << Texts::CommandError.arg(Texts::FileFailed.arg(path, dialogs.last));
+        err << Texts::CommandError().arg(Texts::FileFailed().arg(path, dialogs.last));
         return ExitFailed;
     }
     out << path << "\n";
@@ -257,17 +258,17 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (o.texture) {
         const QByteArray bytes = BodyTextureBytes(f.Picture);
         NewFileOutcome outcome = NewFileOutcome::Failed;
-        QString why = Texts::PictureOutOfMemory;
+        QString why = Texts::PictureOutOfMemory();
         if (!bytes.isEmpty())
             outcome = o.overwrite
                           ? (WriteFileAtomically(texturePath, bytes, &why) ? NewFileOutcome::Written
                                                                            : NewFileOutcome::Failed)
                           : WriteNewFileAtomically(texturePath, bytes, &why);
         if (outcome != NewFileOutcome::Written) {
-            err << Texts::CommandError.arg(
+            err << Texts::CommandError().arg(
                 outcome == NewFileOutcome::Exists
-                    ? Texts::TextureExistsInBatch.arg(texturePath)
-                    : Texts::FileFailed.arg(Texts::TextureSaveFailed.arg(texturePath), why));
+                    ? Texts::TextureExistsInBatch().arg(texturePath)
+                    : Texts::FileFailed().arg(Texts::TextureSaveFailed().arg(texturePath), why));
             return ExitFailed;
         }
         out << texturePath << "\n";

@@ -79,11 +79,11 @@ public:
             out = -0.0;
             return;
         }
-        if (!v.isDouble()) return Refuse(Texts::SessionNotANumber.arg(name));
+        if (!v.isDouble()) return Refuse(Texts::SessionNotANumber().arg(name));
         const double d = v.toDouble();
         if (!std::isfinite(d) || std::abs(d) > MaxSessionMagnitude)
-            return Refuse(Texts::SessionOutOfRange.arg(
-                name, Texts::SessionMagnitudeRange.arg(MaxSessionMagnitude, 0, 'g')));
+            return Refuse(Texts::SessionOutOfRange().arg(
+                name, Texts::SessionMagnitudeRange().arg(MaxSessionMagnitude, 0, 'g')));
         out = d;
     }
     void Read(const QJsonValue& v, const QString& name, float& out) {
@@ -100,39 +100,40 @@ public:
         if (Integer(v, name, 0, UINT_MAX, i)) out = unsigned(i);
     }
     void Read(const QJsonValue& v, const QString& name, bool& out) {
-        if (!v.isBool()) return Refuse(Texts::SessionNotAFlag.arg(name));
+        if (!v.isBool()) return Refuse(Texts::SessionNotAFlag().arg(name));
         out = v.toBool();
     }
     void Read(const QJsonValue& v, const QString& name, RangeRect& out) {
-        if (!v.isObject()) return Refuse(Texts::SessionNotARectangle.arg(name));
+        if (!v.isObject()) return Refuse(Texts::SessionNotARectangle().arg(name));
         const QJsonObject o = v.toObject();
-        if (o.size() != 4) return Refuse(Texts::SessionNotARectangle.arg(name));
+        if (o.size() != 4) return Refuse(Texts::SessionNotARectangle().arg(name));
         for (auto [key, corner] :
              {std::pair{"x0", &out.x0}, {"y0", &out.y0}, {"x1", &out.x1}, {"y1", &out.y1}}) {
             const QString keyName = QLatin1String(key);
-            if (!o.contains(keyName)) return Refuse(Texts::SessionNotARectangle.arg(name));
-            Read(o.value(keyName), Texts::SessionCorner.arg(name, keyName), *corner);
+            if (!o.contains(keyName)) return Refuse(Texts::SessionNotARectangle().arg(name));
+            Read(o.value(keyName), Texts::SessionCorner().arg(name, keyName), *corner);
         }
     }
     template <typename T, std::size_t N>
     void Read(const QJsonValue& v, const QString& name, std::array<T, N>& out) {
-        if (!v.isArray()) return Refuse(Texts::SessionNotAList.arg(name).arg(N));
+        if (!v.isArray()) return Refuse(Texts::SessionNotAList().arg(name).arg(N));
         const QJsonArray a = v.toArray();
-        if (a.size() > qsizetype(N)) return Refuse(Texts::SessionNotAList.arg(name).arg(N));
+        if (a.size() > qsizetype(N)) return Refuse(Texts::SessionNotAList().arg(name).arg(N));
         out = {};
         for (qsizetype i = 0; i < a.size() && Ok(); ++i)
-            Read(a.at(i), Texts::SessionEntry.arg(name).arg(i), out[std::size_t(i)]);
+            Read(a.at(i), Texts::SessionEntry().arg(name).arg(i), out[std::size_t(i)]);
     }
 
 private:
     bool Integer(const QJsonValue& v, const QString& name, qint64 low, qint64 high, qint64& out) {
         const double d = v.toDouble();
         if (!v.isDouble() || d != std::trunc(d)) {
-            Refuse(Texts::SessionNotAWholeNumber.arg(name));
+            Refuse(Texts::SessionNotAWholeNumber().arg(name));
             return false;
         }
         if (d < double(low) || d > double(high)) {
-            Refuse(Texts::SessionOutOfRange.arg(name).arg(Texts::SessionRange.arg(low).arg(high)));
+            Refuse(
+                Texts::SessionOutOfRange().arg(name).arg(Texts::SessionRange().arg(low).arg(high)));
             return false;
         }
         out = qint64(d);
@@ -151,17 +152,17 @@ public:
     template <typename Array> void List(const char* name, const Array& xs, int last) {
         const int capacity = int(xs.size());
         const bool shape = last == 0 || last == -1 || (last % 2 == 1 && last <= capacity - 2);
-        if (!shape) return Refuse(name, Texts::SessionLastIndexRange.arg(capacity - 2));
+        if (!shape) return Refuse(name, Texts::SessionLastIndexRange().arg(capacity - 2));
         if (last != 0 && xs[std::size_t(last + 1)] != -1.0)
-            reader_.Refuse(Texts::SessionNoEndMarker.arg(QLatin1String(name)).arg(last + 1));
+            reader_.Refuse(Texts::SessionNoEndMarker().arg(QLatin1String(name)).arg(last + 1));
     }
     void Range(const char* name, qint64 value, qint64 low, qint64 high) {
-        if (value < low || value > high) Refuse(name, Texts::SessionRange.arg(low).arg(high));
+        if (value < low || value > high) Refuse(name, Texts::SessionRange().arg(low).arg(high));
     }
 
 private:
     void Refuse(const char* name, const QString& range) {
-        reader_.Refuse(Texts::SessionOutOfRange.arg(QLatin1String(name), range));
+        reader_.Refuse(Texts::SessionOutOfRange().arg(QLatin1String(name), range));
     }
     FieldReader& reader_;
 };
@@ -221,28 +222,30 @@ QByteArray BuildSessionBytes(const Fish& fish, const EditorPicture& picture) {
 }
 
 SessionReading ReadSession(const QByteArray& bytes) {
-    if (bytes.size() > MaxSessionBytes) return Refused(Texts::SessionTooLarge.arg(MaxSessionBytes));
+    if (bytes.size() > MaxSessionBytes)
+        return Refused(Texts::SessionTooLarge().arg(MaxSessionBytes));
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parse);
     if (parse.error != QJsonParseError::NoError)
-        return Refused(Texts::SessionNotJson.arg(parse.errorString()).arg(parse.offset));
+        return Refused(Texts::SessionNotJson().arg(parse.errorString()).arg(parse.offset));
     const QJsonObject root = document.object();
     if (!document.isObject() || root.value(QStringLiteral("format")) != QJsonValue(FormatName))
-        return Refused(Texts::SessionNotASession);
+        return Refused(Texts::SessionNotASession());
 
     const QJsonValue version = root.value(QStringLiteral("version"));
     const double v = version.toDouble();
     if (!version.isDouble() || v != std::trunc(v) || v < 1)
-        return Refused(Texts::SessionBadVersion);
-    if (v > SessionVersion) return Refused(Texts::SessionFutureVersion.arg(v).arg(SessionVersion));
+        return Refused(Texts::SessionBadVersion());
+    if (v > SessionVersion)
+        return Refused(Texts::SessionFutureVersion().arg(v).arg(SessionVersion));
     for (const QString& key : root.keys())
         if (key != QStringLiteral("format") && key != QStringLiteral("version") &&
             key != QStringLiteral("picture") && key != QStringLiteral("fish"))
-            return Refused(Texts::SessionUnknownField.arg(key));
+            return Refused(Texts::SessionUnknownField().arg(key));
     if (!root.value(QStringLiteral("picture")).isObject())
-        return Refused(Texts::SessionMissing.arg(QStringLiteral("picture")));
+        return Refused(Texts::SessionMissing().arg(QStringLiteral("picture")));
     if (!root.value(QStringLiteral("fish")).isObject())
-        return Refused(Texts::SessionMissing.arg(QStringLiteral("fish")));
+        return Refused(Texts::SessionMissing().arg(QStringLiteral("fish")));
 
     const QJsonObject fields = root.value(QStringLiteral("fish")).toObject();
     Fish fish;
@@ -251,7 +254,7 @@ SessionReading ReadSession(const QByteArray& bytes) {
     VisitFishFields([&](const char* name, auto member) {
         if (!reader.Ok()) return;
         const QString key = QLatin1String(name);
-        if (!fields.contains(key)) return reader.Refuse(Texts::SessionMissing.arg(key));
+        if (!fields.contains(key)) return reader.Refuse(Texts::SessionMissing().arg(key));
         ++known;
         reader.Read(fields.value(key), key, fish.*member);
     });
@@ -259,7 +262,7 @@ SessionReading ReadSession(const QByteArray& bytes) {
         for (const QString& key : fields.keys()) {
             bool isField = false;
             VisitFishFields([&](const char* name, auto) { isField |= key == QLatin1String(name); });
-            if (!isField) reader.Refuse(Texts::SessionUnknownField.arg(key));
+            if (!isField) reader.Refuse(Texts::SessionUnknownField().arg(key));
         }
     if (reader.Ok()) CheckFish(fish, reader);
     if (!reader.Ok()) return Refused(reader.Why());
@@ -273,7 +276,8 @@ SessionReading ReadSession(const QByteArray& bytes) {
 SessionReading ReadSessionFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return Refused(file.errorString());
-    if (file.size() > MaxSessionBytes) return Refused(Texts::SessionTooLarge.arg(MaxSessionBytes));
+    if (file.size() > MaxSessionBytes)
+        return Refused(Texts::SessionTooLarge().arg(MaxSessionBytes));
     const QByteArray bytes = file.read(MaxSessionBytes + 1);
     if (file.error() != QFileDevice::NoError) return Refused(file.errorString());
     return ReadSession(bytes);

@@ -20,11 +20,11 @@
 namespace {
 
 QString TooLargeMessage(QSize size) {
-    return Texts::PictureTooLarge.arg(size.width()).arg(size.height()).arg(MaxPictureMegabytes);
+    return Texts::PictureTooLarge().arg(size.width()).arg(size.height()).arg(MaxPictureMegabytes);
 }
 
 QString TooSmallMessage(QSize size) {
-    return Texts::PictureTooSmall.arg(size.width()).arg(size.height()).arg(MinPictureSide);
+    return Texts::PictureTooSmall().arg(size.width()).arg(size.height()).arg(MinPictureSide);
 }
 
 bool FitsInLimit(QSize size) {
@@ -76,7 +76,7 @@ std::optional<BmpHeader> ReadBmpHeader(const QString& path) {
 }
 
 QString CutShortMessage(qint64 needed, qint64 present) {
-    return Texts::PictureCutShort.arg(needed).arg(present);
+    return Texts::PictureCutShort().arg(needed).arg(present);
 }
 
 bool FitsInFile(QSize size) {
@@ -84,7 +84,7 @@ bool FitsInFile(QSize size) {
 }
 
 QString TooWideMessage(QSize size) {
-    return Texts::PictureTooWide.arg(size.width()).arg(size.height()).arg(MaxPictureSide);
+    return Texts::PictureTooWide().arg(size.width()).arg(size.height()).arg(MaxPictureSide);
 }
 
 // The size checks that every format shares, on a declared or a read size.
@@ -233,11 +233,11 @@ std::optional<QString> SourceRefusal(const QString& path) {
     const QString file = QFileInfo(path).fileName();
     struct stat st {};
     if (::stat(name.constData(), &st) != 0)
-        return Texts::PictureRefused.arg(file, QString::fromLocal8Bit(std::strerror(errno)));
-    if (!S_ISREG(st.st_mode)) return Texts::PictureRefused.arg(file, Texts::NotARegularFile);
+        return Texts::PictureRefused().arg(file, QString::fromLocal8Bit(std::strerror(errno)));
+    if (!S_ISREG(st.st_mode)) return Texts::PictureRefused().arg(file, Texts::NotARegularFile());
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return Texts::PictureRefused.arg(file, QString::fromLocal8Bit(std::strerror(errno)));
+        return Texts::PictureRefused().arg(file, QString::fromLocal8Bit(std::strerror(errno)));
     ::close(fd);
     return std::nullopt;
 }
@@ -252,7 +252,7 @@ QImage KeyBackground(const QImage& picture, PictureCoding coding, QString* error
     }
     QImage image = picture.convertToFormat(QImage::Format_ARGB32);
     if (image.isNull()) {
-        if (error) *error = Texts::PictureOutOfMemory;
+        if (error) *error = Texts::PictureOutOfMemory();
         return QImage();
     }
     const int w = image.width(), h = image.height();
@@ -288,7 +288,7 @@ QImage KeyBackground(const QImage& picture, PictureCoding coding, QString* error
         if (!(used[rgb >> 6] >> (rgb & 63) & 1)) key = rgb;
     }
     if (!key) {
-        if (error) *error = Texts::PictureNoFreeColour;
+        if (error) *error = Texts::PictureNoFreeColour();
         return QImage();
     }
     const QRgb background = 0xFF000000u | *key;
@@ -316,8 +316,8 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     reader.setAutoTransform(false);
     const QByteArray format = reader.format();
     if (!format.isEmpty() && !IsReadFormat(format))
-        return refuse(Texts::PictureRefused.arg(
-            name, Texts::PictureFormatNotRead.arg(QString::fromLatin1(format))));
+        return refuse(Texts::PictureRefused().arg(
+            name, Texts::PictureFormatNotRead().arg(QString::fromLatin1(format))));
     const QSize declared = reader.size();
     // A BMP stored top-down declares a negative height; the reader decodes
     // it at the positive one.
@@ -327,7 +327,8 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     const qint64 end = format == "jpeg"  ? JpegEndsEarly(path)
                        : format == "gif" ? GifEndsEarly(path)
                                          : -1;
-    if (end >= 0) return refuse(Texts::PictureRefused.arg(name, Texts::PictureEndsEarly.arg(end)));
+    if (end >= 0)
+        return refuse(Texts::PictureRefused().arg(name, Texts::PictureEndsEarly().arg(end)));
 
     // Read into a cleared image of the declared size and format: pixels that
     // the file does not set (skipped by a compressed picture, or missing at
@@ -348,8 +349,8 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     if (!reader.read(&image)) image = QImage();
     if (image.isNull()) {
         QString why = reader.errorString();
-        if (why.isEmpty()) why = Texts::PictureUnreadable;
-        return refuse(Texts::PictureRefused.arg(name, why));
+        if (why.isEmpty()) why = Texts::PictureUnreadable();
+        return refuse(Texts::PictureRefused().arg(name, why));
     }
     if (image.width() < MinPictureSide || image.height() < MinPictureSide)
         return refuse(TooSmallMessage(image.size()));

@@ -20,14 +20,14 @@ PreviewModel PreviewOfFile(const PgxFile& file, const QImage& picture) {
 PreviewModel PreviewOfFish(const Fish& fish, const EditorPicture& picture) {
     if (!picture.HasPicture()) {
         PreviewModel none;
-        none.problem = Texts::PreviewNoPicture;
+        none.problem = Texts::PreviewNoPicture();
         return none;
     }
     PgxError error;
     const auto file = ReadPgx(BuildPgxBytes(fish, picture), &error);
     if (!file) {
         PreviewModel refused;
-        refused.problem = Texts::PreviewUnreadable.arg(error.text());
+        refused.problem = Texts::PreviewUnreadable().arg(error.text());
         return refused;
     }
     return PreviewOfFile(*file, picture.PictureBitmap);

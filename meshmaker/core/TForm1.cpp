@@ -22,44 +22,44 @@ void PictureButton(Button& b, int left, const QString& hint, int width = 30) {
 
 void StepBox(CheckBox& c, int left, bool withHint = true, int width = 17) {
     Place(c, left, 48, width, 17);
-    if (withHint) c.Hint = Texts::ClearStepHint;
+    if (withHint) c.Hint = Texts::ClearStepHint();
 }
 
 } // namespace
 
 TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views) {
-    Caption = Texts::MainCaption;
+    Caption = Texts::MainCaption();
     Bounds = QRect(208, 200, 751, 574);
 
-    PictureButton(SpeedButton1, 8, Texts::OpenHint);
-    PictureButton(SpeedButton11, 40, Texts::SaveHint);
-    PictureButton(SpeedButton2, 72, Texts::ZoomInHint);
-    PictureButton(SpeedButton3, 104, Texts::ZoomOutHint);
+    PictureButton(SpeedButton1, 8, Texts::OpenHint());
+    PictureButton(SpeedButton11, 40, Texts::SaveHint());
+    PictureButton(SpeedButton2, 72, Texts::ZoomInHint());
+    PictureButton(SpeedButton3, 104, Texts::ZoomOutHint());
     Place(Label1, 144, 16, 17, 12);
-    Label1.Caption = Texts::ZoomLabel.arg(1);
-    PictureButton(SpeedButton5, 168, Texts::BodyHint);
-    PictureButton(SpeedButton4, 197, Texts::TailHint);
-    PictureButton(SpeedButton6, 226, Texts::DorsalHint);
-    PictureButton(SpeedButton7, 256, Texts::VentralHint);
-    PictureButton(SpeedButton8, 285, Texts::AnalHint);
-    PictureButton(SpeedButton9, 314, Texts::PectoralHint);
-    PictureButton(Button1, 344, Texts::WhiskerHint, 33);
-    Button1.Caption = Texts::WhiskerCaption;
-    PictureButton(SpeedButton10, 384, Texts::FrontHint);
-    PictureButton(SpeedButton12, 424, Texts::TopHint);
-    PictureButton(SpeedButton13, 464, Texts::EyeHint, 33);
-    PictureButton(PreviewButton, 504, Texts::PreviewHint);
+    Label1.Caption = Texts::ZoomLabel().arg(1);
+    PictureButton(SpeedButton5, 168, Texts::BodyHint());
+    PictureButton(SpeedButton4, 197, Texts::TailHint());
+    PictureButton(SpeedButton6, 226, Texts::DorsalHint());
+    PictureButton(SpeedButton7, 256, Texts::VentralHint());
+    PictureButton(SpeedButton8, 285, Texts::AnalHint());
+    PictureButton(SpeedButton9, 314, Texts::PectoralHint());
+    PictureButton(Button1, 344, Texts::WhiskerHint(), 33);
+    Button1.Caption = Texts::WhiskerCaption();
+    PictureButton(SpeedButton10, 384, Texts::FrontHint());
+    PictureButton(SpeedButton12, 424, Texts::TopHint());
+    PictureButton(SpeedButton13, 464, Texts::EyeHint(), 33);
+    PictureButton(PreviewButton, 504, Texts::PreviewHint());
 
     Place(Edit1, 8, 48, 65, 20);
     Edit1.Text = QStringLiteral("8");
-    Edit1.Hint = Texts::StepHint;
+    Edit1.Hint = Texts::StepHint();
     Place(Label4, 80, 48, 80, 12);
-    Label4.Caption = Texts::StepLabel;
+    Label4.Caption = Texts::StepLabel();
     Place(Edit2, 8, 72, 65, 20);
     Edit2.Text = QStringLiteral("4");
-    Edit2.Hint = Texts::DivisionsHint;
+    Edit2.Hint = Texts::DivisionsHint();
     Place(Label5, 80, 72, 48, 12);
-    Label5.Caption = Texts::DivisionsLabel;
+    Label5.Caption = Texts::DivisionsLabel();
 
     StepBox(CheckBox1, 176);
     StepBox(CheckBox2, 205);
@@ -73,7 +73,7 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
 
     Place(Label2, 168, 72, 250, 12);
     Place(Label3, 424, 72, 300, 12);
-    Label3.Caption = Texts::RedoHint;
+    Label3.Caption = Texts::RedoHint();
 
     Place(Image1, 0, 104, 353, 161);
     Place(Image2, 408, 104, 153, 185);
@@ -88,7 +88,7 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
         Place(*value, bar->Geometry.right() + 5, bar->Geometry.top(), ScrollValueWidth - 4,
               bar->Geometry.height());
 
-    Form2.Button1.Caption = Texts::VersionOk;
+    Form2.Button1.Caption = Texts::VersionOk();
     Place(Form2.Button1, 128, 128, 137, 25);
 
     form3_ = std::make_unique<TForm3>(Picture, Document.Current());

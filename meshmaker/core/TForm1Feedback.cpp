@@ -79,10 +79,11 @@ void TForm1::ShowFeedback() {
     }
 
     if (Picture.HasPicture()) {
-        Status.Picture.Caption = Texts::StatusPicture.arg(QFileInfo(Picture.PicturePath).fileName())
+        Status.Picture.Caption = Texts::StatusPicture()
+                                     .arg(QFileInfo(Picture.PicturePath).fileName())
                                      .arg(Picture.PictureBitmap.width())
                                      .arg(Picture.PictureBitmap.height());
-        Status.Zoom.Caption = Texts::StatusZoom.arg(Ui.Zoom);
+        Status.Zoom.Caption = Texts::StatusZoom().arg(Ui.Zoom);
     } else {
         Status.Picture.Caption.clear();
         Status.Zoom.Caption.clear();
@@ -93,7 +94,7 @@ void TForm1::ShowFeedback() {
         const int y = std::clamp(Ui.Pointer->y(), 0, Picture.PicMaxY);
         const QRgb c = RgbAt(Picture.PictureBitmap, x, y);
         Status.Pointer.Caption =
-            Texts::StatusPointer.arg(x).arg(y).arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+            Texts::StatusPointer().arg(x).arg(y).arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
     }
 
     // Over the side view: the eye being designed once it is placed, else the
@@ -116,12 +117,12 @@ void TForm1::ShowFeedback() {
 
 QString TForm1::UndoCaption() const {
     const auto step = History.UndoStepKind();
-    return step ? Texts::UndoStepEntry.arg(UndoStepName(*step)) : Texts::UndoEntry;
+    return step ? Texts::UndoStepEntry().arg(UndoStepName(*step)) : Texts::UndoEntry();
 }
 
 QString TForm1::RedoCaption() const {
     const auto step = History.RedoStepKind();
-    return step ? Texts::RedoStepEntry.arg(UndoStepName(*step)) : Texts::RedoEntry;
+    return step ? Texts::RedoStepEntry().arg(UndoStepName(*step)) : Texts::RedoEntry();
 }
 
 void TForm1::Undo1Click() {

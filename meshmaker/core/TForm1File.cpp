@@ -17,7 +17,7 @@
 #include <algorithm>
 
 void TForm1::SpeedButton1Click() {
-    const QString path = dialogs_.OpenFileName(Texts::OpenFilter);
+    const QString path = dialogs_.OpenFileName(Texts::OpenFilter());
     if (path.isEmpty() || !QFileInfo::exists(path)) return;
     OpenPicture(path);
 }
@@ -39,7 +39,7 @@ QString TForm1::OpenPicture(const QString& path, Session session) {
     QImage dimmed;
     if (!loaded.image.isNull() && views_ == Views::Drawn) {
         dimmed = DimPicture(loaded.image);
-        if (dimmed.isNull()) loaded = {QImage(), Texts::PictureOutOfMemory};
+        if (dimmed.isNull()) loaded = {QImage(), Texts::PictureOutOfMemory()};
     }
     if (loaded.image.isNull()) {
         dialogs_.ShowMessage(loaded.error);
@@ -98,17 +98,17 @@ void TForm1::ResumeSession() {
     QString refused = read.error;
     if (read.fish && refused.isEmpty()) {
         const QString unwritable = CheckWritable(FitToPicture(*read.fish), Picture);
-        if (!unwritable.isEmpty()) refused = Texts::SessionNotWritable.arg(unwritable);
+        if (!unwritable.isEmpty()) refused = Texts::SessionNotWritable().arg(unwritable);
     }
     if (!refused.isEmpty()) {
-        dialogs_.ShowMessage(Texts::SessionUnreadable.arg(name, refused));
+        dialogs_.ShowMessage(Texts::SessionUnreadable().arg(name, refused));
         return;
     }
     if (!SamePicture(read.picture, Picture) &&
-        !dialogs_.AskYesNo(Texts::SessionPictureChanged.arg(name)))
+        !dialogs_.AskYesNo(Texts::SessionPictureChanged().arg(name)))
         return;
     SetFish(FitToPicture(*read.fish));
-    Label2.Caption = Texts::SessionRestored.arg(name);
+    Label2.Caption = Texts::SessionRestored().arg(name);
 }
 
 Fish TForm1::FitToPicture(Fish fish) const {
@@ -135,12 +135,12 @@ bool TForm1::SavePgx(const QString& path) {
                               {path, BuildPgxBytes(Current(), Picture)}});
     if (!written.Ok) {
         const QString failed = written.FailedFile == 0
-                                   ? Texts::SaveFailed + u'\n' + Texts::SessionSaveFailed
-                                   : Texts::SaveFailed;
-        dialogs_.ShowMessage(Texts::FailedBecause.arg(failed, written.Why));
+                                   ? Texts::SaveFailed() + u'\n' + Texts::SessionSaveFailed()
+                                   : Texts::SaveFailed();
+        dialogs_.ShowMessage(Texts::FailedBecause().arg(failed, written.Why));
         return false;
     }
-    dialogs_.ShowMessage(Texts::Saved);
+    dialogs_.ShowMessage(Texts::Saved());
     return true;
 }
 
@@ -155,25 +155,25 @@ void TForm1::SaveBodyTextureClick() {
     if (!Picture.HasPicture()) return;
     const QString path = BodyTexturePath(PgxOutputPath(Picture.PicturePath));
     if (SameFile(path, Picture.PicturePath)) {
-        dialogs_.ShowMessage(Texts::TargetIsPicture.arg(path, Picture.PicturePath));
+        dialogs_.ShowMessage(Texts::TargetIsPicture().arg(path, Picture.PicturePath));
         return;
     }
     const QByteArray bytes = BodyTextureBytes(Picture);
     bool written = false;
-    QString why = Texts::PictureOutOfMemory; // no bytes: the copy could not be made
+    QString why = Texts::PictureOutOfMemory(); // no bytes: the copy could not be made
     if (QFileInfo::exists(path)) {
-        if (!dialogs_.AskYesNo(Texts::TextureExists.arg(QFileInfo(path).fileName()))) return;
+        if (!dialogs_.AskYesNo(Texts::TextureExists().arg(QFileInfo(path).fileName()))) return;
         written = !bytes.isEmpty() && WriteFileAtomically(path, bytes, &why);
     } else {
         const NewFileOutcome outcome =
             bytes.isEmpty() ? NewFileOutcome::Failed : WriteNewFileAtomically(path, bytes, &why);
         if (outcome == NewFileOutcome::Exists) {
-            dialogs_.ShowMessage(Texts::TextureAppeared.arg(path));
+            dialogs_.ShowMessage(Texts::TextureAppeared().arg(path));
             return;
         }
         written = outcome == NewFileOutcome::Written;
     }
-    dialogs_.ShowMessage(written
-                             ? Texts::TextureSaved.arg(path)
-                             : Texts::FailedBecause.arg(Texts::TextureSaveFailed.arg(path), why));
+    dialogs_.ShowMessage(
+        written ? Texts::TextureSaved().arg(path)
+                : Texts::FailedBecause().arg(Texts::TextureSaveFailed().arg(path), why));
 }

@@ -17,7 +17,7 @@ void TForm1::SpeedButton10Click() {
     Fish& s = EditFish();
     Ui.ToolMode = ModeFront;
     RedrawSideView();
-    Label2.Caption = Texts::FrontPrompt;
+    Label2.Caption = Texts::FrontPrompt();
     s.FrontColumn = ChooseFrontColumn(s);
     if (s.VentralDone) ChooseVentralIndices(s, Picture.PicMaxY);
     if (s.PectoralDone) s.PectoralOuterIndex = ChoosePectoralOuterIndex(s);

@@ -65,7 +65,7 @@ void TForm1::SpeedButton6Click() {
     Ui.ToolMode = ModeDorsal;
     ShowStep();
     if (!Current().DorsalDone) {
-        Label2.Caption = DorsalPrompt;
+        Label2.Caption = DorsalPrompt();
         Ui.ToolMode = ModeDorsalRange;
     }
     RedrawSideView();
@@ -77,7 +77,7 @@ void TForm1::SpeedButton7Click() {
     if (!Current().VentralDone) {
         History.Continue(UndoStep::DrawVentralFin);
         SetFrontOn(false);
-        Label2.Caption = VentralPrompt;
+        Label2.Caption = VentralPrompt();
         Ui.ToolMode = ModeVentralRange;
     }
     RedrawSideView();
@@ -87,7 +87,7 @@ void TForm1::SpeedButton8Click() {
     Ui.ToolMode = ModeAnal;
     ShowStep();
     if (!Current().AnalDone) {
-        Label2.Caption = AnalPrompt;
+        Label2.Caption = AnalPrompt();
         Ui.ToolMode = ModeAnalRange;
     }
     RedrawSideView();
@@ -98,7 +98,7 @@ void TForm1::SpeedButton9Click() {
     if (!Current().PectoralDone) {
         History.Continue(UndoStep::PlacePectoralFin);
         Ui.PectoralClicks = 0;
-        Label2.Caption = PectoralPrompt;
+        Label2.Caption = PectoralPrompt();
         Ui.ToolMode = ModePectoralPlacing;
         SetFrontOn(false);
     }
@@ -113,7 +113,7 @@ void TForm1::Button1Click() {
     }
     History.Continue(UndoStep::DrawWhisker);
     EditFish().WhiskerOn = true;
-    Label2.Caption = WhiskerPrompt;
+    Label2.Caption = WhiskerPrompt();
     Ui.ToolMode = ModeWhiskerRange;
 }
 
@@ -359,7 +359,7 @@ void TForm1::InsertBodyColumn(int px) {
             }
     if (i < 2) i = -1; // the first column lies at x = 0, so this never drops a real column
     if (i >= 0 && s.BodyColumns() >= BodyMaxColumns) {
-        Label2.Caption = BodyFull.arg(BodyMaxColumns);
+        Label2.Caption = BodyFull().arg(BodyMaxColumns);
         return;
     }
     if (i >= 0) {

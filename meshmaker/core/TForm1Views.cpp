@@ -43,7 +43,7 @@ void TForm1::RebuildViews() {
     RedrawSideView();
     DrawFrontView();
     DrawTopView();
-    Label1.Caption = Texts::ZoomLabel.arg(z);
+    Label1.Caption = Texts::ZoomLabel().arg(z);
 }
 
 void TForm1::RedrawSideView() {

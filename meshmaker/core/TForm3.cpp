@@ -20,7 +20,7 @@ void Place(Control& c, int left, int top, int width, int height) {
 } // namespace
 
 TForm3::TForm3(const EditorPicture& picture, const Fish& fish) : picture_(picture), fish_(fish) {
-    Caption = Texts::MainCaption;
+    Caption = Texts::MainCaption();
     Bounds = QRect(606, 275, 540, 334);
     Place(Image1, 0, 0, EyeViewSize, EyeViewSize);
     Place(Image2, 200, 0, EyeViewSize, EyeViewSize);
@@ -30,20 +30,20 @@ TForm3::TForm3(const EditorPicture& picture, const Fish& fish) : picture_(pictur
     // A click on the track moves the thumb by a tenth of the range.
     ScrollBar1.PageStep = 3;
     Place(Button1, 432, 16, 89, 25);
-    Button1.Caption = Texts::EyeOk;
+    Button1.Caption = Texts::EyeOk();
     Place(Button2, 432, 56, 89, 25);
-    Button2.Caption = Texts::EyeCancel;
+    Button2.Caption = Texts::EyeCancel();
     Place(ScrollBar2, 200, 240, 200, 17);
     ScrollBar2.Min = MinEyePosition, ScrollBar2.Max = MaxEyePosition;
     ScrollBar2.Position = DefaultEyePosition;
     ScrollBar2.PageStep = 30;
     Place(Image3, 8, 216, EyeSwatchSize, EyeSwatchSize);
     Place(Label1, 8, 304, 300, 12);
-    Label1.Caption = Texts::EyeRearColourHint;
+    Label1.Caption = Texts::EyeRearColourHint();
     Place(Label2, 408, 200, 100, 12);
-    Label2.Caption = Texts::EyeShapeLabel;
+    Label2.Caption = Texts::EyeShapeLabel();
     Place(Label3, 408, 240, 100, 12);
-    Label3.Caption = Texts::EyePositionLabel;
+    Label3.Caption = Texts::EyePositionLabel();
 }
 
 void TForm3::Begin() {

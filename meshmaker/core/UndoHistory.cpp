@@ -50,77 +50,77 @@ QString UndoStepName(UndoStep step) {
     using namespace Texts;
     switch (step) {
     case UndoStep::Unnamed:
-        return StepUnnamed;
+        return StepUnnamed();
     case UndoStep::TraceBody:
-        return StepTraceBody;
+        return StepTraceBody();
     case UndoStep::TraceTail:
-        return StepTraceTail;
+        return StepTraceTail();
     case UndoStep::MoveBodyPoint:
-        return StepMoveBodyPoint;
+        return StepMoveBodyPoint();
     case UndoStep::MoveTailPoint:
-        return StepMoveTailPoint;
+        return StepMoveTailPoint();
     case UndoStep::MoveDorsalPoint:
-        return StepMoveDorsalPoint;
+        return StepMoveDorsalPoint();
     case UndoStep::MoveVentralPoint:
-        return StepMoveVentralPoint;
+        return StepMoveVentralPoint();
     case UndoStep::MoveAnalPoint:
-        return StepMoveAnalPoint;
+        return StepMoveAnalPoint();
     case UndoStep::MovePectoralPoint:
-        return StepMovePectoralPoint;
+        return StepMovePectoralPoint();
     case UndoStep::MoveWhiskerPoint:
-        return StepMoveWhiskerPoint;
+        return StepMoveWhiskerPoint();
     case UndoStep::InsertBodyColumn:
-        return StepInsertBodyColumn;
+        return StepInsertBodyColumn();
     case UndoStep::DeleteBodyColumn:
-        return StepDeleteBodyColumn;
+        return StepDeleteBodyColumn();
     case UndoStep::DrawDorsalFin:
-        return StepDrawDorsalFin;
+        return StepDrawDorsalFin();
     case UndoStep::DrawVentralFin:
-        return StepDrawVentralFin;
+        return StepDrawVentralFin();
     case UndoStep::DrawAnalFin:
-        return StepDrawAnalFin;
+        return StepDrawAnalFin();
     case UndoStep::DrawWhisker:
-        return StepDrawWhisker;
+        return StepDrawWhisker();
     case UndoStep::PlacePectoralFin:
-        return StepPlacePectoralFin;
+        return StepPlacePectoralFin();
     case UndoStep::OpenFrontView:
-        return StepOpenFrontView;
+        return StepOpenFrontView();
     case UndoStep::OpenTopView:
-        return StepOpenTopView;
+        return StepOpenTopView();
     case UndoStep::ShapeFrontView:
-        return StepShapeFrontView;
+        return StepShapeFrontView();
     case UndoStep::ShapeTopView:
-        return StepShapeTopView;
+        return StepShapeTopView();
     case UndoStep::PlaceEye:
-        return StepPlaceEye;
+        return StepPlaceEye();
     case UndoStep::MoveTailPosition:
-        return StepMoveTailPosition;
+        return StepMoveTailPosition();
     case UndoStep::SetThickness:
-        return StepSetThickness;
+        return StepSetThickness();
     case UndoStep::MoveWidestPoint:
-        return StepMoveWidestPoint;
+        return StepMoveWidestPoint();
     case UndoStep::SetStep:
-        return StepSetStep;
+        return StepSetStep();
     case UndoStep::SetDivisions:
-        return StepSetDivisions;
+        return StepSetDivisions();
     case UndoStep::ClearBody:
-        return StepClearBody;
+        return StepClearBody();
     case UndoStep::ClearTail:
-        return StepClearTail;
+        return StepClearTail();
     case UndoStep::ClearDorsalFin:
-        return StepClearDorsalFin;
+        return StepClearDorsalFin();
     case UndoStep::ClearVentralFin:
-        return StepClearVentralFin;
+        return StepClearVentralFin();
     case UndoStep::ClearAnalFin:
-        return StepClearAnalFin;
+        return StepClearAnalFin();
     case UndoStep::ClearPectoralFin:
-        return StepClearPectoralFin;
+        return StepClearPectoralFin();
     case UndoStep::ClearWhisker:
-        return StepClearWhisker;
+        return StepClearWhisker();
     case UndoStep::ClearEye:
-        return StepClearEye;
+        return StepClearEye();
     }
-    return StepUnnamed;
+    return StepUnnamed();
 }
 
 UndoHistory::UndoHistory(FishDocument& document, std::function<void(const Fish&)> show)

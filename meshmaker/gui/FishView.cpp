@@ -25,16 +25,16 @@ bool FishView::OpenGLAvailable(QString* why) {
         return false;
     };
     QOpenGLContext context;
-    if (!context.create()) return refuse(Texts::NoOpenGLContext);
+    if (!context.create()) return refuse(Texts::NoOpenGLContext());
     QOffscreenSurface surface;
     surface.setFormat(context.format());
     surface.create();
-    if (!context.makeCurrent(&surface)) return refuse(Texts::NoOpenGLCurrent);
+    if (!context.makeCurrent(&surface)) return refuse(Texts::NoOpenGLCurrent());
     const QSurfaceFormat format = context.format();
     const int major = format.majorVersion(), minor = format.minorVersion();
     context.doneCurrent();
     const bool enough = context.isOpenGLES() ? major >= 2 : major > 2 || (major == 2 && minor >= 1);
-    if (!enough) return refuse(Texts::OpenGLTooOld.arg(major).arg(minor));
+    if (!enough) return refuse(Texts::OpenGLTooOld().arg(major).arg(minor));
     return true;
 }
 
@@ -60,7 +60,7 @@ void FishView::initializeGL() {
     if (!renderer_.Initialize(&why)) {
         // The window takes the view away; not while the view is being set up.
         QTimer::singleShot(0, this, [this, why] {
-            if (onFailed) onFailed(Texts::OpenGLShadersFailed.arg(why));
+            if (onFailed) onFailed(Texts::OpenGLShadersFailed().arg(why));
         });
         return;
     }

@@ -82,14 +82,14 @@ void MainWindow::CreateActions() {
                 [this, handler] { Dispatch([this, handler] { (form_.*handler)(); }); });
         actions_[name] = action;
     };
-    add("Open1", Texts::OpenEntry, &TForm1::Open1Click);
-    add("Saveas1", Texts::SaveEntry, &TForm1::Saveas1Click);
-    add("FlipHorizontally", Texts::FlipEntry, &TForm1::FlipHorizontallyClick);
+    add("Open1", Texts::OpenEntry(), &TForm1::Open1Click);
+    add("Saveas1", Texts::SaveEntry(), &TForm1::Saveas1Click);
+    add("FlipHorizontally", Texts::FlipEntry(), &TForm1::FlipHorizontallyClick);
     actions_[QStringLiteral("FlipHorizontally")]->setCheckable(true);
-    actions_[QStringLiteral("FlipHorizontally")]->setToolTip(Texts::FlipHint);
-    add("SaveBodyTexture", Texts::SaveTextureEntry, &TForm1::SaveBodyTextureClick);
-    actions_[QStringLiteral("SaveBodyTexture")]->setToolTip(Texts::SaveTextureHint);
-    add("Exit1", Texts::ExitEntry, &TForm1::Exit1Click);
+    actions_[QStringLiteral("FlipHorizontally")]->setToolTip(Texts::FlipHint());
+    add("SaveBodyTexture", Texts::SaveTextureEntry(), &TForm1::SaveBodyTextureClick);
+    actions_[QStringLiteral("SaveBodyTexture")]->setToolTip(Texts::SaveTextureHint());
+    add("Exit1", Texts::ExitEntry(), &TForm1::Exit1Click);
     add("x11", QStringLiteral("x1"), &TForm1::x11Click);
     add("x21", QStringLiteral("x2"), &TForm1::x21Click);
     add("x41", QStringLiteral("x4"), &TForm1::x41Click);
@@ -114,14 +114,14 @@ void MainWindow::CreateActions() {
           "SpeedButton9", "SpeedButton10", "SpeedButton12", "SpeedButton13"})
         Action(tool)->setCheckable(true);
 
-    add("Undo1", Texts::UndoEntry, &TForm1::Undo1Click);
+    add("Undo1", Texts::UndoEntry(), &TForm1::Undo1Click);
     Action("Undo1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    add("Redo1", Texts::RedoEntry, &TForm1::Redo1Click);
+    add("Redo1", Texts::RedoEntry(), &TForm1::Redo1Click);
     Action("Redo1")->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 
     // The version dialog learns its outer size before it is placed.
-    auto* version = new QAction(Texts::VersionEntry, this);
+    auto* version = new QAction(Texts::VersionEntry(), this);
     version->setObjectName(QStringLiteral("Version1"));
     connect(version, &QAction::triggered, this, [this] {
         Dispatch([this] {
@@ -138,7 +138,7 @@ void MainWindow::CreateActions() {
 
     // The 3-D view, in a window of its own; it changes nothing of the editor.
     auto* preview = new QAction(ToolIcon(QStringLiteral("preview3d"), QSize(24, 20)),
-                                Texts::PreviewEntry, this);
+                                Texts::PreviewEntry(), this);
     preview->setObjectName(QStringLiteral("PreviewButton"));
     preview->setIconVisibleInMenu(false);
     preview->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
@@ -171,15 +171,15 @@ void MainWindow::UpdateActions() {
 }
 
 void MainWindow::BuildMenu() {
-    QMenu* file = menuBar()->addMenu(Texts::FileMenu);
+    QMenu* file = menuBar()->addMenu(Texts::FileMenu());
     for (const char* name : {"Open1", "FlipHorizontally", "Saveas1", "SaveBodyTexture", "Exit1"})
         file->addAction(Action(name));
     file->setToolTipsVisible(true);
-    QMenu* edit = menuBar()->addMenu(Texts::EditMenu);
+    QMenu* edit = menuBar()->addMenu(Texts::EditMenu());
     for (const char* name : {"Undo1", "Redo1"}) edit->addAction(Action(name));
-    QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu);
+    QMenu* zoom = menuBar()->addMenu(Texts::ZoomMenu());
     for (const char* name : {"x11", "x21", "x41", "x81"}) zoom->addAction(Action(name));
-    menuBar()->addMenu(Texts::ViewMenu)->addAction(Action(QStringLiteral("PreviewButton")));
+    menuBar()->addMenu(Texts::ViewMenu())->addAction(Action(QStringLiteral("PreviewButton")));
     menuBar()->addAction(Action(QStringLiteral("Version1")));
 }
 

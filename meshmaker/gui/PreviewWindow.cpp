@@ -24,7 +24,7 @@ PreviewWindow::PreviewWindow(const PgxFile& file, const QImage& picture, const Q
                              QWidget* parent)
     : QWidget(parent, Qt::Window) {
     Build([model = PreviewOfFile(file, picture)] { return model; });
-    setWindowTitle(Texts::PreviewCaption.arg(name));
+    setWindowTitle(Texts::PreviewCaption().arg(name));
 }
 
 void PreviewWindow::Build(FishView::Source source) {
@@ -51,7 +51,7 @@ void PreviewWindow::Build(FishView::Source source) {
     auto* line = new QHBoxLayout();
     counts_ = new QLabel(bottom_);
     counts_->setObjectName(QStringLiteral("Counts"));
-    wireframe_ = new QCheckBox(Texts::PreviewWireframe, bottom_);
+    wireframe_ = new QCheckBox(Texts::PreviewWireframe(), bottom_);
     wireframe_->setObjectName(QStringLiteral("Wireframe"));
     wireframe_->setFocusPolicy(Qt::NoFocus); // the keys stay with the view
     connect(wireframe_, &QCheckBox::toggled, this, [this](bool on) {
@@ -60,7 +60,7 @@ void PreviewWindow::Build(FishView::Source source) {
     line->addWidget(counts_, 1);
     line->addWidget(wireframe_);
     rows->addLayout(line);
-    auto* keys = new QLabel(Texts::PreviewKeys, bottom_);
+    auto* keys = new QLabel(Texts::PreviewKeys(), bottom_);
     keys->setObjectName(QStringLiteral("Keys"));
     keys->setForegroundRole(QPalette::PlaceholderText); // a hint, drawn as such
     keys->setWordWrap(true);
@@ -84,15 +84,15 @@ void PreviewWindow::ShowMessageInstead(const QString& why) {
         message_->setAlignment(Qt::AlignCenter);
         layout_->insertWidget(0, message_, 1);
     }
-    message_->setText(Texts::NoOpenGL.arg(why));
+    message_->setText(Texts::NoOpenGL().arg(why));
     bottom_->hide();
 }
 
 void PreviewWindow::ShowCounts(const PreviewModel& model) {
-    counts_->setText(
-        model.hasMesh
-            ? Texts::PreviewCounts.arg(model.mesh.vertices.size()).arg(model.mesh.triangles.size())
-            : model.problem);
+    counts_->setText(model.hasMesh ? Texts::PreviewCounts()
+                                         .arg(model.mesh.vertices.size())
+                                         .arg(model.mesh.triangles.size())
+                                   : model.problem);
 }
 
 QString PreviewWindow::Message() const {
@@ -106,8 +106,8 @@ QString PreviewWindow::CountsLine() const {
 void PreviewWindow::Refresh() {
     if (!form_) return;
     const QString& path = form_->Picture.PicturePath;
-    setWindowTitle(path.isEmpty() ? Texts::PreviewEntry
-                                  : Texts::PreviewCaption.arg(QFileInfo(path).fileName()));
+    setWindowTitle(path.isEmpty() ? Texts::PreviewEntry()
+                                  : Texts::PreviewCaption().arg(QFileInfo(path).fileName()));
     const int revision = form_->Document.Revision();
     const qint64 picture = form_->Picture.PictureBitmap.cacheKey();
     if (revision == shownRevision_ && picture == shownPicture_ && !drag_) return;

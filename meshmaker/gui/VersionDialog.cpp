@@ -12,7 +12,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(Texts::VersionCaption);
+    setWindowTitle(Texts::VersionCaption());
     setModal(false);
     setFont(FormFont(12));
     setFixedSize(395, 168);
@@ -25,7 +25,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     picture->setPixmap(ToolPixmap(QStringLiteral("program"), QSize(32, 32)));
     picture->setGeometry(8, 8, 32, 32);
 
-    auto* text = new QLabel(Texts::VersionText, this);
+    auto* text = new QLabel(Texts::VersionText(), this);
     text->setObjectName(QStringLiteral("VersionText"));
     QFont bold = FormFont(16);
     bold.setBold(true);
@@ -33,7 +33,7 @@ VersionDialog::VersionDialog(QWidget* parent)
     text->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     text->setGeometry(17, 80, 360, 20);
 
-    auto* ok = new QPushButton(Texts::VersionOk, this);
+    auto* ok = new QPushButton(Texts::VersionOk(), this);
     ok->setObjectName(QStringLiteral("Button1"));
     ok->setGeometry(128, 128, 137, 25);
     ok->setDefault(true);

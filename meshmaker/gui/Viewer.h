@@ -6,4 +6,5 @@
 // args are the words after "--view"; hasDisplay says whether a window can be
 // shown at all. Returns the exit status: the model's and the picture's
 // problems are reported before any window opens.
-int RunViewer(int argc, char** argv, const QStringList& args, bool hasDisplay);
+int RunViewer(int argc, char** argv, const QStringList& args, bool hasDisplay,
+              const QString& language);

@@ -10,11 +10,11 @@ QString WidgetDialogs::OpenFileName(const QString& filter) {
 }
 
 void WidgetDialogs::ShowMessage(const QString& text) {
-    QMessageBox::information(parent_, Texts::MessageCaption, text);
+    QMessageBox::information(parent_, Texts::MessageCaption(), text);
 }
 
 bool WidgetDialogs::AskYesNo(const QString& question) {
-    return QMessageBox::question(parent_, Texts::MessageCaption, question,
+    return QMessageBox::question(parent_, Texts::MessageCaption(), question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }

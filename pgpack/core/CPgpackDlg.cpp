@@ -47,7 +47,7 @@ void CPgpackDlg::OnInitDialog() {
         m_strDataDir = *dataDir;
     } else {
         // The program works on: packing then writes into the current directory.
-        dialogs_.MessageBox(Texts::RegistryMissing, Texts::ProgramName, MessageButtons::Ok,
+        dialogs_.MessageBox(Texts::RegistryMissing(), Texts::ProgramName, MessageButtons::Ok,
                             MessageIcon::Warning);
     }
     SetField(ControlId::WorkDirectory, m_strWorkDir);
@@ -55,7 +55,7 @@ void CPgpackDlg::OnInitDialog() {
 }
 
 void CPgpackDlg::OnChooseMesh() {
-    const QString chosen = FromUserPath(dialogs_.OpenFileName(Texts::MeshFilter, m_strWorkDir));
+    const QString chosen = FromUserPath(dialogs_.OpenFileName(Texts::MeshFilter(), m_strWorkDir));
     if (chosen.isEmpty()) return;
     m_strMeshPath = m_strMeshEdit = chosen;
     SetField(ControlId::MeshPath, m_strMeshPath);
@@ -73,7 +73,7 @@ void CPgpackDlg::OnMeshTextChanged() {
     if (SourceFileExists(m_strBodyTexPath))
         SetField(ControlId::BodyTexturePath, m_strBodyTexPath);
     else
-        Message(Texts::NoBodyTexture);
+        Message(Texts::NoBodyTexture());
 
     m_strFinTexPath = derived[MemberKind::FinTexture];
     SetField(ControlId::FinTexturePath,
@@ -92,7 +92,7 @@ void CPgpackDlg::OnMeshTextChanged() {
 
 void CPgpackDlg::OnChooseEyeTexture() {
     const QString chosen =
-        FromUserPath(dialogs_.OpenFileName(Texts::EyeTextureFilter, m_strWorkDir));
+        FromUserPath(dialogs_.OpenFileName(Texts::EyeTextureFilter(), m_strWorkDir));
     if (chosen.isEmpty()) return;
     m_strEyeTexPath = chosen;
     SetField(ControlId::EyeTexturePath, m_strEyeTexPath);
@@ -101,7 +101,8 @@ void CPgpackDlg::OnChooseEyeTexture() {
 }
 
 void CPgpackDlg::OnChooseCombined() {
-    const QString chosen = FromUserPath(dialogs_.OpenFileName(Texts::CombinedFilter, m_strDataDir));
+    const QString chosen =
+        FromUserPath(dialogs_.OpenFileName(Texts::CombinedFilter(), m_strDataDir));
     if (chosen.isEmpty()) return;
     m_strCombinedPath = chosen;
     SetField(ControlId::CombinedPath, m_strCombinedPath);
@@ -132,12 +133,12 @@ void CPgpackDlg::OnCreateCombined() {
     const bool exists = FileExists(output);
     if (exists) {
         const QString shown = ShownPath(output);
-        if (dialogs_.MessageBox(Texts::RemakeQuestion.arg(shown), Texts::ArchiveCaption,
+        if (dialogs_.MessageBox(Texts::RemakeQuestion().arg(shown), Texts::ArchiveCaption(),
                                 MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
-        if (dialogs_.MessageBox(Texts::MakeInQuestion.arg(shown, ShownPath(m_strDataDir)),
-                                Texts::ArchiveCaption, MessageButtons::OkCancel,
+        if (dialogs_.MessageBox(Texts::MakeInQuestion().arg(shown, ShownPath(m_strDataDir)),
+                                Texts::ArchiveCaption(), MessageButtons::OkCancel,
                                 MessageIcon::None) == MessageAnswer::Cancel)
             return;
     }
@@ -147,19 +148,19 @@ void CPgpackDlg::OnCreateCombined() {
     const FileOutcome written =
         WriteCombinedFile(sources, header, output, exists ? Replacing::Allow : Replacing::Refuse);
     if (written.Error == FileError::CannotWrite || written.Error == FileError::TargetExists) {
-        Message(WithSystemReason(Texts::OutputCannotOpen, written));
+        Message(WithSystemReason(Texts::OutputCannotOpen(), written));
         return;
     }
     if (!written.Ok()) {
         ReportFailure(written);
         return;
     }
-    Message(Texts::Made.arg(ShownPath(output)));
+    Message(Texts::Made().arg(ShownPath(output)));
 }
 
 void CPgpackDlg::OnSplitCombined() {
     if (!SourceFileExists(m_strCombinedPath)) {
-        Message(Texts::NoFile);
+        Message(Texts::NoFile());
         return;
     }
     // A file that is not well formed is refused before anything changes.
@@ -181,8 +182,8 @@ void CPgpackDlg::OnSplitCombined() {
     m_strMeshPath = targets[MemberKind::Mesh];
 
     const auto ask = [this](MemberKind kind) {
-        static const QString question[] = {Texts::BodyTextureExists, Texts::FinTextureExists,
-                                           Texts::EyeTextureExists, Texts::MeshExists};
+        const QString question[] = {Texts::BodyTextureExists(), Texts::FinTextureExists(),
+                                           Texts::EyeTextureExists(), Texts::MeshExists()};
         return dialogs_.MessageBox(question[static_cast<int>(kind)], QString(),
                                    MessageButtons::OkCancel, MessageIcon::None) == MessageAnswer::Ok
                    ? SplitDecision::Write
@@ -211,8 +212,8 @@ void CPgpackDlg::OnSplitCombined() {
     // A file whose members are all empty gives nothing; the message says so.
     const bool nothing = std::all_of(fates.begin(), fates.end(),
                                      [](MemberFate fate) { return fate == MemberFate::Absent; });
-    Message(nothing ? Texts::MessageWithDetail.arg(Texts::Separated, Texts::NothingSeparated)
-                    : Texts::Separated);
+    Message(nothing ? Texts::MessageWithDetail().arg(Texts::Separated(), Texts::NothingSeparated())
+                    : Texts::Separated());
 }
 
 bool CPgpackDlg::OnSysCommand(int command) {

@@ -18,7 +18,7 @@ namespace {
 
 // One message on err, behind the program's name.
 void Say(QTextStream& err, const QString& message) {
-    err << Texts::CommandMessage.arg(message);
+    err << Texts::CommandMessage().arg(message);
 }
 
 // The words of one command: its one file and its options.
@@ -38,17 +38,17 @@ std::optional<Words> Parse(const QStringList& args, const QStringList& valueOpti
         const QString& word = args[i];
         if (valueOptions.contains(word)) {
             if (i + 1 >= args.size()) {
-                Say(err, Texts::NeedsValue.arg(word));
+                Say(err, Texts::NeedsValue().arg(word));
                 return std::nullopt;
             }
             words.Values[word] = args[++i];
         } else if (flagOptions.contains(word)) {
             words.Flags << word;
         } else if (word.startsWith(u'-') && word != QStringLiteral("-")) {
-            Say(err, Texts::UnknownOption.arg(word));
+            Say(err, Texts::UnknownOption().arg(word));
             return std::nullopt;
         } else if (haveFile) {
-            Say(err, Texts::OneFileOnly.arg(word));
+            Say(err, Texts::OneFileOnly().arg(word));
             return std::nullopt;
         } else {
             words.File = word;
@@ -56,7 +56,7 @@ std::optional<Words> Parse(const QStringList& args, const QStringList& valueOpti
         }
     }
     if (!haveFile) {
-        Say(err, Texts::WhichFile);
+        Say(err, Texts::WhichFile());
         return std::nullopt;
     }
     return words;
@@ -75,13 +75,13 @@ int Failed(QTextStream& err, const QString& message) {
 QString MemberName(MemberKind kind) {
     switch (kind) {
     case MemberKind::BodyTexture:
-        return Texts::BodyTextureName;
+        return Texts::BodyTextureName();
     case MemberKind::FinTexture:
-        return Texts::FinTextureName;
+        return Texts::FinTextureName();
     case MemberKind::EyeTexture:
-        return Texts::EyeTextureName;
+        return Texts::EyeTextureName();
     case MemberKind::Mesh:
-        return Texts::MeshName;
+        return Texts::MeshName();
     }
     return {};
 }
@@ -91,7 +91,7 @@ QString MemberName(MemberKind kind) {
 std::optional<QString> SourceRefusal(const QString& path) {
     const EntryKind entry = KindOf(path);
     if (entry == EntryKind::Regular) return std::nullopt;
-    if (entry == EntryKind::Missing) return Texts::NoSuchFile.arg(ShownPath(path));
+    if (entry == EntryKind::Missing) return Texts::NoSuchFile().arg(ShownPath(path));
     return DescribeInEnglish(NotRegularFile(path, entry));
 }
 
@@ -107,7 +107,7 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     sources[MemberKind::Mesh] = mesh;
     if (!SourceFileExists(sources[MemberKind::BodyTexture]))
         return Failed(err,
-                      Texts::NoBodyTextureFile.arg(ShownPath(sources[MemberKind::BodyTexture])));
+                      Texts::NoBodyTextureFile().arg(ShownPath(sources[MemberKind::BodyTexture])));
     if (auto eye = words->Values.find(QStringLiteral("--eye-texture"));
         eye != words->Values.end()) {
         sources[MemberKind::EyeTexture] = FromUserPath(eye->second);
@@ -121,10 +121,10 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     } else if (const std::optional<QString> stored = ReadDataDirectory()) {
         dataDir = *stored;
     } else {
-        return Failed(err, Texts::NoDataDirectory);
+        return Failed(err, Texts::NoDataDirectory());
     }
     if (!dataDir.isEmpty() && !QFileInfo(dataDir).isDir())
-        return Failed(err, Texts::NoSuchFolder.arg(ShownPath(dataDir)));
+        return Failed(err, Texts::NoSuchFolder().arg(ShownPath(dataDir)));
 
     const QString output = dataDir + BaseName(mesh) + CombinedSuffix;
     // A source is never written over, --overwrite or not.
@@ -132,7 +132,7 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
         return Failed(err, DescribeInEnglish(same));
     const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
     if (FileExists(output) && !overwrite)
-        return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
+        return Failed(err, Texts::OutputExists().arg(ShownPath(output)));
 
     CombinedFileHeader header;
     if (FileOutcome measured = BuildCombinedHeader(sources, header); !measured.Ok())
@@ -142,7 +142,7 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     const FileOutcome written = WriteCombinedFile(sources, header, output,
                                                   overwrite ? Replacing::Allow : Replacing::Refuse);
     if (written.Error == FileError::TargetExists)
-        return Failed(err, Texts::OutputExists.arg(ShownPath(output)));
+        return Failed(err, Texts::OutputExists().arg(ShownPath(output)));
     if (!written.Ok()) return Failed(err, DescribeInEnglish(written));
     out << ShownPath(output) << '\n';
     return ExitOk;
@@ -156,7 +156,7 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
     const bool skipExisting = words->Flags.contains(QStringLiteral("--skip-existing"));
     if (overwrite && skipExisting) {
-        Say(err, Texts::OverwriteOrSkip);
+        Say(err, Texts::OverwriteOrSkip());
         return Usage(err);
     }
     const QString combined = FromUserPath(words->File);
@@ -165,7 +165,8 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     QString into;
     if (auto dir = words->Values.find(QStringLiteral("--into")); dir != words->Values.end()) {
         into = WithTrailingSeparator(FromUserPath(dir->second));
-        if (!QFileInfo(into).isDir()) return Failed(err, Texts::NoSuchFolder.arg(ShownPath(into)));
+        if (!QFileInfo(into).isDir())
+            return Failed(err, Texts::NoSuchFolder().arg(ShownPath(into)));
     }
 
     CombinedFileHeader header;
@@ -182,8 +183,9 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
             if (header.Length(kind) > 0 && FileExists(targets[kind]))
                 existing << ShownPath(targets[kind]);
         if (!existing.isEmpty())
-            return Failed(err, (existing.size() == 1 ? Texts::TargetExists : Texts::TargetsExist)
-                                   .arg(existing.join(QStringLiteral(", "))));
+            return Failed(err,
+                          (existing.size() == 1 ? Texts::TargetExists() : Texts::TargetsExist())
+                              .arg(existing.join(QStringLiteral(", "))));
     }
 
     std::array<MemberFate, 4> fates;
@@ -197,14 +199,14 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
         const MemberFate fate = fates[static_cast<int>(kind)];
         if (fate == MemberFate::Written) out << ShownPath(targets[kind]) << '\n';
         if (fate == MemberFate::Skipped)
-            Say(err, Texts::KeptExisting.arg(ShownPath(targets[kind])));
+            Say(err, Texts::KeptExisting().arg(ShownPath(targets[kind])));
     }
     if (split.Error == FileError::TargetExists)
-        return Failed(err, Texts::TargetExists.arg(ShownPath(split.Path)));
+        return Failed(err, Texts::TargetExists().arg(ShownPath(split.Path)));
     if (!split.Ok()) return Failed(err, DescribeInEnglish(split));
     if (std::all_of(fates.begin(), fates.end(),
                     [](MemberFate fate) { return fate == MemberFate::Absent; }))
-        Say(err, Texts::NothingToWrite.arg(ShownPath(combined)));
+        Say(err, Texts::NothingToWrite().arg(ShownPath(combined)));
     return ExitOk;
 }
 
@@ -219,22 +221,23 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
 
     const CombinedFileHeader& h = listing.Header;
     const QString model = BaseName(combined);
-    out << Texts::ListFile.arg(ShownPath(combined)) << '\n'
-        << Texts::ListSize.arg(listing.FileSize) << '\n'
-        << Texts::ListPicture.arg(QString::number(h.pictureWidth), QString::number(h.pictureHeight))
+    out << Texts::ListFile().arg(ShownPath(combined)) << '\n'
+        << Texts::ListSize().arg(listing.FileSize) << '\n'
+        << Texts::ListPicture().arg(QString::number(h.pictureWidth),
+                                    QString::number(h.pictureHeight))
         << "\n\n"
         << QStringLiteral("%1 %2 %3  %4\n")
-               .arg(Texts::ListMember, -12)
-               .arg(Texts::ListOffset, 11)
-               .arg(Texts::ListLength, 11)
-               .arg(Texts::ListSplitInto);
+               .arg(Texts::ListMember(), -12)
+               .arg(Texts::ListOffset(), 11)
+               .arg(Texts::ListLength(), 11)
+               .arg(Texts::ListSplitInto());
     for (MemberKind kind : MemberOrder) {
         const quint32 length = h.Length(kind);
         out << QStringLiteral("%1 %2 %3  %4\n")
                    .arg(MemberName(kind), -12)
                    .arg(h.Offset(kind), 11)
                    .arg(length, 11)
-                   .arg(length > 0 ? model + MemberSuffix(kind) : Texts::ListAbsent);
+                   .arg(length > 0 ? model + MemberSuffix(kind) : Texts::ListAbsent());
     }
     return ExitOk;
 }
@@ -242,7 +245,7 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
 } // namespace
 
 QString CommandLineUsage() {
-    return Texts::CommandUsage;
+    return Texts::CommandUsage();
 }
 
 int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -256,6 +259,6 @@ int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) 
     if (command == QStringLiteral("pack")) return Pack(rest, out, err);
     if (command == QStringLiteral("split")) return Split(rest, out, err);
     if (command == QStringLiteral("list")) return List(rest, out, err);
-    Say(err, Texts::UnknownCommand.arg(command));
+    Say(err, Texts::UnknownCommand().arg(command));
     return Usage(err);
 }

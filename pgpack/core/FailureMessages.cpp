@@ -9,19 +9,19 @@ namespace {
 QString EntryInEnglish(EntryKind entry) {
     switch (entry) {
     case EntryKind::Folder:
-        return Texts::EntryFolder;
+        return Texts::EntryFolder();
     case EntryKind::Fifo:
-        return Texts::EntryFifo;
+        return Texts::EntryFifo();
     case EntryKind::Device:
-        return Texts::EntryDevice;
+        return Texts::EntryDevice();
     case EntryKind::Socket:
-        return Texts::EntrySocket;
+        return Texts::EntrySocket();
     case EntryKind::Missing:
     case EntryKind::Regular:
     case EntryKind::Other:
         break;
     }
-    return Texts::EntryOther;
+    return Texts::EntryOther();
 }
 
 QString Reason(const FileOutcome& outcome) {
@@ -36,27 +36,27 @@ QString DescribeInEnglish(const FileOutcome& outcome) {
     const QString actual = QString::number(outcome.Actual);
     switch (outcome.Error) {
     case FileError::None:
-        return Texts::DoneInEnglish;
+        return Texts::DoneInEnglish();
     case FileError::NotCombined:
-        return Texts::NotCombinedInEnglish.arg(path);
+        return Texts::NotCombinedInEnglish().arg(path);
     case FileError::ShortHeader:
-        return Texts::ShortHeaderInEnglish.arg(path);
+        return Texts::ShortHeaderInEnglish().arg(path);
     case FileError::LengthMismatch:
-        return Texts::LengthMismatchInEnglish.arg(path, expected, actual);
+        return Texts::LengthMismatchInEnglish().arg(path, expected, actual);
     case FileError::CannotRead:
-        return Texts::CannotReadInEnglish.arg(path, Reason(outcome));
+        return Texts::CannotReadInEnglish().arg(path, Reason(outcome));
     case FileError::SourceChanged:
-        return Texts::SourceChangedInEnglish.arg(path, expected, actual);
+        return Texts::SourceChangedInEnglish().arg(path, expected, actual);
     case FileError::SourceTooLarge:
-        return Texts::TooLargeInEnglish.arg(path, actual, QString::number(MaxMemberLength));
+        return Texts::TooLargeInEnglish().arg(path, actual, QString::number(MaxMemberLength));
     case FileError::CannotWrite:
-        return Texts::CannotWriteInEnglish.arg(path, Reason(outcome));
+        return Texts::CannotWriteInEnglish().arg(path, Reason(outcome));
     case FileError::NotRegular:
-        return Texts::NotRegularInEnglish.arg(path, EntryInEnglish(outcome.Entry));
+        return Texts::NotRegularInEnglish().arg(path, EntryInEnglish(outcome.Entry));
     case FileError::SameFile:
-        return Texts::SameFileInEnglish.arg(path, ShownPath(outcome.OtherPath));
+        return Texts::SameFileInEnglish().arg(path, ShownPath(outcome.OtherPath));
     case FileError::TargetExists:
-        return Texts::AppearedInEnglish.arg(path);
+        return Texts::AppearedInEnglish().arg(path);
     }
     return {};
 }
@@ -68,33 +68,33 @@ QString DescribeInJapanese(const FileOutcome& outcome) {
     case FileError::None:
         return {};
     case FileError::NotCombined:
-        text = Texts::NoMagic.arg(path);
+        text = Texts::NoMagic().arg(path);
         break;
     case FileError::ShortHeader:
-        text = Texts::ShortHeader.arg(path);
+        text = Texts::ShortHeader().arg(path);
         break;
     case FileError::LengthMismatch:
-        text = Texts::LengthsDisagree.arg(path, QString::number(outcome.Expected),
-                                          QString::number(outcome.Actual));
+        text = Texts::LengthsDisagree().arg(path, QString::number(outcome.Expected),
+                                            QString::number(outcome.Actual));
         break;
     case FileError::CannotRead:
-        text = Texts::CannotRead.arg(path);
+        text = Texts::CannotRead().arg(path);
         break;
     case FileError::SourceChanged:
-        text = Texts::SizeChanged.arg(path);
+        text = Texts::SizeChanged().arg(path);
         break;
     case FileError::SourceTooLarge:
-        text = Texts::TooLarge.arg(path);
+        text = Texts::TooLarge().arg(path);
         break;
     case FileError::CannotWrite:
     case FileError::TargetExists:
-        text = Texts::CannotWrite.arg(path);
+        text = Texts::CannotWrite().arg(path);
         break;
     case FileError::NotRegular:
-        text = Texts::NotRegular.arg(path);
+        text = Texts::NotRegular().arg(path);
         break;
     case FileError::SameFile:
-        text = Texts::SameFile.arg(path, ShownPath(outcome.OtherPath));
+        text = Texts::SameFile().arg(path, ShownPath(outcome.OtherPath));
         break;
     }
     return WithSystemReason(text, outcome);
@@ -102,5 +102,5 @@ QString DescribeInJapanese(const FileOutcome& outcome) {
 
 QString WithSystemReason(const QString& text, const FileOutcome& outcome) {
     if (outcome.SystemError == 0) return text;
-    return Texts::MessageWithDetail.arg(text, Reason(outcome));
+    return Texts::MessageWithDetail().arg(text, Reason(outcome));
 }

@@ -20,7 +20,7 @@ ArchiverWindow::ArchiverWindow(Dialogs* dialogs)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       widgetDialogs_(this), dlg_(dialogs ? *dialogs : widgetDialogs_) {
     setObjectName(QStringLiteral("CPgpackDlg"));
-    setWindowTitle(Texts::DialogCaption);
+    setWindowTitle(Texts::DialogCaption());
     setWindowIcon(ProgramIcon());
     setFont(DialogFont());
     setFixedSize(DialogUnits(font()).ToPixels(ArchiverDialogUnits));
@@ -120,7 +120,7 @@ void ArchiverWindow::AddVersionEntry() {
     if (HMENU menu = GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, VersionCommand,
-                    reinterpret_cast<const wchar_t*>(Texts::VersionMenuEntry.utf16()));
+                    reinterpret_cast<const wchar_t*>(Texts::VersionMenuEntry().utf16()));
     }
 #endif
 }
@@ -132,7 +132,7 @@ void ArchiverWindow::contextMenuEvent(QContextMenuEvent* event) {
     // Where a program cannot add to the window menu, the version entry is
     // offered in the dialog's own context menu.
     QMenu menu(this);
-    QAction* version = menu.addAction(Texts::VersionMenuEntry);
+    QAction* version = menu.addAction(Texts::VersionMenuEntry());
     version->setObjectName(QStringLiteral("VersionEntry"));
     if (menu.exec(event->globalPos()) == version)
         Dispatch([this] { dlg_.OnSysCommand(VersionCommand); });

@@ -12,7 +12,7 @@ CVersionDlg::CVersionDlg(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("CVersionDlg"));
-    setWindowTitle(Texts::VersionCaption);
+    setWindowTitle(Texts::VersionCaption());
     setModal(true);
     setFont(DialogFont());
     const DialogUnits units(font());

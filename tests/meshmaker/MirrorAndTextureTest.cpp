@@ -211,14 +211,14 @@ TEST(BodyTexture, TheWindowAsksBeforeItReplacesAFile) {
     // A new file: written without a question.
     e.Do([&] { e.form.SaveBodyTextureClick(); });
     EXPECT_TRUE(e.dialogs.questions.isEmpty());
-    EXPECT_EQ(e.dialogs.messages.last(), Texts::TextureSaved.arg(texture));
+    EXPECT_EQ(e.dialogs.messages.last(), Texts::TextureSaved().arg(texture));
     EXPECT_EQ(LoadPicture(texture).image, e.pic.PictureBitmap); // mirrored, as shown
 
     QFile::remove(texture);
     test::WriteFile(e.dir, "fish_tx.bmp", "painted by hand");
     e.dialogs.yesNoAnswers = {false};
     e.Do([&] { e.form.SaveBodyTextureClick(); });
-    EXPECT_EQ(e.dialogs.questions, QStringList{Texts::TextureExists.arg("fish_tx.bmp")});
+    EXPECT_EQ(e.dialogs.questions, QStringList{Texts::TextureExists().arg("fish_tx.bmp")});
     EXPECT_EQ(test::FileBytes(texture), QByteArray("painted by hand"));
 
     e.dialogs.yesNoAnswers = {true};

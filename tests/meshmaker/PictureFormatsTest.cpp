@@ -374,7 +374,7 @@ TEST(Transparency, AFishOfEveryColourLeavesNoKeyAndIsRefused) {
     last[1] = 0xFF000000u;
     QString why;
     EXPECT_TRUE(KeyBackground(image, PictureCoding::Exact, &why).isNull());
-    EXPECT_EQ(why, Texts::PictureNoFreeColour);
+    EXPECT_EQ(why, Texts::PictureNoFreeColour());
     // Without that pixel, black is only in the corner, which is background
     // whatever it holds: black is then the one free colour.
     last[1] = 0;

@@ -79,7 +79,7 @@ TEST(PreviewModel, WithoutAPictureThereIsNothingToShow) {
     const PreviewModel model = PreviewOfFish(e.form.Current(), e.form.Picture);
     EXPECT_FALSE(model.hasMesh);
     EXPECT_TRUE(model.mesh.vertices.empty());
-    EXPECT_EQ(model.problem, Texts::PreviewNoPicture);
+    EXPECT_EQ(model.problem, Texts::PreviewNoPicture());
 }
 
 // A drag in progress: the fish the view shows is the fish the release makes,

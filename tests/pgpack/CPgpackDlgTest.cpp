@@ -69,7 +69,7 @@ TEST_F(CPgpackDlgTest, StartUpWithoutDataDirectoryWarnsAndPacksIntoTheCurrentDir
     SetDataDirectory(std::nullopt);
     dlg.OnInitDialog();
     ASSERT_EQ(dialogs.Messages.size(), 1u);
-    EXPECT_EQ(dialogs.Messages[0].Text, Texts::RegistryMissing);
+    EXPECT_EQ(dialogs.Messages[0].Text, Texts::RegistryMissing());
     EXPECT_EQ(dialogs.Messages[0].Caption, "pgpack");
     EXPECT_EQ(dialogs.Messages[0].Icon, MessageIcon::Warning);
     EXPECT_EQ(dlg.m_strDataDir, "");

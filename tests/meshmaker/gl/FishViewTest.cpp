@@ -183,7 +183,7 @@ TEST(FishView, TheSampleFishShowsFishColoursAtTheCentreAndTheClearColourInTheCor
 
     const FishMesh mesh = BuildFishMesh(Sample().file);
     EXPECT_EQ(v.window.CountsLine(),
-              Texts::PreviewCounts.arg(mesh.vertices.size()).arg(mesh.triangles.size()));
+              Texts::PreviewCounts().arg(mesh.vertices.size()).arg(mesh.triangles.size()));
 }
 
 TEST(FishView, AQuarterOrbitTurnsTheLongSideSilhouetteIntoTheShortFrontOne) {
@@ -400,9 +400,9 @@ TEST(EditorPreview, EveryChangeOfTheSavedFishRefreshesTheViewOnce) {
         EXPECT_EQ(e.view->Rebuilds(), rebuilds + 1) << "at most one rebuild per frame";
         const PreviewModel saved = PreviewOfFish(e.form.Current(), e.form.Picture);
         const QString counts = e.preview->CountsLine();
-        EXPECT_EQ(
-            counts,
-            Texts::PreviewCounts.arg(saved.mesh.vertices.size()).arg(saved.mesh.triangles.size()));
+        EXPECT_EQ(counts, Texts::PreviewCounts()
+                              .arg(saved.mesh.vertices.size())
+                              .arg(saved.mesh.triangles.size()));
         // A new shape shows in the picture; a fin or an eye that the traced
         // body hides from the side (the painted fins are part of its
         // outline) shows in the counts.
@@ -472,7 +472,7 @@ TEST(ViewCommand, APictureOfAnotherSizeIsRefusedAndAGoodFileOpensItsWindow) {
     const Finished refused = Meshmaker({"--view", Sample().pgx, "--picture", other}, 15000);
     ASSERT_TRUE(refused.finished);
     EXPECT_EQ(refused.status, ExitFailed);
-    EXPECT_TRUE(refused.err.contains(Texts::PictureOfOtherSize.arg(50).arg(30).arg(401).arg(201)))
+    EXPECT_TRUE(refused.err.contains(Texts::PictureOfOtherSize().arg(50).arg(30).arg(401).arg(201)))
         << refused.err.toStdString();
 
     // The sample's own picture is found beside it; the window stays until closed.

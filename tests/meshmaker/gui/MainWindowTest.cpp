@@ -401,7 +401,7 @@ TEST(MainWindow, WithoutOpenGLThePreviewShowsItsMessageAndTheEditorStillSaves) {
     EXPECT_EQ(preview->windowTitle(), "3D Preview - fish.bmp");
     EXPECT_EQ(preview->View(), nullptr);
     EXPECT_EQ(preview->findChild<QOpenGLWidget*>(), nullptr);
-    EXPECT_EQ(preview->Message(), Texts::NoOpenGL.arg(Texts::NoOpenGLContext));
+    EXPECT_EQ(preview->Message(), Texts::NoOpenGL().arg(Texts::NoOpenGLContext()));
     auto* message = preview->findChild<QLabel*>(QStringLiteral("NoOpenGL"));
     ASSERT_NE(message, nullptr);
     EXPECT_TRUE(message->isVisible());
