@@ -9,7 +9,9 @@
 #include "ObjExport.h"
 #include "PgxReader.h"
 #include "Picture.h"
+#include "Texts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -66,21 +68,24 @@ std::optional<std::vector<OutputFile>> ExportFiles(const FishMesh& mesh,
 int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const QString& outPath,
                const QStringList& sources, QTextStream& out, QTextStream& err) {
     if (!IsModelExportPath(outPath)) {
-        err << "meshmaker: " << outPath << ": an export is .glb or .obj\n";
+        err << Texts::CommandError().arg(Texts::ExportKind().arg(outPath));
         return ExitUsage;
     }
     ModelTexture texture;
     if (picture && !picture->isNull()) {
         if (picture->width() != file.width || picture->height() != file.height) {
-            err << "meshmaker: the picture is " << picture->width() << " x " << picture->height()
-                << " pixels, but the model was made from one of " << file.width << " x "
-                << file.height << "\n";
+            err << Texts::CommandError().arg(Texts::PictureOfOtherSize()
+                                                 .arg(picture->width())
+                                                 .arg(picture->height())
+                                                 .arg(file.width)
+                                                 .arg(file.height));
             return ExitFailed;
         }
         QString why;
         auto made = MakeModelTexture(*picture, file.background, &why);
         if (!made) {
-            err << "meshmaker: the texture: " << why << "\n";
+            err << Texts::CommandError().arg(
+                QCoreApplication::translate("ModelCommands", "the texture: %1").arg(why));
             return ExitFailed;
         }
         texture = std::move(*made);
@@ -90,34 +95,43 @@ int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const 
     QString why;
     const auto files = ExportFiles(mesh, texture, outPath, &why);
     if (!files) {
-        err << "meshmaker: " << outPath << ": " << why << "\n";
+        err << Texts::CommandError().arg(Texts::FileFailed().arg(outPath, why));
         return ExitFailed;
     }
     for (const OutputFile& f : *files)
         for (const QString& source : sources)
             if (SameFile(f.path, source)) {
-                err << "meshmaker: " << f.path << " is " << source
-                    << ", which the export reads; choose another name\n";
+                err << Texts::CommandError().arg(
+                    QCoreApplication::translate(
+                        "ModelCommands", "%1 is %2, which the export reads; choose another name")
+                        .arg(f.path, source));
                 return ExitFailed;
             }
     // The files of one export are written together: all of them or none.
     std::vector<FileToWrite> writes;
     for (const OutputFile& f : *files) writes.push_back({f.path, f.bytes});
     if (const FilesWritten written = WriteFilesAtomically(writes); !written.Ok) {
-        err << "meshmaker: " << outPath << ": cannot write the file (" << written.Why << ")\n";
+        err << Texts::CommandError().arg(
+            QCoreApplication::translate("ModelCommands", "%1: cannot write the file (%2)")
+                .arg(outPath, written.Why));
         return ExitFailed;
     }
     for (const OutputFile& f : *files) out << QFileInfo(f.path).absoluteFilePath() << "\n";
     out.flush();
-    err << QFileInfo(outPath).fileName() << ": " << PartsWithTriangles(mesh) << " parts, "
-        << mesh.vertices.size() << " vertices, " << mesh.triangles.size() << " triangles, "
-        << (texture.isNull() ? "untextured" : "textured") << "\n";
+    err << QCoreApplication::translate("ModelCommands",
+                                       "%1: %2 parts, %3 vertices, %4 triangles, %5\n")
+               .arg(QFileInfo(outPath).fileName())
+               .arg(PartsWithTriangles(mesh))
+               .arg(mesh.vertices.size())
+               .arg(mesh.triangles.size())
+               .arg(texture.isNull() ? QCoreApplication::translate("ModelCommands", "untextured")
+                                     : QCoreApplication::translate("ModelCommands", "textured"));
     err.flush();
     return ExitOk;
 }
 
 int Usage(QTextStream& err, const QString& why) {
-    err << "meshmaker: " << why << "\n" << ModelCommandsUsage();
+    err << Texts::CommandError().arg(why) << ModelCommandsUsage();
     err.flush();
     return ExitUsage;
 }
@@ -205,7 +219,9 @@ int ExportModel(const QByteArray& pgxBytes, const std::optional<QImage>& picture
     PgxError error;
     const auto file = ReadPgx(pgxBytes, &error);
     if (!file) {
-        err << "meshmaker: the PGX file is malformed: " << error.text() << "\n";
+        err << Texts::CommandError().arg(
+            QCoreApplication::translate("ModelCommands", "the PGX file is malformed: %1")
+                .arg(error.text()));
         return ExitFailed;
     }
     return ExportFile(*file, picture, outPath, keep, out, err);
@@ -216,24 +232,24 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     QString picturePath;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--picture")) {
-            if (i + 1 >= args.size()) return Usage(err, QStringLiteral("--picture needs a file"));
+            if (i + 1 >= args.size()) return Usage(err, Texts::PictureNeedsFile());
             picturePath = args[++i];
         } else if (args[i].startsWith(u'-') && args[i].size() > 1) {
-            return Usage(err, QStringLiteral("unknown option %1").arg(args[i]));
+            return Usage(err, Texts::UnknownOption().arg(args[i]));
         } else {
             positional << args[i];
         }
     }
     if (positional.size() != 2)
-        return Usage(err, QStringLiteral("--export takes a PGX file and an output file"));
+        return Usage(err, QCoreApplication::translate(
+                              "ModelCommands", "--export takes a PGX file and an output file"));
     const QString modelPath = positional[0], outPath = positional[1];
-    if (!IsModelExportPath(outPath))
-        return Usage(err, QStringLiteral("%1: an export is .glb or .obj").arg(outPath));
+    if (!IsModelExportPath(outPath)) return Usage(err, Texts::ExportKind().arg(outPath));
 
     PgxError error;
     const auto file = ReadPgxFile(modelPath, &error);
     if (!file) {
-        err << "meshmaker: " << modelPath << ": " << error.text() << "\n";
+        err << Texts::CommandError().arg(Texts::FileFailed().arg(modelPath, error.text()));
         return ExitFailed;
     }
 
@@ -241,12 +257,14 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     if (!given) picturePath = PictureBeside(modelPath);
     std::optional<QImage> picture;
     if (picturePath.isEmpty()) {
-        err << "meshmaker: no picture " << QFileInfo(modelPath).completeBaseName() << ".bmp beside "
-            << modelPath << "; the export is untextured\n";
+        err << Texts::CommandError().arg(
+            QCoreApplication::translate("ModelCommands",
+                                        "no picture %1 beside %2; the export is untextured")
+                .arg(QFileInfo(modelPath).completeBaseName() + QStringLiteral(".bmp"), modelPath));
     } else {
         const LoadedPicture loaded = LoadPicture(picturePath);
         if (loaded.image.isNull()) {
-            err << "meshmaker: " << picturePath << ": " << loaded.error << "\n";
+            err << Texts::CommandError().arg(Texts::FileFailed().arg(picturePath, loaded.error));
             return ExitFailed;
         }
         picture = loaded.image;
@@ -258,11 +276,12 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
 int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     if (args.size() != 1 || args[0].startsWith(u'-'))
-        return Usage(err, QStringLiteral("--info takes one PGX file"));
+        return Usage(err,
+                     QCoreApplication::translate("ModelCommands", "--info takes one PGX file"));
     PgxError error;
     const auto file = ReadPgxFile(args[0], &error);
     if (!file) {
-        err << "meshmaker: " << args[0] << ": " << error.text() << "\n";
+        err << Texts::CommandError().arg(Texts::FileFailed().arg(args[0], error.text()));
         return ExitFailed;
     }
     PrintInfo(args[0], QFileInfo(args[0]).size(), *file, out);
@@ -270,7 +289,8 @@ int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
 }
 
 QString ModelCommandsUsage() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "ModelCommands",
         "usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
         "         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;\n"
         "         textured with PICTURE, by default the BMP of the model's name beside it\n"

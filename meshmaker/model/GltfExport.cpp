@@ -1,5 +1,7 @@
 #include "GltfExport.h"
 
+#include <QCoreApplication>
+
 #include <tiny_gltf.h>
 
 #include <algorithm>
@@ -80,7 +82,9 @@ tinygltf::Material PartMaterial(FishPart part, bool textured, bool bodyClosed) {
 std::optional<QByteArray> ExportGlb(const FishMesh& mesh, const ModelTexture& texture,
                                     QString* error) {
     if (mesh.triangles.empty()) {
-        if (error) *error = QStringLiteral("the model has no triangle to export");
+        if (error)
+            *error =
+                QCoreApplication::translate("GltfExport", "the model has no triangle to export");
         return std::nullopt;
     }
     const bool textured = !texture.isNull();
@@ -192,7 +196,7 @@ std::optional<QByteArray> ExportGlb(const FishMesh& mesh, const ModelTexture& te
     std::ostringstream stream;
     tinygltf::TinyGLTF writer;
     if (!writer.WriteGltfSceneToStream(&model, stream, false, true)) {
-        if (error) *error = QStringLiteral("the glTF writer failed");
+        if (error) *error = QCoreApplication::translate("GltfExport", "the glTF writer failed");
         return std::nullopt;
     }
     const std::string bytes = std::move(stream).str();

@@ -1,6 +1,7 @@
 #include "ModelTexture.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QImageWriter>
 #include <QtEndian>
 
@@ -74,7 +75,7 @@ std::optional<ModelTexture> MakeModelTexture(const QImage& picture, quint32 file
         if (error) *error = why;
         return std::nullopt;
     };
-    if (picture.isNull()) return fail(QStringLiteral("no picture"));
+    if (picture.isNull()) return fail(QCoreApplication::translate("ModelTexture", "no picture"));
     const QImage rgb = picture.format() == QImage::Format_RGB32
                            ? picture
                            : picture.convertToFormat(QImage::Format_RGB32);
@@ -86,6 +87,7 @@ std::optional<ModelTexture> MakeModelTexture(const QImage& picture, quint32 file
     QImageWriter writer(&buffer, "png");
     if (!writer.write(rgb)) return fail(writer.errorString());
     if (!InsertBeforeImageData(texture.png, TransparentColourChunk(fileBackground)))
-        return fail(QStringLiteral("the PNG encoder wrote no 8-bit RGB image"));
+        return fail(QCoreApplication::translate("ModelTexture",
+                                                "the PNG encoder wrote no 8-bit RGB image"));
     return texture;
 }

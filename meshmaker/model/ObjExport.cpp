@@ -1,5 +1,7 @@
 #include "ObjExport.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 
 namespace {
@@ -51,7 +53,9 @@ std::optional<ObjExportFiles> ExportObj(const FishMesh& mesh, const ModelTexture
                                         const QString& mtlName, const QString& pngName,
                                         QString* error) {
     if (mesh.triangles.empty()) {
-        if (error) *error = QStringLiteral("the model has no triangle to export");
+        if (error)
+            *error =
+                QCoreApplication::translate("ObjExport", "the model has no triangle to export");
         return std::nullopt;
     }
     const bool textured = !texture.isNull();

@@ -1,5 +1,6 @@
 #include "PgxReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
@@ -43,14 +44,16 @@ public:
                 const qint64 where = at + qint64(k) * VertexSize + 4 * c;
                 const float v = f32(where);
                 if (!std::isfinite(v))
-                    throw Refusal{where, QStringLiteral("vertex %1 of the %2 block is %3")
+                    throw Refusal{where, QCoreApplication::translate(
+                                             "PgxReader", "vertex %1 of the %2 block is %3")
                                              .arg(k)
                                              .arg(BlockName(block))
                                              .arg(std::isnan(v) ? "NaN" : "infinite")};
                 if (std::fabs(v) > MaxCoordinate)
                     throw Refusal{where,
-                                  QStringLiteral("vertex %1 of the %2 block lies %3 file units "
-                                                 "out, beyond the %4 any picture can give")
+                                  QCoreApplication::translate(
+                                      "PgxReader", "vertex %1 of the %2 block lies %3 file units "
+                                                   "out, beyond the %4 any picture can give")
                                       .arg(k)
                                       .arg(BlockName(block))
                                       .arg(double(v))
@@ -66,38 +69,46 @@ private:
 
 void RequireFlag(int value, int offset, const char* what) {
     if (value != 0 && value != 1)
-        throw Refusal{offset, QStringLiteral("the %1 flag is %2, not 0 or 1").arg(what).arg(value)};
+        throw Refusal{offset,
+                      QCoreApplication::translate("PgxReader", "the %1 flag is %2, not 0 or 1")
+                          .arg(what)
+                          .arg(value)};
 }
 
 // A count or size within low..high; why says where the bounds come from.
 void RequireRange(int value, int offset, const char* what, int low, int high, const char* why) {
     if (value >= low && value <= high) return;
     const char* kind = value < 0 ? "negative" : value < low ? "too small" : "too large";
-    throw Refusal{offset, QStringLiteral("%1 is %2, %3: it is %4 to %5 (%6)")
-                              .arg(what)
-                              .arg(value)
-                              .arg(kind)
-                              .arg(low)
-                              .arg(high)
-                              .arg(why)};
+    throw Refusal{offset,
+                  QCoreApplication::translate("PgxReader", "%1 is %2, %3: it is %4 to %5 (%6)")
+                      .arg(what)
+                      .arg(value)
+                      .arg(kind)
+                      .arg(low)
+                      .arg(high)
+                      .arg(why)};
 }
 
 // A strip's last index: -1 (built with no column), 0 (none) or odd up to the limit.
 void RequireStripLast(int last, int offset, const char* what) {
     if (last < -1)
-        throw Refusal{offset, QStringLiteral("the %1 count is %2: negative (a strip built with no "
-                                             "column has -1)")
-                                  .arg(what)
-                                  .arg(last)};
+        throw Refusal{offset,
+                      QCoreApplication::translate(
+                          "PgxReader", "the %1 count is %2: negative (a strip built with no "
+                                       "column has -1)")
+                          .arg(what)
+                          .arg(last)};
     if (last > MaxStripLast)
-        throw Refusal{offset, QStringLiteral("the %1 count is %2, more than the format's %3 (a "
-                                             "strip holds at most 25 columns)")
+        throw Refusal{offset, QCoreApplication::translate(
+                                  "PgxReader", "the %1 count is %2, more than the format's %3 (a "
+                                               "strip holds at most 25 columns)")
                                   .arg(what)
                                   .arg(last)
                                   .arg(MaxStripLast)};
     if (last > 0 && last % 2 == 0)
-        throw Refusal{offset, QStringLiteral("the %1 count is %2: a strip's last index is odd, "
-                                             "two vertices per column")
+        throw Refusal{offset, QCoreApplication::translate(
+                                  "PgxReader", "the %1 count is %2: a strip's last index is odd, "
+                                               "two vertices per column")
                                   .arg(what)
                                   .arg(last)};
 }
@@ -105,21 +116,23 @@ void RequireStripLast(int last, int offset, const char* what) {
 PgxFile Read(const QByteArray& bytes) {
     const qint64 size = bytes.size();
     if (size < HeaderSize)
-        throw Refusal{size, QStringLiteral("the file is %1 bytes, shorter than the %2-byte head")
+        throw Refusal{size, QCoreApplication::translate(
+                                "PgxReader", "the file is %1 bytes, shorter than the %2-byte head")
                                 .arg(size)
                                 .arg(HeaderSize)};
     if (std::memcmp(bytes.constData(), Magic, MagicSize) != 0)
         throw Refusal{0,
-                      QStringLiteral("wrong magic: not a PGX file (it begins \"%1\", not \"%2\")")
+                      QCoreApplication::translate(
+                          "PgxReader", "wrong magic: not a PGX file (it begins \"%1\", not \"%2\")")
                           .arg(QString::fromLatin1(bytes.left(MagicSize).toPercentEncoding(" ")),
                                QString::fromLatin1(Magic))};
     const Reader r(bytes);
     PgxFile f;
     f.magic.assign(bytes.constData(), MagicSize);
     if (r.u8(Offset::Zero) != 0)
-        throw Refusal{
-            Offset::Zero,
-            QStringLiteral("the byte after the magic is %1, not 0").arg(r.u8(Offset::Zero))};
+        throw Refusal{Offset::Zero, QCoreApplication::translate(
+                                        "PgxReader", "the byte after the magic is %1, not 0")
+                                        .arg(r.u8(Offset::Zero))};
     f.eyeFlag = r.u8(Offset::EyeFlag);
     RequireFlag(f.eyeFlag, Offset::EyeFlag, "eye");
     f.noPectoral = r.u8(Offset::NoPectoral);
@@ -143,11 +156,14 @@ PgxFile Read(const QByteArray& bytes) {
     if (f.gridCount < 0)
         throw Refusal{
             Offset::GridCount,
-            QStringLiteral("the body-grid vertex count is %1: negative").arg(f.gridCount)};
+            QCoreApplication::translate("PgxReader", "the body-grid vertex count is %1: negative")
+                .arg(f.gridCount)};
     if (f.gridCount != f.columns() * f.rows())
         throw Refusal{Offset::GridCount,
-                      QStringLiteral("the body-grid vertex count is %1, but %2 columns of %3 rows "
-                                     "make %4")
+                      QCoreApplication::translate(
+                          "PgxReader",
+                          "the body-grid vertex count is %1, but %2 columns of %3 rows "
+                          "make %4")
                           .arg(f.gridCount)
                           .arg(f.columns())
                           .arg(f.rows())
@@ -162,8 +178,9 @@ PgxFile Read(const QByteArray& bytes) {
     RequireStripLast(f.analLast, Offset::AnalLast, "anal");
     f.widthMinusTail = r.f32(Offset::WidthMinusTail);
     if (!std::isfinite(f.widthMinusTail))
-        throw Refusal{Offset::WidthMinusTail,
-                      QStringLiteral("the width-minus-tail value is not finite")};
+        throw Refusal{
+            Offset::WidthMinusTail,
+            QCoreApplication::translate("PgxReader", "the width-minus-tail value is not finite")};
 
     // The counts are sound; now the size they give against the bytes there.
     const Counts counts = f.counts();
@@ -171,9 +188,10 @@ PgxFile Read(const QByteArray& bytes) {
     for (Block b : BlockOrder) {
         const qint64 blockSize = BlockSize(b, counts);
         if (at + blockSize > size)
-            throw Refusal{size, QStringLiteral("the file ends at %1 bytes inside the %2 block "
-                                               "(%3 bytes from offset %4); the counts give %5 "
-                                               "bytes")
+            throw Refusal{size, QCoreApplication::translate(
+                                    "PgxReader", "the file ends at %1 bytes inside the %2 block "
+                                                 "(%3 bytes from offset %4); the counts give %5 "
+                                                 "bytes")
                                     .arg(size)
                                     .arg(BlockName(b))
                                     .arg(blockSize)
@@ -182,8 +200,9 @@ PgxFile Read(const QByteArray& bytes) {
         at += blockSize;
     }
     if (at != size)
-        throw Refusal{at, QStringLiteral("%1 bytes left over after the last block (the counts "
-                                         "give %2 bytes)")
+        throw Refusal{at, QCoreApplication::translate(
+                              "PgxReader", "%1 bytes left over after the last block (the counts "
+                                           "give %2 bytes)")
                               .arg(size - at)
                               .arg(at)};
 
@@ -220,9 +239,11 @@ PgxFile Read(const QByteArray& bytes) {
                 f.eye = r.vertices(at, EyeVertices, b);
                 const qint64 sizeAt = at + VertexSize;
                 if (f.eye[1][0] < 0)
-                    throw Refusal{sizeAt, QStringLiteral("the eye radius is negative")};
+                    throw Refusal{sizeAt, QCoreApplication::translate(
+                                              "PgxReader", "the eye radius is negative")};
                 if (f.eye[1][1] < 0)
-                    throw Refusal{sizeAt + 4, QStringLiteral("the eye bulge is negative")};
+                    throw Refusal{sizeAt + 4, QCoreApplication::translate(
+                                                  "PgxReader", "the eye bulge is negative")};
                 f.eyeColour = r.u32(at + EyeVertices * VertexSize);
             }
             break;
@@ -249,8 +270,9 @@ std::optional<PgxFile> ReadPgxFile(const QString& path, PgxError* error) {
         return std::nullopt;
     };
     const QFileInfo info(path);
-    if (!info.exists()) return refuse(QStringLiteral("no such file"));
-    if (!info.isFile()) return refuse(QStringLiteral("not a regular file"));
+    if (!info.exists()) return refuse(QCoreApplication::translate("PgxReader", "no such file"));
+    if (!info.isFile())
+        return refuse(QCoreApplication::translate("PgxReader", "not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return refuse(file.errorString());
     // Never more than the largest PGX file: a longer one is refused unread.
@@ -258,8 +280,9 @@ std::optional<PgxFile> ReadPgxFile(const QString& path, PgxError* error) {
     if (file.error() != QFileDevice::NoError) return refuse(file.errorString());
     if (bytes.size() > LargestFile) {
         if (error)
-            *error = {LargestFile, QStringLiteral("the file is longer than the largest PGX file "
-                                                  "(%1 bytes)")
+            *error = {LargestFile, QCoreApplication::translate(
+                                       "PgxReader", "the file is longer than the largest PGX file "
+                                                    "(%1 bytes)")
                                        .arg(LargestFile)};
         return std::nullopt;
     }

@@ -2,6 +2,177 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="ja">
 <context>
+    <name>GltfExport</name>
+    <message>
+        <source>the model has no triangle to export</source>
+        <translation>the model has no triangle to export</translation>
+    </message>
+    <message>
+        <source>the glTF writer failed</source>
+        <translation>the glTF writer failed</translation>
+    </message>
+</context>
+<context>
+    <name>ModelCommands</name>
+    <message>
+        <source>the texture: %1</source>
+        <translation>the texture: %1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, which the export reads; choose another name</source>
+        <translation>%1 is %2, which the export reads; choose another name</translation>
+    </message>
+    <message>
+        <source>%1: cannot write the file (%2)</source>
+        <translation>%1: cannot write the file (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2 parts, %3 vertices, %4 triangles, %5
+</source>
+        <translation>%1: %2 parts, %3 vertices, %4 triangles, %5
+</translation>
+    </message>
+    <message>
+        <source>untextured</source>
+        <translation>untextured</translation>
+    </message>
+    <message>
+        <source>textured</source>
+        <translation>textured</translation>
+    </message>
+    <message>
+        <source>the PGX file is malformed: %1</source>
+        <translation>the PGX file is malformed: %1</translation>
+    </message>
+    <message>
+        <source>--export takes a PGX file and an output file</source>
+        <translation>--export takes a PGX file and an output file</translation>
+    </message>
+    <message>
+        <source>no picture %1 beside %2; the export is untextured</source>
+        <translation>no picture %1 beside %2; the export is untextured</translation>
+    </message>
+    <message>
+        <source>--info takes one PGX file</source>
+        <translation>--info takes one PGX file</translation>
+    </message>
+    <message>
+        <source>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]
+         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;
+         textured with PICTURE, by default the BMP of the model's name beside it
+       meshmaker --info MODEL.pgx
+         prints the header, the blocks and the mesh's counts
+</source>
+        <translation>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]
+         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;
+         textured with PICTURE, by default the BMP of the model's name beside it
+       meshmaker --info MODEL.pgx
+         prints the header, the blocks and the mesh's counts
+</translation>
+    </message>
+</context>
+<context>
+    <name>ModelTexture</name>
+    <message>
+        <source>no picture</source>
+        <translation>no picture</translation>
+    </message>
+    <message>
+        <source>the PNG encoder wrote no 8-bit RGB image</source>
+        <translation>the PNG encoder wrote no 8-bit RGB image</translation>
+    </message>
+</context>
+<context>
+    <name>ObjExport</name>
+    <message>
+        <source>the model has no triangle to export</source>
+        <translation>the model has no triangle to export</translation>
+    </message>
+</context>
+<context>
+    <name>PgxReader</name>
+    <message>
+        <source>vertex %1 of the %2 block is %3</source>
+        <translation>vertex %1 of the %2 block is %3</translation>
+    </message>
+    <message>
+        <source>vertex %1 of the %2 block lies %3 file units out, beyond the %4 any picture can give</source>
+        <translation>vertex %1 of the %2 block lies %3 file units out, beyond the %4 any picture can give</translation>
+    </message>
+    <message>
+        <source>the %1 flag is %2, not 0 or 1</source>
+        <translation>the %1 flag is %2, not 0 or 1</translation>
+    </message>
+    <message>
+        <source>%1 is %2, %3: it is %4 to %5 (%6)</source>
+        <translation>%1 is %2, %3: it is %4 to %5 (%6)</translation>
+    </message>
+    <message>
+        <source>the %1 count is %2: negative (a strip built with no column has -1)</source>
+        <translation>the %1 count is %2: negative (a strip built with no column has -1)</translation>
+    </message>
+    <message>
+        <source>the %1 count is %2, more than the format's %3 (a strip holds at most 25 columns)</source>
+        <translation>the %1 count is %2, more than the format's %3 (a strip holds at most 25 columns)</translation>
+    </message>
+    <message>
+        <source>the %1 count is %2: a strip's last index is odd, two vertices per column</source>
+        <translation>the %1 count is %2: a strip's last index is odd, two vertices per column</translation>
+    </message>
+    <message>
+        <source>the file is %1 bytes, shorter than the %2-byte head</source>
+        <translation>the file is %1 bytes, shorter than the %2-byte head</translation>
+    </message>
+    <message>
+        <source>wrong magic: not a PGX file (it begins "%1", not "%2")</source>
+        <translation>wrong magic: not a PGX file (it begins "%1", not "%2")</translation>
+    </message>
+    <message>
+        <source>the byte after the magic is %1, not 0</source>
+        <translation>the byte after the magic is %1, not 0</translation>
+    </message>
+    <message>
+        <source>the body-grid vertex count is %1: negative</source>
+        <translation>the body-grid vertex count is %1: negative</translation>
+    </message>
+    <message>
+        <source>the body-grid vertex count is %1, but %2 columns of %3 rows make %4</source>
+        <translation>the body-grid vertex count is %1, but %2 columns of %3 rows make %4</translation>
+    </message>
+    <message>
+        <source>the width-minus-tail value is not finite</source>
+        <translation>the width-minus-tail value is not finite</translation>
+    </message>
+    <message>
+        <source>the file ends at %1 bytes inside the %2 block (%3 bytes from offset %4); the counts give %5 bytes</source>
+        <translation>the file ends at %1 bytes inside the %2 block (%3 bytes from offset %4); the counts give %5 bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes left over after the last block (the counts give %2 bytes)</source>
+        <translation>%1 bytes left over after the last block (the counts give %2 bytes)</translation>
+    </message>
+    <message>
+        <source>the eye radius is negative</source>
+        <translation>the eye radius is negative</translation>
+    </message>
+    <message>
+        <source>the eye bulge is negative</source>
+        <translation>the eye bulge is negative</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>the file is longer than the largest PGX file (%1 bytes)</source>
+        <translation>the file is longer than the largest PGX file (%1 bytes)</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Vantel's Pelagor 3D Fish Data Maker</source>

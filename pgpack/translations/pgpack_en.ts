@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>PGDAF(合体ﾌｧｲﾙ)の指定</source>
-        <translation>Choose PGDAF (Combined) File</translation>
+        <translation>Choose PGDAF File</translation>
     </message>
     <message>
         <source>OK</source>

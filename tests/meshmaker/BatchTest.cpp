@@ -288,3 +288,51 @@ TEST(Program, ADisplayThatIsEmptyOrUnreachableNeverAbortsIt) {
         QFile::remove(dir.filePath("fish.pgx"));
     }
 }
+
+TEST(Program, SpeaksTheLocalesLanguageOrTheOneLangNames) {
+    QTemporaryDir dir;
+    const QString small = test::SaveBmp(dir, "small.bmp", test::Picture(2, 2, {}));
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, const char*>> environment;
+        QStringList lang; // words added to the command line
+        bool japanese;
+    } cases[] = {
+        {"LANG Japanese", {{"LANG", "ja_JP.UTF-8"}}, {}, true},
+        {"LANGUAGE Japanese first", {{"LANG", "C.UTF-8"}, {"LANGUAGE", "ja:en"}}, {}, true},
+        {"LC_ALL English over LANG Japanese",
+         {{"LANG", "ja_JP.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}},
+         {},
+         false},
+        {"a French locale", {{"LANG", "fr_FR.UTF-8"}}, {}, false},
+        {"the C locale", {{"LANG", "C"}}, {}, false},
+        {"--lang en under a Japanese locale", {{"LANG", "ja_JP.UTF-8"}}, {"--lang", "en"}, false},
+        {"--lang=ja under an English one", {{"LANG", "en_US.UTF-8"}}, {"--lang=ja"}, true},
+    };
+    for (const Case& c : cases) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANG", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) env.remove(name);
+        for (const auto& [name, value] : c.environment) env.insert(name, value);
+        // A refusal, in one language or the other.
+        const auto refused =
+            test::RunProgram(MESHMAKER_PROGRAM, c.lang + QStringList{"--batch", small}, env);
+        EXPECT_EQ(refused.ExitCode, ExitFailed) << c.name;
+        EXPECT_TRUE(refused.Err.contains(c.japanese ? "画像が小さすぎます (2 x 2 ピクセル)"
+                                                    : "The picture is too small (2 x 2 pixels)"))
+            << c.name << ": " << refused.Err.toStdString();
+        // The usage, and a mistake on the command line.
+        const auto help = test::RunProgram(MESHMAKER_PROGRAM, c.lang + QStringList{"--help"}, env);
+        EXPECT_EQ(help.ExitCode, ExitOk) << c.name;
+        EXPECT_TRUE(help.Out.startsWith("usage: meshmaker")) << c.name;
+        const auto wrong = test::RunProgram(
+            MESHMAKER_PROGRAM, c.lang + QStringList{"--batch", small, "--step", "x"}, env);
+        EXPECT_EQ(wrong.ExitCode, ExitUsage) << c.name;
+        if (!c.japanese)
+            for (const QString& text : {refused.Err, help.Out, wrong.Err})
+                EXPECT_FALSE(test::HasJapanese(text)) << c.name << ": " << text.toStdString();
+    }
+    const auto unknown = test::RunProgram(MESHMAKER_PROGRAM, {"--lang", "fr", "--help"});
+    EXPECT_EQ(unknown.ExitCode, ExitUsage);
+    EXPECT_TRUE(unknown.Err.startsWith("meshmaker: --lang takes en, ja, not 'fr'\nusage:"))
+        << unknown.Err.toStdString();
+}

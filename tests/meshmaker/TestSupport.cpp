@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include "Language.h"
+
+#include <QRegularExpression>
+
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
@@ -9,7 +13,24 @@
 
 #include <map>
 
+#include <gtest/gtest.h>
+
 namespace test {
+
+SpokenLanguage::SpokenLanguage(const QString& language) {
+    EXPECT_TRUE(Language::Use(language)) << language.toStdString();
+}
+
+SpokenLanguage::~SpokenLanguage() {
+    Language::Use(Language::Japanese);
+}
+
+bool HasJapanese(const QString& text) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    return text.contains(japanese);
+}
+
 
 QImage Picture(int width, int height, const std::vector<QRect>& fish, QRgb fishColour) {
     QImage image(width, height, QImage::Format_RGB32);

@@ -98,6 +98,16 @@ public:
     QStringList filters;
 };
 
+// While it lives, the program speaks language (Language::English ...);
+// then Japanese again, the language of the tests.
+struct SpokenLanguage {
+    explicit SpokenLanguage(const QString& language);
+    ~SpokenLanguage();
+};
+
+// Whether a text holds a Japanese character (kana, kanji, full-width forms).
+bool HasJapanese(const QString& text);
+
 // The whole contents of a file, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
 
