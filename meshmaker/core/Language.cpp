@@ -34,9 +34,12 @@ QStringList Available() {
 }
 
 QString FromLocale() {
-    const QStringList wanted = QLocale::system().uiLanguages();
-    return !wanted.isEmpty() && QLocale(wanted.first()).language() == QLocale::Japanese ? Japanese
-                                                                                       : English;
+    const QStringList available = Available();
+    for (const QString& wanted : QLocale::system().uiLanguages()) {
+        const QString language = QLocale(wanted).name().section(u'_', 0, 0);
+        if (available.contains(language)) return language;
+    }
+    return English;
 }
 
 QString Choose(QStringList& args, std::optional<QString>* refused) {

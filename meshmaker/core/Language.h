@@ -17,8 +17,9 @@ inline const QString English = QStringLiteral("en");
 // The languages the program has translations for.
 QStringList Available();
 
-// "ja" when the user's first language (LANGUAGE, LC_ALL, LC_MESSAGES or
-// LANG) is Japanese, "en" otherwise.
+// The first of the user's languages (LANGUAGE, else LC_ALL, LC_MESSAGES or
+// LANG) that the program has: "ja" under a Japanese locale; "en" under
+// every other.
 QString FromLocale();
 
 // Takes "--lang X" or "--lang=X" out of args, wherever it stands, and
