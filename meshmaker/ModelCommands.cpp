@@ -137,23 +137,32 @@ int Usage(QTextStream& err, const QString& why) {
 }
 
 void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& out) {
-    out << "file       " << path << "\n";
-    out << "size       " << size << " bytes\n";
-    out << "picture    " << f.width << " x " << f.height << ", background " << Colour(f.background)
-        << "\n";
-    out << "tail root  " << f.tailRoot << " (width - 1 - tail root / 100 = " << f.widthMinusTail
-        << ")\n";
-    out << "body       " << f.columns() << " columns x " << f.rows() << " rows (N = " << f.n
-        << ")\n\n";
+    // The report's lines, each a whole line with its values; the values
+    // stand in columns, so a translation keeps the labels' widths.
+    out << QCoreApplication::translate("ModelCommands", "file       %1\n").arg(path);
+    out << QCoreApplication::translate("ModelCommands", "size       %1 bytes\n").arg(size);
+    out << QCoreApplication::translate("ModelCommands", "picture    %1 x %2, background %3\n")
+               .arg(f.width)
+               .arg(f.height)
+               .arg(Colour(f.background));
+    out << QCoreApplication::translate("ModelCommands",
+                                       "tail root  %1 (width - 1 - tail root / 100 = %2)\n")
+               .arg(f.tailRoot)
+               .arg(f.widthMinusTail);
+    out << QCoreApplication::translate("ModelCommands",
+                                       "body       %1 columns x %2 rows (N = %3)\n\n")
+               .arg(f.columns())
+               .arg(f.rows())
+               .arg(f.n);
 
-    out << "block      offset  vertices\n";
+    out << QCoreApplication::translate("ModelCommands", "block      offset  vertices\n");
     const Pgx::Counts counts = f.counts();
     qint64 at = Pgx::HeaderSize;
     for (Pgx::Block b : Pgx::BlockOrder) {
         const qint64 bytes = Pgx::BlockSize(b, counts);
         const QString name = QString::fromLatin1(Pgx::BlockName(b)).leftJustified(10);
         if (bytes == 0) {
-            out << name << "       -  absent\n";
+            out << name << QCoreApplication::translate("ModelCommands", "       -  absent\n");
             continue;
         }
         out << name << QString::number(at).rightJustified(8)
@@ -165,12 +174,19 @@ void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& 
         case Pgx::Block::Anal:
         case Pgx::Block::Ventral:
         case Pgx::Block::Whiskers:
-            out << "  (" << bytes / Pgx::VertexSize / 2 << " columns)";
+            out << QCoreApplication::translate("ModelCommands", "  (%1 columns)")
+                       .arg(bytes / Pgx::VertexSize / 2);
             break;
         case Pgx::Block::Eye:
-            out << "  centre (" << f.eye[0][0] << ", " << f.eye[0][1] << ", " << f.eye[0][2]
-                << "), radius " << f.eye[1][0] << ", bulge " << f.eye[1][1] << ", rear colour "
-                << Colour(f.eyeColour);
+            out << QCoreApplication::translate(
+                       "ModelCommands",
+                       "  centre (%1, %2, %3), radius %4, bulge %5, rear colour %6")
+                       .arg(f.eye[0][0])
+                       .arg(f.eye[0][1])
+                       .arg(f.eye[0][2])
+                       .arg(f.eye[1][0])
+                       .arg(f.eye[1][1])
+                       .arg(Colour(f.eyeColour));
             break;
         default:
             break;
@@ -180,16 +196,20 @@ void PrintInfo(const QString& path, qint64 size, const PgxFile& f, QTextStream& 
     }
 
     const FishMesh mesh = BuildFishMesh(f);
-    out << "\nmesh       " << mesh.vertices.size() << " vertices, " << mesh.triangles.size()
-        << " triangles\n";
+    out << QCoreApplication::translate("ModelCommands", "\nmesh       %1 vertices, %2 triangles\n")
+               .arg(mesh.vertices.size())
+               .arg(mesh.triangles.size());
     for (FishPart part : FishParts) {
         const PartRange& r = mesh.range(part);
         if (r.triangleCount == 0) continue;
         out << "  " << QString::fromLatin1(FishPartName(part)).leftJustified(9)
-            << QString::number(r.vertexCount).rightJustified(6) << " vertices"
-            << QString::number(r.triangleCount).rightJustified(7) << " triangles";
+            << QCoreApplication::translate("ModelCommands", "%1 vertices%2 triangles")
+                   .arg(QString::number(r.vertexCount).rightJustified(6),
+                        QString::number(r.triangleCount).rightJustified(7));
         if (part == FishPart::Body)
-            out << (IsClosedSurface(mesh, part) ? "  (closed)" : "  (open)");
+            out << (IsClosedSurface(mesh, part)
+                        ? QCoreApplication::translate("ModelCommands", "  (closed)")
+                        : QCoreApplication::translate("ModelCommands", "  (open)"));
         out << "\n";
     }
     out.flush();

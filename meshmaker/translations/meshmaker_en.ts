@@ -70,6 +70,78 @@
          prints the header, the blocks and the mesh's counts
 </translation>
     </message>
+    <message>
+        <source>file       %1
+</source>
+        <translation>file       %1
+</translation>
+    </message>
+    <message>
+        <source>size       %1 bytes
+</source>
+        <translation>size       %1 bytes
+</translation>
+    </message>
+    <message>
+        <source>picture    %1 x %2, background %3
+</source>
+        <translation>picture    %1 x %2, background %3
+</translation>
+    </message>
+    <message>
+        <source>tail root  %1 (width - 1 - tail root / 100 = %2)
+</source>
+        <translation>tail root  %1 (width - 1 - tail root / 100 = %2)
+</translation>
+    </message>
+    <message>
+        <source>body       %1 columns x %2 rows (N = %3)
+
+</source>
+        <translation>body       %1 columns x %2 rows (N = %3)
+
+</translation>
+    </message>
+    <message>
+        <source>block      offset  vertices
+</source>
+        <translation>block      offset  vertices
+</translation>
+    </message>
+    <message>
+        <source>       -  absent
+</source>
+        <translation>       -  absent
+</translation>
+    </message>
+    <message>
+        <source>  (%1 columns)</source>
+        <translation>  (%1 columns)</translation>
+    </message>
+    <message>
+        <source>  centre (%1, %2, %3), radius %4, bulge %5, rear colour %6</source>
+        <translation>  centre (%1, %2, %3), radius %4, bulge %5, rear colour %6</translation>
+    </message>
+    <message>
+        <source>
+mesh       %1 vertices, %2 triangles
+</source>
+        <translation>
+mesh       %1 vertices, %2 triangles
+</translation>
+    </message>
+    <message>
+        <source>%1 vertices%2 triangles</source>
+        <translation>%1 vertices%2 triangles</translation>
+    </message>
+    <message>
+        <source>  (closed)</source>
+        <translation>  (closed)</translation>
+    </message>
+    <message>
+        <source>  (open)</source>
+        <translation>  (open)</translation>
+    </message>
 </context>
 <context>
     <name>ModelTexture</name>
