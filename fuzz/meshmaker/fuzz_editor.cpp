@@ -283,7 +283,7 @@ bool Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
         // Saved as the disk button saves: beside the picture, when one is open.
         const QString& picture = form.Picture.PicturePath;
         const QString pgx = picture.isEmpty() ? QString() : PgxOutputPath(picture);
-        QFile::remove(pgx);
+        if (!pgx.isEmpty()) QFile::remove(pgx);
         form.SpeedButton11Click();
         if (!pgx.isEmpty())
             fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
