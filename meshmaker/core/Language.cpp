@@ -16,11 +16,6 @@ std::unique_ptr<QTranslator>& Installed() {
     return translator;
 }
 
-QString& InUse() {
-    static QString language;
-    return language;
-}
-
 } // namespace
 
 namespace Language {
@@ -68,13 +63,8 @@ bool Use(const QString& language) {
     auto& translator = Installed();
     if (translator) QCoreApplication::removeTranslator(translator.get());
     translator = std::make_unique<QTranslator>();
-    InUse() = language;
     const QString file = QStringLiteral(":/i18n/%1_%2.qm").arg(Program, language);
     return translator->load(file) && QCoreApplication::installTranslator(translator.get());
-}
-
-QString Current() {
-    return InUse().isEmpty() ? FromLocale() : InUse();
 }
 
 } // namespace Language

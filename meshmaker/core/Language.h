@@ -32,7 +32,4 @@ QString Choose(QStringList& args, std::optional<QString>* refused);
 // it. Needs the application object; false when there is no translation.
 bool Use(const QString& language);
 
-// The language in use, "ja" or "en" (before any Use: FromLocale()).
-QString Current();
-
 } // namespace Language
