@@ -16,9 +16,9 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <optional>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -85,10 +85,13 @@ void Connected() {
 // so each way through main speaks it once that object exists.
 QString language;
 
-int Batch(int argc, char** argv, const QStringList& args) {
+// withoutDisplay: a picture given to the editor is converted instead, and
+// the user is told so first.
+int Batch(int argc, char** argv, const QStringList& args, bool withoutDisplay = false) {
     QCoreApplication app(argc, argv);
     Language::Use(language);
     QTextStream out(stdout), err(stderr);
+    if (withoutDisplay) err << Texts::NoDisplayConverting().arg(args.first()) << Qt::flush;
     return RunBatch(args, out, err);
 }
 
@@ -121,11 +124,14 @@ int main(int argc, char** argv) {
     std::optional<QString> refusedLanguage;
     language = Language::Choose(args, &refusedLanguage);
     if (refusedLanguage)
-        return Say(argc, argv, stderr, [&] {
-            return Texts::CommandError().arg(Texts::LanguageUnknown().arg(
-                       Language::Available().join(QStringLiteral(", ")), *refusedLanguage)) +
-                   Usage();
-        }, ExitUsage);
+        return Say(
+            argc, argv, stderr,
+            [&] {
+                return Texts::CommandError().arg(Texts::LanguageUnknown().arg(
+                           Language::Available().join(QStringLiteral(", ")), *refusedLanguage)) +
+                       Usage();
+            },
+            ExitUsage);
 
     if (!args.isEmpty() && args.first() == QStringLiteral("--batch"))
         return Batch(argc, argv, args.mid(1));
@@ -136,7 +142,8 @@ int main(int argc, char** argv) {
 #ifdef MESHMAKER_WITH_WINDOW
         return RunViewer(argc, argv, args.mid(1), HasDisplay(), language);
 #else
-        return Say(argc, argv, stderr, [] { return Texts::ViewWithoutWindows(); }, ExitFailed);
+        return Say(
+            argc, argv, stderr, [] { return Texts::ViewWithoutWindows(); }, ExitFailed);
 #endif
     }
     if (!args.isEmpty() &&
@@ -159,9 +166,7 @@ int main(int argc, char** argv) {
         return app.exec();
     }
 #endif
-    if (!args.isEmpty()) {
-        Say(argc, argv, stderr, [&] { return Texts::NoDisplayConverting().arg(args.first()); }, 0);
-        return Batch(argc, argv, args);
-    }
-    return Say(argc, argv, stderr, [] { return Texts::NoDisplay() + Usage(); }, ExitFailed);
+    if (!args.isEmpty()) return Batch(argc, argv, args, true);
+    return Say(
+        argc, argv, stderr, [] { return Texts::NoDisplay() + Usage(); }, ExitFailed);
 }

@@ -16,8 +16,8 @@
 #include <QTextStream>
 
 #include <csignal>
-#include <optional>
 #include <cstdlib>
+#include <optional>
 #include <utility>
 #include <vector>
 
