@@ -1,7 +1,8 @@
 // The program itself, where only a real process shows the fault: a start
 // without a reachable display, sources that are FIFOs, devices or sockets
 // (an ordinary open of a FIFO waits for ever, so each run has a time
-// limit), a file-size limit, and runs that race for the same output.
+// limit), a file-size limit, runs that race for the same output, and the
+// language of the command line under every locale.
 
 #include "ModelFiles.h"
 #include "Paths.h"
@@ -316,6 +317,43 @@ TEST_F(RaceTest, OfSixSplitsIntoOneFolderExactlyOneWinsWithAllItsFiles) {
         EXPECT_EQ(ReadBytes(Path("out/koi_tx.bmp")), Pattern(2 << 20, 20 + winner));
         EXPECT_EQ(ReadBytes(Path("out/koi_fintx.bmp")), Pattern(1 << 20, 30 + winner));
     }
+}
+
+TEST_F(ProgramTest, TheCommandLineSpeaksOneLanguageUnderEveryLocale) {
+    // The command line speaks English in both languages: its usage and its
+    // refusals are the same under a Japanese locale, an English one and
+    // either --lang.
+    QStringList usages, refusals;
+    for (const auto& [variable, value, lang] :
+         std::vector<std::tuple<const char*, const char*, QStringList>>{
+             {"LANG", "ja_JP.UTF-8", {}},
+             {"LANGUAGE", "ja", {}},
+             {"LANG", "en_US.UTF-8", {}},
+             {"LANG", "ja_JP.UTF-8", {"--lang", "en"}},
+             {"LANG", "en_US.UTF-8", {"--lang=ja"}}}) {
+        QProcessEnvironment localised = env;
+        localised.remove("LC_ALL");
+        localised.insert(variable, value);
+        const ProgramRun usage = RunProgram(lang + QStringList{"frobnicate"}, localised);
+        EXPECT_EQ(usage.ExitCode, 2);
+        const ProgramRun refusal =
+            RunProgram(lang + QStringList{"split", Path("none.pgdaf")}, localised);
+        EXPECT_EQ(refusal.ExitCode, 1);
+        EXPECT_FALSE(HasJapanese(usage.Err + refusal.Err)) << value;
+        usages << usage.Err;
+        refusals << refusal.Err;
+    }
+    EXPECT_TRUE(usages.first().startsWith("pgpack: unknown command frobnicate\nusage: pgpack"))
+        << usages.first().toStdString();
+    EXPECT_EQ(refusals.first(), "pgpack: " + Path("none.pgdaf") + ": no such file\n");
+    for (int i = 1; i < usages.size(); ++i) {
+        EXPECT_EQ(usages[i], usages.first()) << i;
+        EXPECT_EQ(refusals[i], refusals.first()) << i;
+    }
+    const ProgramRun unknown = Run({"--lang", "xx", "list", Path("none.pgdaf")});
+    EXPECT_EQ(unknown.ExitCode, 2);
+    EXPECT_TRUE(unknown.Err.startsWith("pgpack: --lang takes en, ja, not 'xx'\nusage:"))
+        << unknown.Err.toStdString();
 }
 
 } // namespace

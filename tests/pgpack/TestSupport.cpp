@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QtEndian>
 
@@ -37,6 +38,12 @@ QByteArray ReadBytes(const QString& path) {
         return {};
     }
     return file.readAll();
+}
+
+bool HasJapanese(const QString& text) {
+    static const QRegularExpression japanese(
+        QStringLiteral("[\\x{3000}-\\x{30FF}\\x{3400}-\\x{9FFF}\\x{FF00}-\\x{FFEF}]"));
+    return text.contains(japanese);
 }
 
 bool Exists(const QString& path) {

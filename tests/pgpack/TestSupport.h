@@ -39,6 +39,9 @@ void WriteBytes(const QString& path, const QByteArray& bytes);
 QByteArray ReadBytes(const QString& path);
 bool Exists(const QString& path);
 
+// Whether a text holds a Japanese character (kana, kanji, full-width forms).
+bool HasJapanese(const QString& text);
+
 // The names in a folder, sorted.
 QStringList Entries(const QString& folder);
 

@@ -1,13 +1,17 @@
 // The archiver dialog on screen (offscreen): every control where and as it
-// should be, events reaching their handlers, and the version dialog.
+// should be, events reaching their handlers, and the version dialog; in
+// English, every text of them and of a session's messages.
 
 #include "ArchiverWindow.h"
 #include "CVersionDlg.h"
 #include "DialogFont.h"
+#include "Language.h"
+#include "ModelFiles.h"
 #include "Paths.h"
 #include "TestSupport.h"
 #include "Texts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -38,6 +42,31 @@ int Room(const QWidget* widget) {
     if (qobject_cast<const QPushButton*>(widget)) return 6;
     if (qobject_cast<const QCheckBox*>(widget)) return 18;
     return 0;
+}
+
+// While it lives, the program speaks English; then Japanese again.
+struct InEnglish {
+    InEnglish() { EXPECT_TRUE(Language::Use(Language::English)); }
+    ~InEnglish() { Language::Use(Language::Japanese); }
+};
+
+// Every text of a dialog, and those that are wider than their control.
+void CheckTexts(QWidget& dialog) {
+    QStringList texts{dialog.windowTitle()};
+    QList<QWidget*> widgets = dialog.findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+        texts << text << w->toolTip();
+        for (const QAction* action : w->actions()) texts << action->text();
+        for (const QString& line : text.split(u'\n'))
+            EXPECT_LE(w->fontMetrics().horizontalAdvance(line) + Room(w), w->width())
+                << "clipped: " << line.toStdString();
+    }
+    for (const QAction* action : dialog.actions()) texts << action->text();
+    for (const QAction* action : dialog.findChildren<QAction*>()) texts << action->text();
+    for (const QString& text : texts) EXPECT_FALSE(HasJapanese(text)) << text.toStdString();
 }
 
 TEST_F(ArchiverWindowTest, BuildsEveryControlAtItsPlaceWithItsText) {
@@ -177,6 +206,47 @@ TEST(VersionDialogTest, ShowsTheProgramsNameAndOk) {
     dialog.show();
     ok->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(ArchiverWindowTest, InEnglishTheDialogsAndTheMessagesOfASessionAreEnglishAndFit) {
+    const InEnglish english;
+    ArchiverWindow window(&dialogs);
+    CheckTexts(window);
+    EXPECT_EQ(window.windowTitle(), "Vantel's Pelagor V Data archiver & separator");
+    EXPECT_EQ(qobject_cast<QPushButton*>(window.ControlWidget(ControlId::Exit))->text(), "Exit");
+    CVersionDlg version;
+    CheckTexts(version);
+
+    CPgpackDlg& dlg = window.Dlg();
+    const MemberPaths koi = ModelFiles(Folder("fish") + "koi");
+    Folder("data");
+    WriteBytes(koi[MemberKind::Mesh], MeshBytes(600, 320, 200));
+    dialogs.Files.push_back(ShownPath(koi[MemberKind::Mesh]));
+    dlg.OnChooseMesh();     // no body texture yet
+    dlg.OnCreateCombined(); // and so nothing to pack
+    WriteBytes(koi[MemberKind::BodyTexture], Pattern(400, 1));
+    WriteBytes(koi[MemberKind::EyeTexture], Pattern(100, 3));
+    dialogs.Files.push_back(ShownPath(koi[MemberKind::Mesh]));
+    dlg.OnChooseMesh();
+    dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::Ok, MessageAnswer::Ok};
+    dlg.OnCreateCombined();
+    dlg.OnCreateCombined(); // made again
+    dialogs.Files.push_back(ShownPath(Path("data/koi.pgdaf")));
+    dlg.OnChooseCombined();
+    dialogs.Answers = {MessageAnswer::Ok, MessageAnswer::Cancel, MessageAnswer::Ok};
+    dlg.OnSplitCombined(); // asks before each file it would replace
+    WriteBytes(Path("data/bad.pgdaf"), "PGDAF but far too short");
+    dialogs.Files.push_back(ShownPath(Path("data/bad.pgdaf")));
+    dlg.OnChooseCombined();
+    dlg.OnSplitCombined();
+
+    EXPECT_GE(dialogs.Messages.size(), 6u);
+    for (const auto& shown : dialogs.Messages) {
+        EXPECT_FALSE(HasJapanese(shown.Text)) << shown.Text.toStdString();
+        EXPECT_FALSE(HasJapanese(shown.Caption)) << shown.Caption.toStdString();
+    }
+    EXPECT_TRUE(dialogs.Texts().contains("There is no body texture"))
+        << dialogs.Texts().join('\n').toStdString();
 }
 
 } // namespace
