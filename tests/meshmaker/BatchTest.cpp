@@ -29,19 +29,8 @@ QImage FishPicture() {
                     QRect(30, 41, 10, 6), QRect(65, 41, 12, 8)});
 }
 
-struct BatchRun {
-    int status;
-    QString out, err;
-};
-
-BatchRun Batch(const QStringList& args) {
-    BatchRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = RunBatch(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using test::Batch;
+using test::BatchRun;
 
 } // namespace
 
@@ -327,9 +316,10 @@ TEST(Program, SpeaksTheLocalesLanguageOrTheOneLangNames) {
         const auto wrong = test::RunProgram(
             MESHMAKER_PROGRAM, c.lang + QStringList{"--batch", small, "--step", "x"}, env);
         EXPECT_EQ(wrong.ExitCode, ExitUsage) << c.name;
-        if (!c.japanese)
+        if (!c.japanese) {
             for (const QString& text : {refused.Err, help.Out, wrong.Err})
                 EXPECT_FALSE(test::HasJapanese(text)) << c.name << ": " << text.toStdString();
+        }
     }
     const auto unknown = test::RunProgram(MESHMAKER_PROGRAM, {"--lang", "fr", "--help"});
     EXPECT_EQ(unknown.ExitCode, ExitUsage);

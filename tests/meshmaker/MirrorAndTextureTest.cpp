@@ -32,19 +32,8 @@ const QStringList AllParts = {"--dorsal",  "38,5,62,19",  "--ventral",  "28,41,4
                               "--anal",    "63,41,80,55", "--pectoral", "20,25,30,35,25,38",
                               "--whisker", "2,40,12,55",  "--eye",      "10,26,3"};
 
-struct BatchRun {
-    int status;
-    QString out, err;
-};
-
-BatchRun Batch(const QStringList& args) {
-    BatchRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.status = RunBatch(args, out, err);
-    out.flush();
-    err.flush();
-    return r;
-}
+using test::Batch;
+using test::BatchRun;
 
 QStringList FilesIn(const QTemporaryDir& dir) {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name);

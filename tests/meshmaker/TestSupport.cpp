@@ -1,14 +1,14 @@
 #include "TestSupport.h"
 
+#include "Batch.h"
 #include "Language.h"
-
-#include <QRegularExpression>
 
 #include <QBuffer>
 #include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <map>
@@ -282,6 +282,15 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 QByteArray FileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+BatchRun Batch(const QStringList& args) {
+    BatchRun r;
+    QTextStream out(&r.out), err(&r.err);
+    r.status = RunBatch(args, out, err);
+    out.flush();
+    err.flush();
+    return r;
 }
 
 ProgramRun RunProgram(const QString& program, const QStringList& args,

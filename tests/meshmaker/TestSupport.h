@@ -111,6 +111,14 @@ bool HasJapanese(const QString& text);
 // The whole contents of a file, empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
 
+// A batch conversion run in this process: its exit status and what it
+// printed on standard output and standard error.
+struct BatchRun {
+    int status;
+    QString out, err;
+};
+BatchRun Batch(const QStringList& args);
+
 // A run of a program: its exit status (-1 when it crashed or did not end
 // within a minute) and what it printed.
 struct ProgramRun {
