@@ -190,11 +190,17 @@ int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
 
     std::array<MemberFate, 4> fates;
     // Without --overwrite, a target that another program makes meanwhile is
-    // refused by the rename itself, and then nothing is written.
+    // refused by the rename itself, and then nothing is written. Without
+    // either flag, one that another program made since the look above is
+    // refused too: only --skip-existing keeps a file and carries on.
     const FileOutcome split = SplitCombinedFile(
         combined, targets,
-        [&](MemberKind) { return overwrite ? SplitDecision::Write : SplitDecision::Skip; }, &fates,
-        overwrite ? Replacing::Allow : Replacing::Refuse);
+        [&](MemberKind) {
+            return overwrite      ? SplitDecision::Write
+                   : skipExisting ? SplitDecision::Skip
+                                  : SplitDecision::Refuse;
+        },
+        &fates, overwrite ? Replacing::Allow : Replacing::Refuse);
     for (MemberKind kind : MemberOrder) {
         const MemberFate fate = fates[static_cast<int>(kind)];
         if (fate == MemberFate::Written) out << ShownPath(targets[kind]) << '\n';

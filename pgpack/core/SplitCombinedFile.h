@@ -9,14 +9,17 @@
 #include <array>
 #include <functional>
 
-enum class SplitDecision { Write, Skip };
+// What to do with a member whose target exists: replace it, keep it, or
+// refuse the whole split (TargetExists), writing nothing.
+enum class SplitDecision { Write, Skip, Refuse };
 enum class MemberFate { Absent, Written, Skipped };
 
 // Splits path into the four targets, all of them or none. The file is
 // checked whole, and no target may be the file itself (SameFile), before
 // anything is asked or written. Then, for each member that has bytes, in
 // file order, decide is asked only when its target exists, and the member is
-// written to a temporary file beside its target unless the answer is Skip.
+// written to a temporary file beside its target unless the answer is Skip;
+// Refuse ends the split there (TargetExists) with no target changed.
 // Only when every member is written are they put in their places; a failure
 // up to then changes no target, and a failure in putting them in place puts
 // back what the members before it replaced. A target that did not exist

@@ -163,6 +163,27 @@ TEST_F(CombinedFileTest, SkippedMembersLeaveTheOthersAtTheirOffsets) {
     EXPECT_EQ(ReadBytes(targets[MemberKind::Mesh]), mesh);
 }
 
+TEST_F(CombinedFileTest, ARefusedMemberWritesNoTarget) {
+    // A run told neither to replace nor to keep files refuses the split on
+    // a target that another program made after it looked: every target
+    // stays as it was, the new ones included.
+    const QByteArray mesh = MeshBytes(5000, 5, 6);
+    ASSERT_TRUE(
+        Pack(MakeSources(Pattern(1000, 1), Pattern(333, 2), Pattern(200, 3), mesh), Path("koi.pgdaf"))
+            .Ok());
+    const QString out = Folder("out");
+    const MemberPaths targets = ModelFiles(out + "koi");
+    WriteBytes(targets[MemberKind::EyeTexture], "theirs");
+    std::array<MemberFate, 4> fates;
+    const FileOutcome split = SplitCombinedFile(
+        Path("koi.pgdaf"), targets, [](MemberKind) { return SplitDecision::Refuse; }, &fates);
+    EXPECT_EQ(split.Error, FileError::TargetExists);
+    EXPECT_EQ(split.Path, targets[MemberKind::EyeTexture]);
+    EXPECT_EQ(Entries(out), QStringList({"koi_eyetx.bmp"}));
+    EXPECT_EQ(ReadBytes(targets[MemberKind::EyeTexture]), QByteArray("theirs"));
+    for (MemberFate fate : fates) EXPECT_NE(fate, MemberFate::Written);
+}
+
 struct Malformed {
     const char* name;
     QByteArray bytes;
