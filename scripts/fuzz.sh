@@ -8,9 +8,13 @@
 #   scripts/fuzz.sh            one minute per target (what CI runs)
 #   scripts/fuzz.sh 3600       an hour per target
 #   scripts/fuzz.sh 1800 pgpack   half an hour for the targets whose name holds "pgpack"
+#
+# FUZZ_FLAGS adds libFuzzer flags, e.g. FUZZ_FLAGS="-runs=1000000 -max_len=512"
+# to stop at a million inputs of at most 512 bytes.
 set -euo pipefail
 seconds=${1:-60}
 only=${2:-}
+read -r -a flags <<<"${FUZZ_FLAGS:-}"
 cd "$(dirname "$0")/.."
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -28,7 +32,7 @@ for program in $(find "$build/fuzz" -maxdepth 2 -type f -name 'fuzz_*' -perm -u+
     mkdir -p "$work"
     echo "== $name: $seconds s"
     if ! QT_QPA_PLATFORM=offscreen "$program" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 \
-        -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" "$work" "$seeds" \
+        "${flags[@]}" -print_final_stats=1 -artifact_prefix="$build/artifacts/$name-" "$work" "$seeds" \
         >"$build/$name.log" 2>&1; then
         echo "$name failed; see $build/$name.log and $build/artifacts/"
         tail -30 "$build/$name.log"
