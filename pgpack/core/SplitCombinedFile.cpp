@@ -40,8 +40,7 @@ FileOutcome SplitCombinedFile(const QString& path, const MemberPaths& targets,
         if (length == 0) continue;
         const QString& target = targets[kind];
         const bool exists = FileExists(target);
-        const SplitDecision decision =
-            exists && decide ? decide(kind) : SplitDecision::Write;
+        const SplitDecision decision = exists && decide ? decide(kind) : SplitDecision::Write;
         if (decision == SplitDecision::Refuse) return Failure(FileError::TargetExists, target);
         if (decision == SplitDecision::Skip) {
             fate[static_cast<int>(kind)] = MemberFate::Skipped;

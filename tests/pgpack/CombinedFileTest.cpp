@@ -168,9 +168,9 @@ TEST_F(CombinedFileTest, ARefusedMemberWritesNoTarget) {
     // a target that another program made after it looked: every target
     // stays as it was, the new ones included.
     const QByteArray mesh = MeshBytes(5000, 5, 6);
-    ASSERT_TRUE(
-        Pack(MakeSources(Pattern(1000, 1), Pattern(333, 2), Pattern(200, 3), mesh), Path("koi.pgdaf"))
-            .Ok());
+    ASSERT_TRUE(Pack(MakeSources(Pattern(1000, 1), Pattern(333, 2), Pattern(200, 3), mesh),
+                     Path("koi.pgdaf"))
+                    .Ok());
     const QString out = Folder("out");
     const MemberPaths targets = ModelFiles(out + "koi");
     WriteBytes(targets[MemberKind::EyeTexture], "theirs");
