@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "BodyTexture.h"
 #include "Dialogs.h"
+#include "EditingSession.h"
 #include "FileIdentity.h"
 #include "ModelCommands.h"
 #include "PgxOutputPath.h"
@@ -11,6 +12,7 @@
 #include "TForm3.h"
 #include "Texts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <map>
@@ -154,6 +156,17 @@ QString Summary(const Fish& s, const QString& path) {
         .arg(PgxFileSize(s));
 }
 
+// An export named by its extension alone (".glb", ".obj") goes beside the
+// PGX file under its name, so that one option serves every picture of a
+// run: koi.pgx gives koi.glb.
+QString ExportPath(const QString& given, const QString& pgxPath) {
+    if (given.compare(QStringLiteral(".glb"), Qt::CaseInsensitive) != 0 &&
+        given.compare(QStringLiteral(".obj"), Qt::CaseInsensitive) != 0)
+        return given;
+    const QFileInfo pgx(pgxPath);
+    return pgx.dir().filePath(pgx.completeBaseName() + given.toLower());
+}
+
 } // namespace
 
 QString BatchUsage() {
@@ -277,9 +290,33 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     // The exports are made from the bytes just saved, so they show that file.
     const QByteArray saved = BuildPgxBytes(f.Current(), f.Picture);
     for (const QString& model : o.exports) {
-        const int status = ExportModel(saved, f.Picture.PictureBitmap, model, out, err,
-                                       {f.Picture.PicturePath, path});
+        const int status = ExportModel(saved, f.Picture.PictureBitmap, ExportPath(model, path), out,
+                                       err, {f.Picture.PicturePath, path});
         if (status != ExitOk) return status;
     }
     return ExitOk;
+}
+
+std::optional<BatchPlan> PlanBatch(const QStringList& args, const QString& base, QString* why) {
+    BatchOptions o;
+    try {
+        o = ParseBatchOptions(args);
+    } catch (const UsageError& e) {
+        if (why) *why = e.why;
+        return std::nullopt;
+    }
+    const QDir folder(base);
+    const QString picture = folder.absoluteFilePath(o.picture);
+    const QString path = QDir::cleanPath(
+        folder.absoluteFilePath(o.output.isEmpty() ? PgxOutputPath(picture) : o.output));
+    BatchPlan plan{o.picture, {path, SessionPath(path)}};
+    if (o.texture) plan.outputs << BodyTexturePath(path);
+    for (const QString& model : o.exports)
+        plan.outputs << QDir::cleanPath(folder.absoluteFilePath(ExportPath(model, path)));
+    return plan;
+}
+
+bool BatchOptionTakesValue(const QString& word) {
+    return word == QStringLiteral("-o") || word == QStringLiteral("--export") ||
+           Shapes.count(word) > 0;
 }

@@ -2,14 +2,17 @@
 // given; --batch converts a picture without a window (no display needed).
 // Without a display, a given picture is converted in batch as well.
 // --export and --info take a PGX file to a 3-D model and describe one;
-// --view shows one in the 3-D view's window alone.
+// --view shows one in the 3-D view's window alone; --thumbnail draws one as
+// a small picture for file managers.
 // --lang ja or --lang en, anywhere on the line, chooses the language of the
 // windows and the messages; without it the locale does.
 
 #include "Batch.h"
+#include "BatchRun.h"
 #include "Language.h"
 #include "ModelCommands.h"
 #include "Texts.h"
+#include "ThumbnailCommand.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -32,7 +35,8 @@
 namespace {
 
 QString Usage() {
-    return Texts::Usage() + BatchUsage() + ModelCommandsUsage() + Texts::ViewUsage();
+    return Texts::Usage() + BatchUsage() + BatchRunUsage() + ModelCommandsUsage() +
+           Texts::ViewUsage() + ThumbnailUsage();
 }
 
 // The variables that can name a display for the windows.
@@ -92,13 +96,15 @@ int Batch(int argc, char** argv, const QStringList& args, bool withoutDisplay = 
     Language::Use(language);
     QTextStream out(stdout), err(stderr);
     if (withoutDisplay) err << Texts::NoDisplayConverting().arg(args.first()) << Qt::flush;
-    return RunBatch(args, out, err);
+    return RunBatches(args, language, out, err);
 }
 
 int Model(int argc, char** argv, const QStringList& args) {
     QCoreApplication app(argc, argv);
     Language::Use(language);
     QTextStream out(stdout), err(stderr);
+    if (args.first() == QStringLiteral("--thumbnail"))
+        return RunThumbnailCommand(args.mid(1), out, err);
     return args.first() == QStringLiteral("--export") ? RunExportCommand(args.mid(1), out, err)
                                                       : RunInfoCommand(args.mid(1), out, err);
 }
@@ -136,7 +142,8 @@ int main(int argc, char** argv) {
     if (!args.isEmpty() && args.first() == QStringLiteral("--batch"))
         return Batch(argc, argv, args.mid(1));
     if (!args.isEmpty() &&
-        (args.first() == QStringLiteral("--export") || args.first() == QStringLiteral("--info")))
+        (args.first() == QStringLiteral("--export") || args.first() == QStringLiteral("--info") ||
+         args.first() == QStringLiteral("--thumbnail")))
         return Model(argc, argv, args);
     if (!args.isEmpty() && args.first() == QStringLiteral("--view")) {
 #ifdef MESHMAKER_WITH_WINDOW

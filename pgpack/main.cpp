@@ -5,6 +5,9 @@
 //   pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]
 //   pgpack list FILE.pgdaf
 //
+// One PGDAF or PGX file alone (as a file manager opens one) opens the dialog
+// with that file chosen.
+//
 // --lang ja or --lang en, anywhere on the line, chooses the language of the
 // dialog and the messages; without it the locale does.
 
@@ -90,6 +93,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     std::optional<QString> refusedLanguage;
     const QString language = Language::Choose(args, &refusedLanguage);
+    // A file for the dialog: one word, no command, named as a PGDAF or PGX file.
+    QString chosen;
+    if (args.size() == 1 && !refusedLanguage && !IsCommandWord(args.first()) &&
+        (args.first().endsWith(QStringLiteral(".pgdaf"), Qt::CaseInsensitive) ||
+         args.first().endsWith(QStringLiteral(".pgx"), Qt::CaseInsensitive)))
+        chosen = args.takeFirst();
     if (!args.isEmpty() || refusedLanguage) {
         QCoreApplication app(argc, argv);
         Language::Use(language);
@@ -102,7 +111,7 @@ int main(int argc, char** argv) {
                 << CommandLineUsage();
             return ExitUsage;
         }
-        return RunCommandLine(args, out, err);
+        return RunCommandLine(args, out, err, language);
     }
 #ifdef PGPACK_WITH_DIALOG
     if (HasDisplay()) {
@@ -110,7 +119,7 @@ int main(int argc, char** argv) {
         CPgpackApp app(argc, argv);
         Connected();
         Language::Use(language);
-        return app.InitInstance();
+        return app.InitInstance(chosen);
     }
 #endif
     QCoreApplication app(argc, argv);

@@ -56,7 +56,10 @@ void CPgpackDlg::OnInitDialog() {
 
 void CPgpackDlg::OnChooseMesh() {
     const QString chosen = FromUserPath(dialogs_.OpenFileName(Texts::MeshFilter(), m_strWorkDir));
-    if (chosen.isEmpty()) return;
+    if (!chosen.isEmpty()) MeshChosen(chosen);
+}
+
+void CPgpackDlg::MeshChosen(const QString& chosen) {
     m_strMeshPath = m_strMeshEdit = chosen;
     SetField(ControlId::MeshPath, m_strMeshPath);
     OnMeshTextChanged(); // the field's change event, before the working directory moves
@@ -103,9 +106,20 @@ void CPgpackDlg::OnChooseEyeTexture() {
 void CPgpackDlg::OnChooseCombined() {
     const QString chosen =
         FromUserPath(dialogs_.OpenFileName(Texts::CombinedFilter(), m_strDataDir));
-    if (chosen.isEmpty()) return;
+    if (!chosen.isEmpty()) CombinedChosen(chosen);
+}
+
+void CPgpackDlg::CombinedChosen(const QString& chosen) {
     m_strCombinedPath = chosen;
     SetField(ControlId::CombinedPath, m_strCombinedPath);
+}
+
+void CPgpackDlg::OnFileGiven(const QString& path) {
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(FromUserPath(path)));
+    if (absolute.endsWith(CombinedSuffix, Qt::CaseInsensitive))
+        CombinedChosen(absolute);
+    else
+        MeshChosen(absolute);
 }
 
 void CPgpackDlg::OnCreateCombined() {
@@ -183,7 +197,7 @@ void CPgpackDlg::OnSplitCombined() {
 
     const auto ask = [this](MemberKind kind) {
         const QString question[] = {Texts::BodyTextureExists(), Texts::FinTextureExists(),
-                                           Texts::EyeTextureExists(), Texts::MeshExists()};
+                                    Texts::EyeTextureExists(), Texts::MeshExists()};
         return dialogs_.MessageBox(question[static_cast<int>(kind)], QString(),
                                    MessageButtons::OkCancel, MessageIcon::None) == MessageAnswer::Ok
                    ? SplitDecision::Write

@@ -45,10 +45,16 @@ public:
     void OnCreateCombined();
     // Button 1003: split the combined file into the working directory.
     void OnSplitCombined();
+    // A file given to the program (a file manager opening it): a PGDAF file
+    // is chosen as button 1012 chooses one, anything else as the mesh, as
+    // button 1000 chooses it.
+    void OnFileGiven(const QString& path);
     // A window-menu command; true when it was the version entry.
     bool OnSysCommand(int command);
 
 private:
+    void MeshChosen(const QString& path);
+    void CombinedChosen(const QString& path);
     void SetField(int id, const QString& path);
     void Message(const QString& text);
     // The dialog's message for a failed read or write.

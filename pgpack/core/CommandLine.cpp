@@ -2,15 +2,18 @@
 
 #include "FailureMessages.h"
 #include "PackCombinedFile.h"
+#include "ParallelRuns.h"
 #include "Paths.h"
 #include "ReadCombinedFile.h"
 #include "Settings.h"
 #include "SplitCombinedFile.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -21,44 +24,52 @@ void Say(QTextStream& err, const QString& message) {
     err << Texts::CommandMessage().arg(message);
 }
 
-// The words of one command: its one file and its options.
+// The words of one command: its file and its options. pack and split take
+// several files (Files), each then run as a command of its own.
 struct Words {
     QString File;
+    QStringList Files;
     std::map<QString, QString> Values; // options that take a value
     QStringList Flags;                 // options that stand alone
+    QStringList Options;               // every option word and value, in order
 };
 
-// Splits args into the one file and the options; nullopt (and a reason on
-// err) when a word is unknown, a value is missing or the file is not one.
+const QString JobsOption = QStringLiteral("--jobs");
+
+// Splits args into the files and the options; nullopt (and a reason on err)
+// when a word is unknown, a value is missing, there is no file, or more than
+// one where the command takes one.
 std::optional<Words> Parse(const QStringList& args, const QStringList& valueOptions,
-                           const QStringList& flagOptions, QTextStream& err) {
+                           const QStringList& flagOptions, QTextStream& err,
+                           bool severalFiles = false) {
     Words words;
-    bool haveFile = false;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& word = args[i];
-        if (valueOptions.contains(word)) {
+        if (valueOptions.contains(word) || (severalFiles && word == JobsOption)) {
             if (i + 1 >= args.size()) {
                 Say(err, Texts::NeedsValue().arg(word));
                 return std::nullopt;
             }
             words.Values[word] = args[++i];
+            if (word != JobsOption) words.Options << word << args[i];
         } else if (flagOptions.contains(word)) {
             words.Flags << word;
+            words.Options << word;
         } else if (word.startsWith(u'-') && word != QStringLiteral("-")) {
             Say(err, Texts::UnknownOption().arg(word));
             return std::nullopt;
-        } else if (haveFile) {
+        } else if (!words.Files.isEmpty() && !severalFiles) {
             Say(err, Texts::OneFileOnly().arg(word));
             return std::nullopt;
         } else {
-            words.File = word;
-            haveFile = true;
+            words.Files << word;
         }
     }
-    if (!haveFile) {
+    if (words.Files.isEmpty()) {
         Say(err, Texts::WhichFile());
         return std::nullopt;
     }
+    words.File = words.Files.first();
     return words;
 }
 
@@ -70,6 +81,54 @@ int Usage(QTextStream& err) {
 int Failed(QTextStream& err, const QString& message) {
     Say(err, message);
     return ExitFailed;
+}
+
+// The language the runs of several files speak: this run's.
+QString language;
+
+// pack or split of several files: each file is a command of its own, run by
+// ParallelRuns; two files that would write the same file are refused before
+// any runs (the second), as is a --jobs that is no number.
+int RunEach(const QString& command, const Words& words,
+            const std::function<QString(const QString&)>& outputOf, QTextStream& out,
+            QTextStream& err) {
+    ParallelRunsPlan plan;
+    plan.jobs = DefaultJobs();
+    if (auto jobs = words.Values.find(JobsOption); jobs != words.Values.end()) {
+        const auto parsed = ParseJobs(jobs->second);
+        if (!parsed) {
+            Say(err, QCoreApplication::translate("CommandLine",
+                                                 "--jobs takes a number from 1 to 1024, not '%1'")
+                         .arg(jobs->second));
+            return Usage(err);
+        }
+        plan.jobs = *parsed;
+    }
+    std::map<QString, QString> writer; // an output -> the file that writes it
+    std::map<QString, bool> seen;
+    for (const QString& file : words.Files) {
+        const QString absolute = QFileInfo(FromUserPath(file)).absoluteFilePath();
+        if (seen[absolute]) {
+            plan.skipped.push_back({file, QCoreApplication::translate(
+                                              "CommandLine", "given more than once; done once")});
+            continue;
+        }
+        seen[absolute] = true;
+        const QString output = outputOf(file);
+        if (auto w = writer.find(output); w != writer.end()) {
+            plan.failed.push_back({file, QCoreApplication::translate(
+                                             "CommandLine", "it would write %1, which %2 writes")
+                                             .arg(ShownPath(output), w->second)});
+            continue;
+        }
+        writer.emplace(output, file);
+        QStringList args;
+        if (!language.isEmpty()) args << QStringLiteral("--lang") << language;
+        plan.runs.push_back({file, args + QStringList{command, file} + words.Options, {}});
+    }
+    plan.program = QCoreApplication::applicationFilePath();
+    plan.progress = StandardErrorIsTerminal();
+    return RunInParallel(plan, out, err);
 }
 
 QString MemberName(MemberKind kind) {
@@ -97,8 +156,15 @@ std::optional<QString> SourceRefusal(const QString& path) {
 
 int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
     const auto words = Parse(args, {QStringLiteral("--data-dir"), QStringLiteral("--eye-texture")},
-                             {QStringLiteral("--overwrite")}, err);
+                             {QStringLiteral("--overwrite")}, err, true);
     if (!words) return Usage(err);
+    // Several meshes: every one packed on its own, into the same folder, so
+    // two of one name would make one archive.
+    if (words->Files.size() > 1 || words->Values.count(JobsOption))
+        return RunEach(
+            QStringLiteral("pack"), *words,
+            [](const QString& mesh) { return BaseName(FromUserPath(mesh)) + CombinedSuffix; }, out,
+            err);
     const QString mesh = FromUserPath(words->File);
     if (const auto refused = SourceRefusal(mesh)) return Failed(err, *refused);
 
@@ -151,8 +217,14 @@ int Pack(const QStringList& args, QTextStream& out, QTextStream& err) {
 int Split(const QStringList& args, QTextStream& out, QTextStream& err) {
     const auto words =
         Parse(args, {QStringLiteral("--into")},
-              {QStringLiteral("--overwrite"), QStringLiteral("--skip-existing")}, err);
+              {QStringLiteral("--overwrite"), QStringLiteral("--skip-existing")}, err, true);
     if (!words) return Usage(err);
+    // Several archives: every one split on its own, into the same folder,
+    // so two of one name would write the same files.
+    if (words->Files.size() > 1 || words->Values.count(JobsOption))
+        return RunEach(
+            QStringLiteral("split"), *words,
+            [](const QString& combined) { return BaseName(FromUserPath(combined)); }, out, err);
     const bool overwrite = words->Flags.contains(QStringLiteral("--overwrite"));
     const bool skipExisting = words->Flags.contains(QStringLiteral("--skip-existing"));
     if (overwrite && skipExisting) {
@@ -250,11 +322,19 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
 
 } // namespace
 
+bool IsCommandWord(const QString& word) {
+    for (const char* command : {"pack", "split", "list", "--help", "-h"})
+        if (word == QLatin1String(command)) return true;
+    return false;
+}
+
 QString CommandLineUsage() {
     return Texts::CommandUsage();
 }
 
-int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err) {
+int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err,
+                   const QString& runLanguage) {
+    language = runLanguage;
     if (args.isEmpty()) return Usage(err);
     const QString command = args.first();
     const QStringList rest = args.mid(1);

@@ -1,8 +1,8 @@
 #pragma once
 // The archiver without its dialog, for scripts and machines without a display:
 //
-//   pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]
-//   pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]
+//   pgpack pack MESH.pgx... [--data-dir DIR] [--eye-texture FILE] [--overwrite] [--jobs N]
+//   pgpack split FILE.pgdaf... [--into DIR] [--overwrite | --skip-existing] [--jobs N]
 //   pgpack list FILE.pgdaf
 
 #include <QStringList>
@@ -14,7 +14,14 @@ inline constexpr int ExitFailed = 1; // refused or failed; the reason is on err
 inline constexpr int ExitUsage = 2;  // the words make no command; the usage is on err
 
 // args are the words after the program's name. Results go to out, messages
-// to err; returns the exit status.
-int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err);
+// to err; returns the exit status. Several files are packed or split each by
+// a run of this program of its own (ParallelRuns), speaking language (the
+// locale's when empty); then 0 when all were written, 1 when some failed.
+int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err,
+                   const QString& language = {});
 
 QString CommandLineUsage();
+
+// Whether a word is one of the commands (pack, split, list) or asks for the
+// usage.
+bool IsCommandWord(const QString& word);

@@ -179,26 +179,32 @@ inline QString MessageWithDetail() {
 // behind "pgpack: ".
 inline QString CommandUsage() {
     return QCoreApplication::translate(
-        "Texts", "usage: pgpack                      the dialog\n"
-                 "       pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]\n"
-                 "       pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]\n"
-                 "       pgpack list FILE.pgdaf\n"
-                 "\n"
-                 "pack   joins MESH.pgx and the textures beside it (MESH_tx.bmp, required;\n"
-                 "       MESH_fintx.bmp and MESH_eyetx.bmp when present) into DIR/MESH.pgdaf;\n"
-                 "       DIR is the data directory set up for the current user unless given.\n"
-                 "       --eye-texture takes that eye texture instead; --overwrite replaces\n"
-                 "       an existing output.\n"
-                 "split  writes the members of FILE.pgdaf into DIR (default: the current\n"
-                 "       folder) as FILE_tx.bmp, FILE_fintx.bmp, FILE_eyetx.bmp and FILE.pgx;\n"
-                 "       existing files are replaced with --overwrite, kept with\n"
-                 "       --skip-existing, and otherwise nothing is written.\n"
-                 "list   shows the header and where each member lies.\n"
-                 "\n"
-                 "--lang ja|en, with any of these, chooses the language of the dialog and\n"
-                 "the messages (by default Japanese under a Japanese locale, English otherwise).\n"
-                 "\n"
-                 "Exit status: 0 done, 1 refused or failed, 2 usage.\n");
+        "Texts",
+        "usage: pgpack                      the dialog\n"
+        "       pgpack FILE.pgdaf|MESH.pgx  the dialog, with that file chosen\n"
+        "       pgpack pack MESH.pgx... [--data-dir DIR] [--eye-texture FILE] [--overwrite]\n"
+        "       pgpack split FILE.pgdaf... [--into DIR] [--overwrite | --skip-existing]\n"
+        "       pgpack list FILE.pgdaf\n"
+        "\n"
+        "pack   joins MESH.pgx and the textures beside it (MESH_tx.bmp, required;\n"
+        "       MESH_fintx.bmp and MESH_eyetx.bmp when present) into DIR/MESH.pgdaf;\n"
+        "       DIR is the data directory set up for the current user unless given.\n"
+        "       --eye-texture takes that eye texture instead; --overwrite replaces\n"
+        "       an existing output.\n"
+        "split  writes the members of FILE.pgdaf into DIR (default: the current\n"
+        "       folder) as FILE_tx.bmp, FILE_fintx.bmp, FILE_eyetx.bmp and FILE.pgx;\n"
+        "       existing files are replaced with --overwrite, kept with\n"
+        "       --skip-existing, and otherwise nothing is written.\n"
+        "list   shows the header and where each member lies.\n"
+        "\n"
+        "pack and split take several files: each is packed or split on its own,\n"
+        "--jobs N at a time (default: one per core), one failure never stops the\n"
+        "others, and a summary ends the run (exit status 1 when any failed).\n"
+        "\n"
+        "--lang ja|en, with any of these, chooses the language of the dialog and\n"
+        "the messages (by default Japanese under a Japanese locale, English otherwise).\n"
+        "\n"
+        "Exit status: 0 done, 1 refused or failed, 2 usage.\n");
 }
 // %1 the languages there are ("en, ja"), %2 the one asked for.
 inline QString LanguageUnknown() {

@@ -8,8 +8,9 @@ CPgpackApp::CPgpackApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationVersion(Texts::ProgramVersion);
 }
 
-int CPgpackApp::InitInstance() {
+int CPgpackApp::InitInstance(const QString& chosen) {
     ArchiverWindow dialog;
+    if (!chosen.isEmpty()) dialog.Dispatch([&] { dialog.Dlg().OnFileGiven(chosen); });
     dialog.exec();
     return 0;
 }

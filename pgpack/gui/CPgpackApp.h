@@ -7,6 +7,7 @@
 class CPgpackApp : public QApplication {
 public:
     CPgpackApp(int& argc, char** argv);
-    // Runs the dialog; returns the program's exit status.
-    int InitInstance();
+    // Runs the dialog, with a file chosen when one is given (a PGDAF file to
+    // split, or a mesh to pack); returns the program's exit status.
+    int InitInstance(const QString& chosen = {});
 };
