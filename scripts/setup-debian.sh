@@ -1,18 +1,38 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing need.
-# Only what is missing is installed; a machine that has everything is left alone.
+# Installs the Debian 12 packages that are missing; a machine that has
+# everything is left alone.
+#
+#   scripts/setup-debian.sh run    what building and running meshmaker needs (make run)
+#   scripts/setup-debian.sh test   that, and what the tests, benchmarks, fuzzing and
+#                                  the package need (make test, make deb); the default
 set -euo pipefail
-packages=(
+group=${1:-test}
+run_packages=(
     build-essential cmake ninja-build ccache pkg-config
     qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-    libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-ipafont-gothic
-    clang libclang-rt-14-dev
+    # the translations are compiled with Qt's lrelease, found through qt6-tools-dev
+    libqt6opengl6-dev qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
     # qt6-image-formats-plugins: the editor reads WebP and TIFF pictures through it
-    libqt6opengl6-dev qt6-image-formats-plugins qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
+    qt6-image-formats-plugins
+    fonts-ipafont-gothic
     libtinygltf-dev nlohmann-json3-dev libstb-dev
-    xvfb xauth libgl1-mesa-dri
 )
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xauth libgl1-mesa-dri
+    # the package: CPack's dependency list, lintian's verdict, and the
+    # checks of the desktop entries and the file types
+    dpkg-dev lintian desktop-file-utils shared-mime-info
+)
+case "$group" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 [run|test]" >&2
+    exit 2
+    ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -21,7 +41,7 @@ for p in "${packages[@]}"; do
 done
 # The glTF validator of the tests runs on node and is installed with npm;
 # any node and npm will do, Debian's only when there are none.
-if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+if [ "$group" = test ] && { ! command -v node >/dev/null || ! command -v npm >/dev/null; }; then
     missing+=(nodejs npm)
 fi
 [ ${#missing[@]} -eq 0 ] && exit 0
