@@ -162,7 +162,8 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         const QString& a = args[i];
         if (a == JobsOption || a == RecipesOption) {
             if (i + 1 >= args.size()) {
-                err << Tr("meshmaker: %1 needs a value\n").arg(a) << BatchRunUsage() << Qt::flush;
+                err << Tr("meshmaker: %1 needs a value\n").arg(a) << BatchUsage() << BatchRunUsage()
+                    << Qt::flush;
                 return ExitUsage;
             }
             (a == JobsOption ? jobsText : recipesFile) = args[++i];
@@ -181,7 +182,7 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         return RunBatch(args, out, err);
 
     auto usage = [&](const QString& why) {
-        err << Tr("meshmaker: %1\n").arg(why) << BatchRunUsage() << Qt::flush;
+        err << Tr("meshmaker: %1\n").arg(why) << BatchUsage() << BatchRunUsage() << Qt::flush;
         return ExitUsage;
     };
     int jobs = DefaultJobs();

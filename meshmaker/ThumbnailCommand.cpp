@@ -106,7 +106,7 @@ int RunThumbnailCommand(const QStringList& args, QTextStream& out, QTextStream& 
 }
 
 QString ThumbnailUsage() {
-    return Tr("       meshmaker --thumbnail MODEL OUT.png SIZE\n"
+    return Tr("usage: meshmaker --thumbnail MODEL OUT.png SIZE\n"
               "         draws a PGX or PGDAF file in three quarters as a PNG whose longer\n"
               "         side is SIZE pixels (for file managers' thumbnails; no display needed)\n");
 }

@@ -473,3 +473,25 @@ TEST_F(CPgpackDlgTest, TheVersionEntryOpensTheVersionDialog) {
 }
 
 } // namespace
+
+TEST_F(CPgpackDlgTest, AFileGivenToTheProgramIsChosenAsItsButtonChoosesIt) {
+    Start(Path("data"));
+    const MemberPaths koi = Model("fish", "koi", true, false);
+    // An archive, as the combined-file button chooses one: nothing else moves.
+    Folder("data");
+    WriteBytes(Path("data/koi.pgdaf"), "PGDAF");
+    dlg.OnFileGiven("data/koi.PGDAF");
+    EXPECT_EQ(dlg.m_strCombinedPath, Path("data/koi.PGDAF"));
+    EXPECT_EQ(Field(CombinedPath), ShownPath(Path("data/koi.PGDAF")));
+    EXPECT_EQ(Field(MeshPath), "");
+    EXPECT_EQ(dlg.m_strWorkDir, Path(""));
+    // A mesh, as the mesh button chooses one: its textures derived, the
+    // working directory its folder.
+    dlg.OnFileGiven(koi[MemberKind::Mesh]);
+    EXPECT_EQ(dlg.m_strMeshPath, koi[MemberKind::Mesh]);
+    EXPECT_EQ(Field(BodyTexturePath), ShownPath(koi[MemberKind::BodyTexture]));
+    EXPECT_EQ(Field(FinTexturePath), ShownPath(koi[MemberKind::FinTexture]));
+    EXPECT_EQ(dlg.m_strWorkDir, Path("fish/"));
+    EXPECT_TRUE(dialogs.FileDialogs.empty()); // no file dialog was shown
+    EXPECT_TRUE(dialogs.Messages.empty());
+}

@@ -357,3 +357,56 @@ TEST_F(ProgramTest, TheCommandLineSpeaksOneLanguageUnderEveryLocale) {
 }
 
 } // namespace
+
+TEST_F(ProgramTest, SeveralMeshesArePackedEachOnItsOwnAndOneFailureStopsNoOther) {
+    const MemberPaths carp = ModelFiles(Folder("more") + "carp");
+    WriteBytes(carp[MemberKind::Mesh], MeshBytes(500, 100, 50));
+    WriteBytes(carp[MemberKind::BodyTexture], Pattern(300, 5));
+    const MemberPaths bare = ModelFiles(Folder("more") + "bare"); // no body texture
+    WriteBytes(bare[MemberKind::Mesh], MeshBytes(500, 100, 50));
+    const MemberPaths again = ModelFiles(Folder("again") + "koi"); // koi.pgdaf once more
+    WriteBytes(again[MemberKind::Mesh], MeshBytes(500, 100, 50));
+    WriteBytes(again[MemberKind::BodyTexture], Pattern(300, 5));
+    const ProgramRun run =
+        Run({"--lang", "en", "pack", "fish/koi.pgx", "more/bare.pgx", "more/carp.pgx",
+             "again/koi.pgx", "fish/koi.pgx", "--data-dir", "data", "--jobs", "2"});
+    EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
+    QStringList written = run.Out.split('\n', Qt::SkipEmptyParts);
+    written.sort();
+    EXPECT_EQ(written, QStringList({"data/carp.pgdaf", "data/koi.pgdaf"}));
+    EXPECT_EQ(Entries(Path("data")), QStringList({"carp.pgdaf", "koi.pgdaf"}));
+    // Each archive is what packing its mesh alone makes.
+    EXPECT_EQ(ReadBytes(Path("data/carp.pgdaf")).size(), 40 + 300 + 500);
+    EXPECT_TRUE(run.Err.contains("pgpack: 2 written, 2 failed, 1 skipped\n"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("  failed   more/bare.pgx: no body texture"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(
+        "  failed   again/koi.pgx: it would write koi.pgdaf, which fish/koi.pgx writes"));
+    EXPECT_TRUE(run.Err.contains("  skipped  fish/koi.pgx: given more than once"));
+
+    // All written: exit 0 (with --overwrite, over the archives of the first run).
+    const ProgramRun ok =
+        Run({"pack", "fish/koi.pgx", "more/carp.pgx", "--data-dir", "data", "--overwrite"});
+    EXPECT_EQ(ok.ExitCode, 0) << ok.Err.toStdString();
+    EXPECT_TRUE(ok.Err.endsWith("pgpack: 2 written, 0 failed, 0 skipped\n"))
+        << ok.Err.toStdString();
+    // A bad --jobs is a bad command: nothing runs.
+    const ProgramRun bad = Run({"pack", "fish/koi.pgx", "more/carp.pgx", "--jobs", "none"});
+    EXPECT_EQ(bad.ExitCode, 2);
+    EXPECT_TRUE(bad.Err.startsWith("pgpack: --jobs takes a number")) << bad.Err.toStdString();
+}
+
+TEST_F(ProgramTest, SeveralArchivesAreSplitEachOnItsOwn) {
+    ASSERT_EQ(Run({"pack", "fish/koi.pgx", "--data-dir", "data"}).ExitCode, 0);
+    WriteBytes(Path("data/broken.pgdaf"), "PGDAF but nothing after it");
+    Folder("out");
+    const ProgramRun run =
+        Run({"--lang", "en", "split", "data/koi.pgdaf", "data/broken.pgdaf", "--into", "out"});
+    EXPECT_EQ(run.ExitCode, 1) << run.Err.toStdString();
+    EXPECT_EQ(Entries(Path("out")), QStringList({"koi.pgx", "koi_eyetx.bmp", "koi_tx.bmp"}));
+    EXPECT_EQ(ReadBytes(Path("out/koi.pgx")), ReadBytes(koi[MemberKind::Mesh]));
+    EXPECT_TRUE(run.Err.contains("pgpack: 1 written, 1 failed, 0 skipped\n"))
+        << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains("  failed   data/broken.pgdaf: ")) << run.Err.toStdString();
+}
