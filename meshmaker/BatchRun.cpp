@@ -14,10 +14,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("BatchRun", text);
-}
-
 // The words of a many-picture batch that are its own, not a picture's.
 const QString JobsOption = QStringLiteral("--jobs");
 const QString RecipesOption = QStringLiteral("--recipes");
@@ -82,7 +78,9 @@ QStringList SplitWords(const QString& line, int number) {
                 }
                 return qsizetype(-1);
             }();
-            if (close < 0) throw RecipeError{number, Tr("a quote is not closed")};
+            if (close < 0)
+                throw RecipeError{number,
+                                  QCoreApplication::translate("BatchRun", "a quote is not closed")};
             i = close;
             inWord = true;
         } else if (c == u'\\') {
@@ -117,7 +115,8 @@ void ListFolder(const QString& folder, bool recursive, std::vector<PictureRun>& 
         if (!IsPictureName(name)) continue;
         const QString absolute = QFileInfo(path).absoluteFilePath();
         if (IsTextureName(name))
-            skipped.push_back({path, Tr("a model's texture, not a fish picture")});
+            skipped.push_back({path, QCoreApplication::translate(
+                                         "BatchRun", "a model's texture, not a fish picture")});
         else
             runs.push_back({path, absolute, nullptr});
     }
@@ -138,11 +137,15 @@ std::variant<std::vector<Recipe>, RecipeError> ParseRecipes(const QString& text,
             if (words.isEmpty()) continue;
             const QString picture = words.takeFirst();
             if (picture.startsWith(u'-'))
-                return RecipeError{number,
-                                   Tr("a recipe begins with its picture, not %1").arg(picture)};
+                return RecipeError{
+                    number, QCoreApplication::translate("BatchRun",
+                                                        "a recipe begins with its picture, not %1")
+                                .arg(picture)};
             for (const QString& w : words)
                 if (w == JobsOption || w == RecipesOption || w == RecursiveOption)
-                    return RecipeError{number, Tr("%1 belongs on the command line").arg(w)};
+                    return RecipeError{number, QCoreApplication::translate(
+                                                   "BatchRun", "%1 belongs on the command line")
+                                                   .arg(w)};
             recipes.push_back({number, QDir(folder).absoluteFilePath(picture), words});
         }
     } catch (const RecipeError& e) {
@@ -162,8 +165,9 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         const QString& a = args[i];
         if (a == JobsOption || a == RecipesOption) {
             if (i + 1 >= args.size()) {
-                err << Tr("meshmaker: %1 needs a value\n").arg(a) << BatchUsage() << BatchRunUsage()
-                    << Qt::flush;
+                err << QCoreApplication::translate("BatchRun", "meshmaker: %1 needs a value\n")
+                           .arg(a)
+                    << BatchUsage() << BatchRunUsage() << Qt::flush;
                 return ExitUsage;
             }
             (a == JobsOption ? jobsText : recipesFile) = args[++i];
@@ -182,26 +186,32 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         return RunBatch(args, out, err);
 
     auto usage = [&](const QString& why) {
-        err << Tr("meshmaker: %1\n").arg(why) << BatchUsage() << BatchRunUsage() << Qt::flush;
+        err << QCoreApplication::translate("BatchRun", "meshmaker: %1\n").arg(why) << BatchUsage()
+            << BatchRunUsage() << Qt::flush;
         return ExitUsage;
     };
     int jobs = DefaultJobs();
     if (!jobsText.isEmpty()) {
         const auto parsed = ParseJobs(jobsText);
         if (!parsed)
-            return usage(Tr("--jobs takes a number from 1 to 1024, not '%1'").arg(jobsText));
+            return usage(QCoreApplication::translate(
+                             "BatchRun", "--jobs takes a number from 1 to 1024, not '%1'")
+                             .arg(jobsText));
         jobs = *parsed;
     }
     // Options that name one file cannot serve every picture.
     for (qsizetype i = 0; i + 1 < common.size(); ++i) {
         const QString& value = common[i + 1];
         if (common[i] == QStringLiteral("-o"))
-            return usage(Tr("-o names one file; give it in a picture's recipe"));
+            return usage(QCoreApplication::translate(
+                "BatchRun", "-o names one file; give it in a picture's recipe"));
         if (common[i] == QStringLiteral("--export") &&
             value.compare(QStringLiteral(".glb"), Qt::CaseInsensitive) != 0 &&
             value.compare(QStringLiteral(".obj"), Qt::CaseInsensitive) != 0)
-            return usage(Tr("--export %1 names one file; for every picture give .glb or .obj, "
-                            "for one picture its recipe")
+            return usage(QCoreApplication::translate(
+                             "BatchRun",
+                             "--export %1 names one file; for every picture give .glb or .obj, "
+                             "for one picture its recipe")
                              .arg(value));
     }
 
@@ -210,7 +220,9 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
     if (!recipesFile.isEmpty()) {
         QFile file(recipesFile);
         if (!QFileInfo(recipesFile).isFile() || !file.open(QIODevice::ReadOnly))
-            return usage(Tr("the recipe file %1 cannot be read").arg(recipesFile));
+            return usage(
+                QCoreApplication::translate("BatchRun", "the recipe file %1 cannot be read")
+                    .arg(recipesFile));
         recipesFolder = QFileInfo(recipesFile).absolutePath();
         auto parsed = ParseRecipes(QString::fromUtf8(file.readAll()), recipesFolder);
         if (auto* e = std::get_if<RecipeError>(&parsed))
@@ -224,7 +236,8 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
             return usage(QStringLiteral("%1:%2: %3")
                              .arg(recipesFile)
                              .arg(r.line)
-                             .arg(Tr("%1 has a recipe on line %2 already")
+                             .arg(QCoreApplication::translate("BatchRun",
+                                                              "%1 has a recipe on line %2 already")
                                       .arg(Shown(r.picture))
                                       .arg(at->second->line)));
     }
@@ -241,7 +254,8 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
     }
     if (inputs.isEmpty())
         for (const Recipe& r : recipes) pictures.push_back({Shown(r.picture), r.picture, &r});
-    if (pictures.empty() && plan.skipped.empty()) return usage(Tr("no picture given"));
+    if (pictures.empty() && plan.skipped.empty())
+        return usage(QCoreApplication::translate("BatchRun", "no picture given"));
 
     // Each picture's words are checked, and every file the run writes is
     // claimed, before the first run starts.
@@ -255,7 +269,9 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
     std::map<QString, bool> seen;
     for (const PictureRun& p : pictures) {
         if (seen[Key(p.picture)]) {
-            plan.skipped.push_back({p.name, Tr("given more than once; converted once")});
+            plan.skipped.push_back(
+                {p.name,
+                 QCoreApplication::translate("BatchRun", "given more than once; converted once")});
             continue;
         }
         seen[Key(p.picture)] = true;
@@ -272,9 +288,12 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         for (const QString& output : batch->outputs) {
             const QString key = Key(output);
             if (auto w = writer.find(key); w != writer.end())
-                clash = Tr("it would write %1, which %2 writes").arg(Shown(output), w->second);
+                clash =
+                    QCoreApplication::translate("BatchRun", "it would write %1, which %2 writes")
+                        .arg(Shown(output), w->second);
             else if (auto r = readers.find(key); r != readers.end())
-                clash = Tr("it would write %1, the picture %2").arg(Shown(output), r->second);
+                clash = QCoreApplication::translate("BatchRun", "it would write %1, the picture %2")
+                            .arg(Shown(output), r->second);
             if (!clash.isEmpty()) break;
         }
         if (!clash.isEmpty()) {
@@ -293,7 +312,8 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
 }
 
 QString BatchRunUsage() {
-    return Tr(
+    return QCoreApplication::translate(
+        "BatchRun",
         "       meshmaker --batch PICTURE|FOLDER... [--recursive] [--recipes FILE] [--jobs N]\n"
         "                 [options for every picture]\n"
         "         converts many pictures, each as a batch of its own, N at a time\n"

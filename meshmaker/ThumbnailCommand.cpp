@@ -22,10 +22,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ThumbnailCommand", text);
-}
-
 // The body texture packed in an archive, read by the editor's own picture
 // loader with all its checks; a texture that does not read leaves the
 // model untextured.
@@ -57,7 +53,9 @@ std::variant<PreviewModel, QString> ModelOf(const QString& path) {
     PgxError error;
     const auto mesh = ReadPgx(archive->mesh, &error);
     if (!mesh)
-        return Texts::FileFailed().arg(path, Tr("the mesh is malformed: %1").arg(error.text()));
+        return Texts::FileFailed().arg(
+            path, QCoreApplication::translate("ThumbnailCommand", "the mesh is malformed: %1")
+                      .arg(error.text()));
     return PreviewOfFile(*mesh, TextureOf(archive->bodyTexture));
 }
 
@@ -74,23 +72,31 @@ int RunThumbnailCommand(const QStringList& args, QTextStream& out, QTextStream& 
             << Qt::flush;
         return ExitFailed;
     };
-    if (args.size() != 3) return usage(Tr("--thumbnail takes a model, an output file and a size"));
+    if (args.size() != 3)
+        return usage(QCoreApplication::translate(
+            "ThumbnailCommand", "--thumbnail takes a model, an output file and a size"));
     const QString& modelPath = args[0];
     const QString& outPath = args[1];
     bool ok = false;
     const int size = args[2].toInt(&ok, 10);
     if (!ok || size < 1 || size > MaxThumbnailSize)
-        return usage(Tr("the size is a number of pixels from 1 to %1, not '%2'")
-                         .arg(MaxThumbnailSize)
-                         .arg(args[2]));
+        return usage(
+            QCoreApplication::translate("ThumbnailCommand",
+                                        "the size is a number of pixels from 1 to %1, not '%2'")
+                .arg(MaxThumbnailSize)
+                .arg(args[2]));
     if (SameFile(modelPath, outPath))
-        return fail(Tr("%1 is the model itself; choose another name").arg(outPath));
+        return fail(QCoreApplication::translate("ThumbnailCommand",
+                                                "%1 is the model itself; choose another name")
+                        .arg(outPath));
 
     auto model = ModelOf(modelPath);
     if (auto* why = std::get_if<QString>(&model)) return fail(*why);
     const QImage thumbnail = RenderFishThumbnail(std::get<PreviewModel>(model), size);
     if (thumbnail.isNull())
-        return fail(Texts::FileFailed().arg(modelPath, Tr("the model has no triangles to draw")));
+        return fail(Texts::FileFailed().arg(
+            modelPath,
+            QCoreApplication::translate("ThumbnailCommand", "the model has no triangles to draw")));
 
     QByteArray png;
     QBuffer buffer(&png);
@@ -106,7 +112,9 @@ int RunThumbnailCommand(const QStringList& args, QTextStream& out, QTextStream& 
 }
 
 QString ThumbnailUsage() {
-    return Tr("usage: meshmaker --thumbnail MODEL OUT.png SIZE\n"
-              "         draws a PGX or PGDAF file in three quarters as a PNG whose longer\n"
-              "         side is SIZE pixels (for file managers' thumbnails; no display needed)\n");
+    return QCoreApplication::translate(
+        "ThumbnailCommand",
+        "usage: meshmaker --thumbnail MODEL OUT.png SIZE\n"
+        "         draws a PGX or PGDAF file in three quarters as a PNG whose longer\n"
+        "         side is SIZE pixels (for file managers' thumbnails; no display needed)\n");
 }

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja">
 <context>
+    <name>BatchRun</name>
+    <message>
+        <source>a quote is not closed</source>
+        <translation>a quote is not closed</translation>
+    </message>
+    <message>
+        <source>a model's texture, not a fish picture</source>
+        <translation>a model's texture, not a fish picture</translation>
+    </message>
+    <message>
+        <source>a recipe begins with its picture, not %1</source>
+        <translation>a recipe begins with its picture, not %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs on the command line</source>
+        <translation>%1 belongs on the command line</translation>
+    </message>
+    <message>
+        <source>meshmaker: %1 needs a value
+</source>
+        <translation>meshmaker: %1 needs a value
+</translation>
+    </message>
+    <message>
+        <source>meshmaker: %1
+</source>
+        <translation>meshmaker: %1
+</translation>
+    </message>
+    <message>
+        <source>--jobs takes a number from 1 to 1024, not '%1'</source>
+        <translation>--jobs takes a number from 1 to 1024, not '%1'</translation>
+    </message>
+    <message>
+        <source>-o names one file; give it in a picture's recipe</source>
+        <translation>-o names one file; give it in a picture's recipe</translation>
+    </message>
+    <message>
+        <source>--export %1 names one file; for every picture give .glb or .obj, for one picture its recipe</source>
+        <translation>--export %1 names one file; for every picture give .glb or .obj, for one picture its recipe</translation>
+    </message>
+    <message>
+        <source>the recipe file %1 cannot be read</source>
+        <translation>the recipe file %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1 has a recipe on line %2 already</source>
+        <translation>%1 has a recipe on line %2 already</translation>
+    </message>
+    <message>
+        <source>no picture given</source>
+        <translation>no picture given</translation>
+    </message>
+    <message>
+        <source>given more than once; converted once</source>
+        <translation>given more than once; converted once</translation>
+    </message>
+    <message>
+        <source>it would write %1, which %2 writes</source>
+        <translation>it would write %1, which %2 writes</translation>
+    </message>
+    <message>
+        <source>it would write %1, the picture %2</source>
+        <translation>it would write %1, the picture %2</translation>
+    </message>
+    <message>
+        <source>       meshmaker --batch PICTURE|FOLDER... [--recursive] [--recipes FILE] [--jobs N]
+                 [options for every picture]
+         converts many pictures, each as a batch of its own, N at a time
+         (default: one per core); a folder gives its pictures (with
+         --recursive, those of its subfolders too); the recipe file gives
+         each picture its own options, one line each: the picture, then
+         its options (without pictures named, its pictures are converted);
+         --export .glb or .obj writes NAME.glb or NAME.obj beside each PGX file.
+         Exit status 0 all written, 1 some failed, 2 a bad command.
+</source>
+        <translation>       meshmaker --batch PICTURE|FOLDER... [--recursive] [--recipes FILE] [--jobs N]
+                 [options for every picture]
+         converts many pictures, each as a batch of its own, N at a time
+         (default: one per core); a folder gives its pictures (with
+         --recursive, those of its subfolders too); the recipe file gives
+         each picture its own options, one line each: the picture, then
+         its options (without pictures named, its pictures are converted);
+         --export .glb or .obj writes NAME.glb or NAME.obj beside each PGX file.
+         Exit status 0 all written, 1 some failed, 2 a bad command.
+</translation>
+    </message>
+</context>
+<context>
     <name>GltfExport</name>
     <message>
         <source>the model has no triangle to export</source>
@@ -159,6 +248,82 @@ mesh       %1 vertices, %2 triangles
     <message>
         <source>the model has no triangle to export</source>
         <translation>the model has no triangle to export</translation>
+    </message>
+</context>
+<context>
+    <name>ParallelRuns</name>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>estimating</source>
+        <translation>estimating</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>cannot start %1: %2</translation>
+    </message>
+    <message>
+        <source>the run ended abnormally (%1)</source>
+        <translation>the run ended abnormally (%1)</translation>
+    </message>
+    <message>
+        <source>failed with exit status %1</source>
+        <translation>failed with exit status %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 written, %3 failed, %4 skipped
+</source>
+        <translation>%1: %2 written, %3 failed, %4 skipped
+</translation>
+    </message>
+    <message>
+        <source>  failed   %1: %2
+</source>
+        <translation>  failed   %1: %2
+</translation>
+    </message>
+    <message>
+        <source>  skipped  %1: %2
+</source>
+        <translation>  skipped  %1: %2
+</translation>
+    </message>
+</context>
+<context>
+    <name>PgdafReader</name>
+    <message>
+        <source>not a regular file</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>not a PGDAF file (no "PGDAF" at its start)</source>
+        <translation>not a PGDAF file (no "PGDAF" at its start)</translation>
+    </message>
+    <message>
+        <source>the header is cut short: %1 of %2 bytes</source>
+        <translation>the header is cut short: %1 of %2 bytes</translation>
+    </message>
+    <message>
+        <source>the header's lengths make %1 bytes, the file has %2</source>
+        <translation>the header's lengths make %1 bytes, the file has %2</translation>
+    </message>
+    <message>
+        <source>the file holds no mesh</source>
+        <translation>the file holds no mesh</translation>
+    </message>
+    <message>
+        <source>the mesh is %1 bytes, far longer than any PGX file</source>
+        <translation>the mesh is %1 bytes, far longer than any PGX file</translation>
+    </message>
+    <message>
+        <source>the mesh cannot be read: %1</source>
+        <translation>the mesh cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>the body texture cannot be read: %1</source>
+        <translation>the body texture cannot be read: %1</translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1202,39 @@ Each takes --lang ja|en, the language of the windows and messages
     <message>
         <source>--lang takes %1, not '%2'</source>
         <translation>--lang takes %1, not '%2'</translation>
+    </message>
+</context>
+<context>
+    <name>ThumbnailCommand</name>
+    <message>
+        <source>the mesh is malformed: %1</source>
+        <translation>the mesh is malformed: %1</translation>
+    </message>
+    <message>
+        <source>--thumbnail takes a model, an output file and a size</source>
+        <translation>--thumbnail takes a model, an output file and a size</translation>
+    </message>
+    <message>
+        <source>the size is a number of pixels from 1 to %1, not '%2'</source>
+        <translation>the size is a number of pixels from 1 to %1, not '%2'</translation>
+    </message>
+    <message>
+        <source>%1 is the model itself; choose another name</source>
+        <translation>%1 is the model itself; choose another name</translation>
+    </message>
+    <message>
+        <source>the model has no triangles to draw</source>
+        <translation>the model has no triangles to draw</translation>
+    </message>
+    <message>
+        <source>usage: meshmaker --thumbnail MODEL OUT.png SIZE
+         draws a PGX or PGDAF file in three quarters as a PNG whose longer
+         side is SIZE pixels (for file managers' thumbnails; no display needed)
+</source>
+        <translation>usage: meshmaker --thumbnail MODEL OUT.png SIZE
+         draws a PGX or PGDAF file in three quarters as a PNG whose longer
+         side is SIZE pixels (for file managers' thumbnails; no display needed)
+</translation>
     </message>
 </context>
 </TS>

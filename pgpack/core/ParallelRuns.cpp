@@ -17,10 +17,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ParallelRuns", text);
-}
-
 // The reason a failed run gives: its messages, each without the program's
 // name in front, on one line.
 QString ReasonOf(const QString& messages, const QString& programName) {
@@ -59,9 +55,9 @@ public:
     ProgressLine(QTextStream& err, bool shown) : err_(err), shown_(shown) {}
     void Show(int done, int total, qint64 elapsedMs, const QString& current) {
         if (!shown_) return;
-        const QString left = done > 0
-                                 ? Tr("%1 left").arg(Duration(elapsedMs * (total - done) / done))
-                                 : Tr("estimating");
+        const QString left = done > 0 ? QCoreApplication::translate("ParallelRuns", "%1 left")
+                                            .arg(Duration(elapsedMs * (total - done) / done))
+                                      : QCoreApplication::translate("ParallelRuns", "estimating");
         QString line = QStringLiteral("%1/%2  %3  ").arg(done).arg(total).arg(left);
         const int room = TerminalColumns() - 1 - int(line.size());
         QString name = current;
@@ -132,11 +128,15 @@ int RunInParallel(const ParallelRunsPlan& plan, QTextStream& out, QTextStream& e
         } else {
             QString reason = ReasonOf(messages, programName);
             if (!started)
-                reason = Tr("cannot start %1: %2").arg(plan.program, child.errorString());
+                reason = QCoreApplication::translate("ParallelRuns", "cannot start %1: %2")
+                             .arg(plan.program, child.errorString());
             else if (child.exitStatus() != QProcess::NormalExit)
-                reason = Tr("the run ended abnormally (%1)").arg(child.errorString());
+                reason =
+                    QCoreApplication::translate("ParallelRuns", "the run ended abnormally (%1)")
+                        .arg(child.errorString());
             else if (reason.isEmpty())
-                reason = Tr("failed with exit status %1").arg(child.exitCode());
+                reason = QCoreApplication::translate("ParallelRuns", "failed with exit status %1")
+                             .arg(child.exitCode());
             runFailed.push_back({index, {plan.runs[index].name, reason}});
         }
         ++done;
@@ -183,13 +183,17 @@ int RunInParallel(const ParallelRunsPlan& plan, QTextStream& out, QTextStream& e
               [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<NotRun> failed = plan.failed;
     for (auto& [index, f] : runFailed) failed.push_back(std::move(f));
-    err << Tr("%1: %2 written, %3 failed, %4 skipped\n")
+    err << QCoreApplication::translate("ParallelRuns", "%1: %2 written, %3 failed, %4 skipped\n")
                .arg(programName)
                .arg(written)
                .arg(failed.size())
                .arg(plan.skipped.size());
-    for (const NotRun& f : failed) err << Tr("  failed   %1: %2\n").arg(f.name, f.reason);
-    for (const NotRun& s : plan.skipped) err << Tr("  skipped  %1: %2\n").arg(s.name, s.reason);
+    for (const NotRun& f : failed)
+        err << QCoreApplication::translate("ParallelRuns", "  failed   %1: %2\n")
+                   .arg(f.name, f.reason);
+    for (const NotRun& s : plan.skipped)
+        err << QCoreApplication::translate("ParallelRuns", "  skipped  %1: %2\n")
+                   .arg(s.name, s.reason);
     err.flush();
     return failed.empty() ? 0 : 1;
 }

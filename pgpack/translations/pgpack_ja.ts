@@ -2,6 +2,62 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="ja">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--jobs takes a number from 1 to 1024, not '%1'</source>
+        <translation>--jobs takes a number from 1 to 1024, not '%1'</translation>
+    </message>
+    <message>
+        <source>given more than once; done once</source>
+        <translation>given more than once; done once</translation>
+    </message>
+    <message>
+        <source>it would write %1, which %2 writes</source>
+        <translation>it would write %1, which %2 writes</translation>
+    </message>
+</context>
+<context>
+    <name>ParallelRuns</name>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 left</translation>
+    </message>
+    <message>
+        <source>estimating</source>
+        <translation>estimating</translation>
+    </message>
+    <message>
+        <source>cannot start %1: %2</source>
+        <translation>cannot start %1: %2</translation>
+    </message>
+    <message>
+        <source>the run ended abnormally (%1)</source>
+        <translation>the run ended abnormally (%1)</translation>
+    </message>
+    <message>
+        <source>failed with exit status %1</source>
+        <translation>failed with exit status %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 written, %3 failed, %4 skipped
+</source>
+        <translation>%1: %2 written, %3 failed, %4 skipped
+</translation>
+    </message>
+    <message>
+        <source>  failed   %1: %2
+</source>
+        <translation>  failed   %1: %2
+</translation>
+    </message>
+    <message>
+        <source>  skipped  %1: %2
+</source>
+        <translation>  skipped  %1: %2
+</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Vantel's Pelagor V Data archiver &amp; separator</source>
@@ -16,8 +72,8 @@
         <translation>アーカイブ作成</translation>
     </message>
     <message>
-        <source>Vantel's Pelagor V　データアーカイバ のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
-        <translation>Vantel's Pelagor V　データアーカイバ のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</translation>
+        <source>Vantel's Pelagor V&#x3000;データアーカイバ のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</source>
+        <translation>Vantel's Pelagor V&#x3000;データアーカイバ のﾊﾞｰｼﾞｮﾝ情報(&amp;A)...</translation>
     </message>
     <message>
         <source>Vantel's Pelagor V </source>
@@ -368,9 +424,14 @@
         <translation>mesh</translation>
     </message>
     <message>
+        <source>--lang takes %1, not '%2'</source>
+        <translation>--lang takes %1, not '%2'</translation>
+    </message>
+    <message>
         <source>usage: pgpack                      the dialog
-       pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]
-       pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]
+       pgpack FILE.pgdaf|MESH.pgx  the dialog, with that file chosen
+       pgpack pack MESH.pgx... [--data-dir DIR] [--eye-texture FILE] [--overwrite]
+       pgpack split FILE.pgdaf... [--into DIR] [--overwrite | --skip-existing]
        pgpack list FILE.pgdaf
 
 pack   joins MESH.pgx and the textures beside it (MESH_tx.bmp, required;
@@ -383,6 +444,10 @@ split  writes the members of FILE.pgdaf into DIR (default: the current
        existing files are replaced with --overwrite, kept with
        --skip-existing, and otherwise nothing is written.
 list   shows the header and where each member lies.
+
+pack and split take several files: each is packed or split on its own,
+--jobs N at a time (default: one per core), one failure never stops the
+others, and a summary ends the run (exit status 1 when any failed).
 
 --lang ja|en, with any of these, chooses the language of the dialog and
 the messages (by default Japanese under a Japanese locale, English otherwise).
@@ -390,8 +455,9 @@ the messages (by default Japanese under a Japanese locale, English otherwise).
 Exit status: 0 done, 1 refused or failed, 2 usage.
 </source>
         <translation>usage: pgpack                      the dialog
-       pgpack pack MESH.pgx [--data-dir DIR] [--eye-texture FILE] [--overwrite]
-       pgpack split FILE.pgdaf [--into DIR] [--overwrite | --skip-existing]
+       pgpack FILE.pgdaf|MESH.pgx  the dialog, with that file chosen
+       pgpack pack MESH.pgx... [--data-dir DIR] [--eye-texture FILE] [--overwrite]
+       pgpack split FILE.pgdaf... [--into DIR] [--overwrite | --skip-existing]
        pgpack list FILE.pgdaf
 
 pack   joins MESH.pgx and the textures beside it (MESH_tx.bmp, required;
@@ -405,15 +471,15 @@ split  writes the members of FILE.pgdaf into DIR (default: the current
        --skip-existing, and otherwise nothing is written.
 list   shows the header and where each member lies.
 
+pack and split take several files: each is packed or split on its own,
+--jobs N at a time (default: one per core), one failure never stops the
+others, and a summary ends the run (exit status 1 when any failed).
+
 --lang ja|en, with any of these, chooses the language of the dialog and
 the messages (by default Japanese under a Japanese locale, English otherwise).
 
 Exit status: 0 done, 1 refused or failed, 2 usage.
 </translation>
-    </message>
-    <message>
-        <source>--lang takes %1, not '%2'</source>
-        <translation>--lang takes %1, not '%2'</translation>
     </message>
 </context>
 </TS>
