@@ -34,7 +34,7 @@ bench: build
 	$(BUILD)/bench/meshmaker/meshmaker_bench
 	$(BUILD)/bench/meshmaker/meshmaker_model_bench
 	xvfb-run -a $(BUILD)/bench/meshmaker/meshmaker_view_bench
-	$(BUILD)/bench/meshmaker/meshmaker_batch_bench
+	$(BUILD)/bench/meshmaker/meshmaker_commands_bench
 	$(BUILD)/bench/pgpack/pgpack_bench
 
 # The package of both programs, built without tests, and lintian's verdict.

@@ -15,7 +15,7 @@ struct Ratio {
     std::string name;  // its benchmark
     const char* floor; // the floor, in words
     std::string floorName;
-    double goal; // at most this multiple
+    double goal; // at most this multiple; 0: none, the figure is reported
 };
 
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -35,8 +35,9 @@ public:
         for (const Ratio& r : ratios_) {
             const auto a = times_.find(r.name), b = times_.find(r.floorName);
             if (a == times_.end() || b == times_.end() || b->second <= 0) continue;
-            std::printf("%s: %.2f x %s (goal at most %.1f x)\n", r.what, a->second / b->second,
-                        r.floor, r.goal);
+            std::printf("%s: %.2f x %s", r.what, a->second / b->second, r.floor);
+            if (r.goal > 0) std::printf(" (goal at most %g x)", r.goal);
+            std::printf("\n");
         }
     }
 
