@@ -29,6 +29,8 @@ usr/share/doc/pelagor-tools/changelog.Debian.gz
 usr/share/doc/pelagor-tools/copyright
 usr/share/icons/hicolor/scalable/apps/meshmaker.svg
 usr/share/icons/hicolor/scalable/apps/pgpack.svg
+usr/share/man/man1/meshmaker.1.gz
+usr/share/man/man1/pgpack.1.gz
 usr/share/mime/packages/pelagor-tools.xml
 usr/share/thumbnailers/meshmaker.thumbnailer"
 installed=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
