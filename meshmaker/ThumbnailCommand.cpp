@@ -35,8 +35,11 @@ QImage TextureOf(const QByteArray& bytes) {
 // The model a thumbnail shows: a PGX file with its picture, found and checked
 // as the 3-D view finds it; or the mesh of a PGDAF file with its body texture.
 std::variant<PreviewModel, QString> ModelOf(const QString& path) {
+    // Only a regular file is opened here (a FIFO would wait for a writer);
+    // anything else goes to the PGX reader, which refuses it.
     QFile file(path);
-    const QByteArray head = file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
+    const QByteArray head =
+        QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.read(8) : QByteArray();
     file.close();
     if (!LooksLikePgdaf(head)) {
         QString said;

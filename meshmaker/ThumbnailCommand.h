@@ -9,8 +9,9 @@
 #include <QStringList>
 #include <QTextStream>
 
-// The longest side a thumbnail may ask for.
-inline constexpr int MaxThumbnailSize = 4096;
+// The longest side a thumbnail may ask for: twice the largest of the
+// freedesktop sizes (1024), drawn in about 90 MB.
+inline constexpr int MaxThumbnailSize = 2048;
 
 // args are the words after "--thumbnail". Exit status 0 written (its path on
 // out), 1 a malformed or unreadable model or a failed write (the reason on

@@ -16,6 +16,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct ProgramRun {
@@ -146,6 +148,7 @@ TEST_F(Thumbnail, AFileThatIsNoModelGivesExitOneAndNoOutput) {
     QByteArray badMesh = pgx;
     badMesh.replace(24, 2, QByteArray("\x40\x00", 2)); // N = 64
     QDir(out.path()).mkdir("folder.pgx");
+    ASSERT_EQ(mkfifo(QFile::encodeName(out.filePath("fifo.pgx")).constData(), 0600), 0);
     const struct {
         const char* name;
         QByteArray bytes; // empty: the path is not written
@@ -159,6 +162,7 @@ TEST_F(Thumbnail, AFileThatIsNoModelGivesExitOneAndNoOutput) {
         {"short.pgdaf", QByteArray("PGDAF\0\0\0", 8)},
         {"missing.pgx", QByteArray()},
         {"folder.pgx", QByteArray()},
+        {"fifo.pgx", QByteArray()}, // refused at once, never opened
     };
     for (const auto& c : cases) {
         const QString model = out.filePath(c.name);
