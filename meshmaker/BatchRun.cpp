@@ -154,8 +154,8 @@ std::variant<std::vector<Recipe>, RecipeError> ParseRecipes(const QString& text,
     return recipes;
 }
 
-int RunBatches(const QStringList& args, const QString& language, QTextStream& out,
-               QTextStream& err) {
+int RunBatches(const QStringList& args, const QString& language, const QString& program,
+               QTextStream& out, QTextStream& err) {
     // Sort the words: the run's own, the pictures and folders, and the
     // options every picture takes (an option's value stays with it).
     QStringList inputs, common;
@@ -190,6 +190,10 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
             << BatchRunUsage() << Qt::flush;
         return ExitUsage;
     };
+    // Each picture is a run of the program: a caller in-process has none to start.
+    if (program.isEmpty())
+        return usage(QCoreApplication::translate("BatchRun", "more than one picture: %1")
+                         .arg(inputs.value(1, inputs.value(0))));
     int jobs = DefaultJobs();
     if (!jobsText.isEmpty()) {
         const auto parsed = ParseJobs(jobsText);
@@ -305,7 +309,7 @@ int RunBatches(const QStringList& args, const QString& language, QTextStream& ou
         plan.runs.push_back({p.name, childArgs + words, p.recipe ? recipesFolder : QString()});
     }
 
-    plan.program = QCoreApplication::applicationFilePath();
+    plan.program = program;
     plan.jobs = jobs;
     plan.progress = StandardErrorIsTerminal();
     return RunInParallel(plan, out, err);

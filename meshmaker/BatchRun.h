@@ -38,10 +38,11 @@ struct RecipeError {
 std::variant<std::vector<Recipe>, RecipeError> ParseRecipes(const QString& text,
                                                             const QString& folder);
 
-// args are the words after "--batch"; language is passed on to every
-// picture's run. Exit status 0 when every picture was written, 1 when some
-// failed, 2 for a bad command (nothing is written then).
-int RunBatches(const QStringList& args, const QString& language, QTextStream& out,
-               QTextStream& err);
+// args are the words after "--batch"; every picture's run is a run of
+// program (this program's file) speaking language. Exit status 0 when every
+// picture was written, 1 when some failed, 2 for a bad command (nothing is
+// written then). One picture alone is converted in this process.
+int RunBatches(const QStringList& args, const QString& language, const QString& program,
+               QTextStream& out, QTextStream& err);
 
 QString BatchRunUsage();

@@ -96,7 +96,7 @@ int Batch(int argc, char** argv, const QStringList& args, bool withoutDisplay = 
     Language::Use(language);
     QTextStream out(stdout), err(stderr);
     if (withoutDisplay) err << Texts::NoDisplayConverting().arg(args.first()) << Qt::flush;
-    return RunBatches(args, language, out, err);
+    return RunBatches(args, language, QCoreApplication::applicationFilePath(), out, err);
 }
 
 int Model(int argc, char** argv, const QStringList& args) {

@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
                 << CommandLineUsage();
             return ExitUsage;
         }
-        return RunCommandLine(args, out, err, language);
+        return RunCommandLine(args, out, err, language, QCoreApplication::applicationFilePath());
     }
 #ifdef PGPACK_WITH_DIALOG
     if (HasDisplay()) {

@@ -89,6 +89,10 @@
          Exit status 0 all written, 1 some failed, 2 a bad command.
 </translation>
     </message>
+    <message>
+        <source>more than one picture: %1</source>
+        <translation>more than one picture: %1</translation>
+    </message>
 </context>
 <context>
     <name>GltfExport</name>

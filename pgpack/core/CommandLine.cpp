@@ -83,8 +83,9 @@ int Failed(QTextStream& err, const QString& message) {
     return ExitFailed;
 }
 
-// The language the runs of several files speak: this run's.
-QString language;
+// The language the runs of several files speak (this run's), and the
+// program they run.
+QString language, program;
 
 // pack or split of several files: each file is a command of its own, run by
 // ParallelRuns; two files that would write the same file are refused before
@@ -92,6 +93,10 @@ QString language;
 int RunEach(const QString& command, const Words& words,
             const std::function<QString(const QString&)>& outputOf, QTextStream& out,
             QTextStream& err) {
+    if (program.isEmpty()) {
+        Say(err, Texts::OneFileOnly().arg(words.Files[1]));
+        return Usage(err);
+    }
     ParallelRunsPlan plan;
     plan.jobs = DefaultJobs();
     if (auto jobs = words.Values.find(JobsOption); jobs != words.Values.end()) {
@@ -126,7 +131,7 @@ int RunEach(const QString& command, const Words& words,
         if (!language.isEmpty()) args << QStringLiteral("--lang") << language;
         plan.runs.push_back({file, args + QStringList{command, file} + words.Options, {}});
     }
-    plan.program = QCoreApplication::applicationFilePath();
+    plan.program = program;
     plan.progress = StandardErrorIsTerminal();
     return RunInParallel(plan, out, err);
 }
@@ -333,8 +338,9 @@ QString CommandLineUsage() {
 }
 
 int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err,
-                   const QString& runLanguage) {
+                   const QString& runLanguage, const QString& runProgram) {
     language = runLanguage;
+    program = runProgram;
     if (args.isEmpty()) return Usage(err);
     const QString command = args.first();
     const QStringList rest = args.mid(1);

@@ -15,10 +15,12 @@ inline constexpr int ExitUsage = 2;  // the words make no command; the usage is 
 
 // args are the words after the program's name. Results go to out, messages
 // to err; returns the exit status. Several files are packed or split each by
-// a run of this program of its own (ParallelRuns), speaking language (the
-// locale's when empty); then 0 when all were written, 1 when some failed.
+// a run of program (this program's file) of its own (ParallelRuns),
+// speaking language (the locale's when empty); then 0 when all were
+// written, 1 when some failed. Without a program (a caller in-process)
+// several files are refused as a bad command.
 int RunCommandLine(const QStringList& args, QTextStream& out, QTextStream& err,
-                   const QString& language = {});
+                   const QString& language = {}, const QString& program = {});
 
 QString CommandLineUsage();
 
