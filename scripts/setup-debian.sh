@@ -23,7 +23,7 @@ test_packages=(
     xvfb xauth libgl1-mesa-dri
     # the package: CPack's dependency list, lintian's verdict, and the
     # checks of the desktop entries and the file types
-    dpkg-dev lintian desktop-file-utils shared-mime-info
+    dpkg-dev lintian desktop-file-utils shared-mime-info file
 )
 case "$group" in
 run) packages=("${run_packages[@]}") ;;
