@@ -11,8 +11,9 @@
 // the batch's own words. Words are split as a shell splits them: blanks part
 // them, '...' and "..." keep blanks inside a word ("..." takes \" and \\),
 // a backslash outside quotes keeps the next character as it is, and a word
-// that starts with # begins a comment to the end of the line. Blank lines
-// and comment lines are passed over. A relative path in a line (the picture,
+// that starts with # begins a comment to the end of the line; nothing is
+// expanded (no variables, ~ or wildcards). Blank lines and comment lines are
+// passed over; the file is UTF-8. A relative path in a line (the picture,
 // -o, --export) is taken from the recipe file's folder. The options of the
 // command line come first and the recipe's after them, so where both give
 // one option the recipe's counts.
