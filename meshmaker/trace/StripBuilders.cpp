@@ -111,8 +111,12 @@ void BuildBodyOutline(Fish& s, const EditorPicture& p, int E) {
 }
 
 void BuildTailStrip(Fish& s, const EditorPicture& p, int E) {
+    BuildTailStrip(s, p, E, p.PicMaxX);
+}
+
+void BuildTailStrip(Fish& s, const EditorPicture& p, int E, int end) {
     if (s.TailDone || !p.HasPicture()) return;
-    const auto xs = SliceColumns(E, p.PicMaxX, s.Steps[ModeTail], StripMaxColumns);
+    const auto xs = SliceColumns(E, end, s.Steps[ModeTail], StripMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.TailX[2 * k] = s.TailX[2 * k + 1] = x;
@@ -148,24 +152,30 @@ void BuildVentralStrip(Fish& s, const EditorPicture& p) {
     s.VentralDone = true;
 }
 
-void BuildDorsalStrip(Fish& s, const EditorPicture& p) {
+void BuildDorsalStrip(Fish& s, const EditorPicture& p, FinEdges edges) {
     if (s.DorsalDone || !p.HasPicture()) return;
     const RangeRect& r = s.DorsalRange;
     const ColumnChoice c = ChooseBodyColumns(s, r.x0, r.x1);
-    // The fin edge is found once, in the picture column at the rectangle's right side.
+    // The tools' rule finds the fin edge once, in the picture column at the
+    // rectangle's right side.
     const auto edge = ScanColumn(p.PictureBitmap, r.x1, r.y0, r.y1);
     for (int j = 0; j < c.count(); ++j) {
         const int k = c.first + j;
         const double bodyTop = s.BodyY[2 * k];
         s.DorsalX[2 * j] = s.DorsalX[2 * j + 1] = s.BodyX[2 * k];
         s.DorsalY[2 * j + 1] = bodyTop;
-        s.DorsalY[2 * j] = j == 0 ? bodyTop - 0.1 : (edge ? double(*edge) : bodyTop);
+        if (edges == FinEdges::PerColumn) {
+            const auto own = ScanColumn(p.PictureBitmap, Nearest(s.BodyX[2 * k]), r.y0, r.y1);
+            s.DorsalY[2 * j] = own ? std::min(double(*own), bodyTop) : bodyTop;
+        } else {
+            s.DorsalY[2 * j] = j == 0 ? bodyTop - 0.1 : (edge ? double(*edge) : bodyTop);
+        }
     }
     s.DorsalLast = FinishList(s.DorsalX, c.count());
     s.DorsalDone = true;
 }
 
-void BuildAnalStrip(Fish& s, const EditorPicture& p) {
+void BuildAnalStrip(Fish& s, const EditorPicture& p, FinEdges edges) {
     if (s.AnalDone || !p.HasPicture()) return;
     RangeRect& r = s.AnalRange;
     if (r.y1 > p.PicMaxY) r.y1 = p.PicMaxY;
@@ -176,7 +186,12 @@ void BuildAnalStrip(Fish& s, const EditorPicture& p) {
         const double bodyBottom = s.BodyY[2 * k + 1];
         s.AnalX[2 * j] = s.AnalX[2 * j + 1] = s.BodyX[2 * k];
         s.AnalY[2 * j] = bodyBottom;
-        s.AnalY[2 * j + 1] = j == 0 ? bodyBottom + 0.1 : (edge ? double(*edge) : bodyBottom);
+        if (edges == FinEdges::PerColumn) {
+            const auto own = ScanColumn(p.PictureBitmap, Nearest(s.BodyX[2 * k]), r.y1, r.y0);
+            s.AnalY[2 * j + 1] = own ? std::max(double(*own), bodyBottom) : bodyBottom;
+        } else {
+            s.AnalY[2 * j + 1] = j == 0 ? bodyBottom + 0.1 : (edge ? double(*edge) : bodyBottom);
+        }
     }
     s.AnalLast = FinishList(s.AnalX, c.count());
     s.AnalDone = true;

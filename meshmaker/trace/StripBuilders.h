@@ -33,17 +33,33 @@ struct ColumnChoice {
 };
 ColumnChoice ChooseBodyColumns(const Fish& fish, int x0, int x1);
 
+// How the dorsal and anal builders find the fin's edge.
+enum class FinEdges {
+    // One edge for the whole strip, read in the picture column at the
+    // rectangle's right side (the tools' rule).
+    AtRangeEnd,
+    // "Fin edges column by column": each strip column reads its own picture
+    // column within the rectangle; a column with no fin above (below) the
+    // body keeps the body's edge, so no edge lies inside the body.
+    PerColumn,
+};
+
 // Body outline from x = 0 to the tail position E, step Steps[1].
 void BuildBodyOutline(Fish& fish, const EditorPicture& picture, int E);
 // Tail strip from E to the right edge, step Steps[2]; its first column takes
 // the last body column's edges, its last column moves 0.1 to the left.
 void BuildTailStrip(Fish& fish, const EditorPicture& picture, int E);
+// The same strip ending at column `end` instead of the right edge (the
+// whole-fish trace ends it where the fish ends).
+void BuildTailStrip(Fish& fish, const EditorPicture& picture, int E, int end);
 // Dorsal strip on the body columns under DorsalRange.
-void BuildDorsalStrip(Fish& fish, const EditorPicture& picture);
+void BuildDorsalStrip(Fish& fish, const EditorPicture& picture,
+                      FinEdges edges = FinEdges::AtRangeEnd);
 // Ventral strip sliced over VentralRange with step Steps[4].
 void BuildVentralStrip(Fish& fish, const EditorPicture& picture);
 // Anal strip on the body columns under AnalRange.
-void BuildAnalStrip(Fish& fish, const EditorPicture& picture);
+void BuildAnalStrip(Fish& fish, const EditorPicture& picture,
+                    FinEdges edges = FinEdges::AtRangeEnd);
 // Whisker strip on the body columns from the press x to the release x of
 // WhiskerRange (a drag to the left gives an empty strip). Not guarded.
 void BuildWhiskerStrip(Fish& fish, const EditorPicture& picture);

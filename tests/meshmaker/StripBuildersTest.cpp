@@ -157,6 +157,65 @@ TEST(AnalStrip, StartsJustBelowTheBodyAndLowersARangeBelowThePicture) {
     for (int k = 0; k <= 2; k += 2) EXPECT_EQ(s.AnalY[k], 14);
 }
 
+TEST(FinEdgesColumnByColumn, EachStripColumnReadsItsOwnPictureColumn) {
+    // A stepped fin above the body (rows 1.. at x 8, rows 3.. at x 16) and
+    // one below it (down to row 18 at x 16, row 16 at x 24); body rows 5..14.
+    auto [pic, s] =
+        test::FishOn(Picture(41, 21,
+                             {QRect(0, 5, 31, 10), QRect(8, 1, 1, 4), QRect(16, 3, 1, 2),
+                              QRect(16, 15, 1, 4), QRect(24, 15, 1, 2)}));
+    BuildBodyOutline(s, pic, 30);
+    // The body points corrected off the fins, as the user does.
+    for (int k = 0; k <= s.BodyLast; k += 2) s.BodyY[size_t(k)] = 5, s.BodyY[size_t(k) + 1] = 14;
+    s.DorsalRange = {8, 0, 16, 10};
+    s.AnalRange = {16, 12, 24, 20};
+    BuildDorsalStrip(s, pic, FinEdges::PerColumn);
+    BuildAnalStrip(s, pic, FinEdges::PerColumn);
+    ASSERT_EQ(s.DorsalLast, 5);
+    EXPECT_EQ(Xs(s.DorsalX, 5), (std::vector<double>{8, 16, 24}));
+    // Upper entries: each column's own fin edge, the body top where there is no fin.
+    EXPECT_EQ((std::vector<double>{s.DorsalY[0], s.DorsalY[2], s.DorsalY[4]}),
+              (std::vector<double>{1, 3, 5}));
+    ASSERT_EQ(s.AnalLast, 5);
+    EXPECT_EQ(Xs(s.AnalX, 5), (std::vector<double>{16, 24, 30}));
+    EXPECT_EQ((std::vector<double>{s.AnalY[1], s.AnalY[3], s.AnalY[5]}),
+              (std::vector<double>{18, 16, 14}));
+    for (int k = 0; k <= 4; k += 2) EXPECT_EQ(s.AnalY[k], 14);
+
+    // The tools' rule, by default, reads the one column at the rectangle's right side.
+    s.DorsalDone = s.AnalDone = false;
+    BuildDorsalStrip(s, pic);
+    BuildAnalStrip(s, pic);
+    EXPECT_EQ((std::vector<double>{s.DorsalY[0], s.DorsalY[2], s.DorsalY[4]}),
+              (std::vector<double>{5 - 0.1, 3, 3}));
+    EXPECT_EQ((std::vector<double>{s.AnalY[1], s.AnalY[3], s.AnalY[5]}),
+              (std::vector<double>{14 + 0.1, 16, 16}));
+}
+
+TEST(FinEdgesColumnByColumn, NoEdgeLiesInsideTheBody) {
+    // The body points were moved outward beyond the painted body: a fin edge
+    // found inside them is taken at the body's edge, so no strip folds.
+    auto [pic, s] = test::FishOn(Body());
+    BuildBodyOutline(s, pic, 30);
+    for (int k = 0; k <= s.BodyLast; k += 2) s.BodyY[size_t(k)] = 3, s.BodyY[size_t(k) + 1] = 16;
+    s.DorsalRange = {0, 0, 30, 10};
+    s.AnalRange = {0, 10, 30, 20};
+    BuildDorsalStrip(s, pic, FinEdges::PerColumn);
+    BuildAnalStrip(s, pic, FinEdges::PerColumn);
+    for (int k = 0; k <= s.DorsalLast; k += 2) EXPECT_EQ(s.DorsalY[size_t(k)], 3) << k;
+    for (int k = 1; k <= s.AnalLast; k += 2) EXPECT_EQ(s.AnalY[size_t(k)], 16) << k;
+}
+
+TEST(TailStrip, CanEndBeforeThePicturesRightEdge) {
+    auto [pic, s] = test::FishOn(Picture(41, 21, {QRect(0, 5, 31, 10)}));
+    BuildBodyOutline(s, pic, 16);
+    BuildTailStrip(s, pic, 16, 30);
+    ASSERT_EQ(s.TailLast, 5);
+    EXPECT_EQ(Xs(s.TailX, 5), (std::vector<double>{16, 24, 30 - 0.1}));
+    EXPECT_EQ(s.TailX[6], -1.0);
+    EXPECT_EQ(s.TailY[5], 14); // a column of the fish, not of the water beyond it
+}
+
 TEST(ColumnChoice, RangesBeyondTheBodyEndAtItsFirstAndLastColumns) {
     auto [pic, s] = test::FishOn(Body());
     BuildBodyOutline(s, pic, 30);
