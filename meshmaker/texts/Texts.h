@@ -706,4 +706,48 @@ inline QString DisplayUnreachable() {
         "Texts", "meshmaker: cannot open the editor: the display %1 cannot be reached\n");
 }
 
+// --- The whole fish traced at once
+// %1..%5: the columns of the body, tail, dorsal, ventral and anal fin; %6 eye yes or no.
+inline QString WholeFishTraced() {
+    return QCoreApplication::translate(
+        "Texts", "Traced the whole fish: body %1 columns; tail %2, dorsal %3, ventral %4, "
+                 "anal %5 columns; eye %6");
+}
+inline QString NoFishInPicture() {
+    return QCoreApplication::translate(
+        "Texts", "No fish found: every pixel has the background colour of pixel (0, 0)");
+}
+// %1: why (NoBackgroundRoundFish or NoTrunk).
+inline QString FishNotSeparated() {
+    return QCoreApplication::translate(
+        "Texts", "The fish could not be told apart from its fins (%1): only its body was traced");
+}
+inline QString NoBackgroundRoundFish() {
+    return QCoreApplication::translate("Texts", "there is no background round it");
+}
+inline QString NoTrunk() {
+    return QCoreApplication::translate("Texts", "no part of it is thicker than the rest");
+}
+// %1: the tolerance, in levels of each colour channel.
+inline QString NoisyBackground() {
+    return QCoreApplication::translate(
+        "Texts", "The background is not of one colour: colours within %1 of pixel (0, 0)'s "
+                 "were taken for background");
+}
+// %1: how many.
+inline QString WhiskersLeft() {
+    return QCoreApplication::translate(
+        "Texts", "Whiskers and the like below the head (%1) were left out: the whisker tool "
+                 "draws them");
+}
+inline QString NoEyeFound() {
+    return QCoreApplication::translate(
+        "Texts", "No eye found (no dark round spot in the head): the eye tool places it");
+}
+inline QString FishFacesRight() {
+    return QCoreApplication::translate(
+        "Texts", "The fish seems to face right: turn it with File > Flip horizontally and trace "
+                 "again");
+}
+
 } // namespace Texts
