@@ -296,6 +296,24 @@ class Canvas:
                     w = 1.0 if d < 0.64 else (1.0 - d) / 0.36
                     self._mul(k, tuple(1.0 - w * (1.0 - f) for f in factor))
 
+    def to_labels(self, ids):
+        """The part of each picture pixel, by the same half-covered rule as
+        to_pixels: the part most of its fish samples belong to (ids maps a
+        part to the number written), 0 for the background."""
+        labels = []
+        half = SCALE * SCALE / 2.0
+        for y in range(HEIGHT):
+            for x in range(WIDTH):
+                counts = {}
+                for j in range(y * SCALE, y * SCALE + SCALE):
+                    for i in range(x * SCALE, x * SCALE + SCALE):
+                        part = self.part[j * CW + i]
+                        if part:
+                            counts[part] = counts.get(part, 0) + 1
+                n = sum(counts.values())
+                labels.append(ids[max(sorted(counts), key=counts.get)] if n >= half else 0)
+        return labels
+
     def to_pixels(self):
         """Averages the canvas down to picture pixels.
 
@@ -483,7 +501,8 @@ def paint_whiskers(canvas):
         canvas.stroke(path, 1.05, colour=colour, part=WHISKER)
 
 
-def paint():
+def paint_canvas():
+    """The fish on the fine canvas, every sample knowing its part."""
     canvas = Canvas()
     paint_tail(canvas)
     dorsal_base, dorsal_outer = dorsal_outline()
@@ -499,7 +518,11 @@ def paint():
     paint_pectoral(canvas)
     paint_eye(canvas)
     paint_whiskers(canvas)
-    return canvas.to_pixels()
+    return canvas
+
+
+def paint():
+    return paint_canvas().to_pixels()
 
 
 # ---------------------------------------------------------------- the file

@@ -21,6 +21,8 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth libgl1-mesa-dri
+    # python3: the tests paint their corpus of fish pictures with samples/paint_corpus.py
+    python3
     # the package: CPack's dependency list, lintian's verdict, and the
     # checks of the desktop entries and the file types
     dpkg-dev lintian desktop-file-utils shared-mime-info file
