@@ -1,5 +1,6 @@
-// Benchmarks of the editor: the batch conversion of whole fish, and the side
-// view at every zoom next to the floor of copying the same view pixels.
+// Benchmarks of the editor: the batch conversion of whole fish, the
+// whole-fish trace, and the side view at every zoom next to the floor of
+// copying the same view pixels.
 //
 //   build/bench/meshmaker/meshmaker_bench
 //
@@ -9,6 +10,7 @@
 #include "Picture.h"
 #include "TForm1.h"
 #include "Views.h"
+#include "WholeFishTrace.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -107,6 +109,21 @@ void BM_ReadBmp4000x2000(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBmp4000x2000)->Unit(benchmark::kMillisecond);
 
+// The whole fish traced at once on the 4000 x 2000 picture, as the editor
+// holds it once opened; its floor is reading that picture.
+void BM_WholeFishTrace4000x2000(benchmark::State& state) {
+    EditorPicture picture;
+    picture.PictureBitmap = LoadPicture(Fixtures().large).image;
+    picture.PicMaxX = picture.PictureBitmap.width() - 1;
+    picture.PicMaxY = picture.PictureBitmap.height() - 1;
+    for (auto _ : state) {
+        const WholeFishTrace traced = TraceWholeFish(picture, Fish());
+        if (!traced.traced) state.SkipWithError("nothing traced");
+        benchmark::DoNotOptimize(traced.fish.BodyLast);
+    }
+}
+BENCHMARK(BM_WholeFishTrace4000x2000)->Unit(benchmark::kMillisecond);
+
 // The floor of the PNG's batch conversion: reading that PNG alone.
 void BM_ReadPng4000x2000(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(LoadPicture(Fixtures().largePng));
@@ -166,6 +183,8 @@ int main(int argc, char** argv) {
          "reading its PNG", "BM_ReadPng4000x2000", 1.5},
         {"batch conversion of the 6000 x 4000 fish", "BM_Batch6000x4000", "reading its BMP",
          "BM_ReadBmp6000x4000", 1.5},
+        {"whole-fish trace of the 4000 x 2000 fish", "BM_WholeFishTrace4000x2000",
+         "reading its BMP", "BM_ReadBmp4000x2000", 3.0},
         {"side view at x8", "BM_SideViewRender/8", "a plain copy of its pixels", "BM_ViewMemcpy",
          2.0},
     });
