@@ -1,13 +1,14 @@
 // Fuzz target: arbitrary bytes as a picture file of any format, through the
 // loader and an open of the editor (mirrored for inputs of odd length), then
-// a trace, the front tool and a save. The saved file holds the picture's
-// real size and a tail column inside it.
+// a trace, the front tool and a save, and the whole fish traced at once.
+// The saved files hold the picture's real size and a tail column inside it.
 
 #include "EditorChecks.h"
 #include "FuzzSupport.h"
 #include "PgxReader.h"
 #include "Picture.h"
 #include "TForm1.h"
+#include "WholeFishTrace.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -64,5 +65,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString pgx = dir.filePath("input.pgx");
     if (form.SavePgx(pgx))
         fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
+
+    // The whole fish traced at once gives a fish the editor can take.
+    const WholeFishTrace traced = TraceWholeFish(form.Picture, form.Current());
+    fuzzcheck::CheckFish(traced.fish);
+    if (traced.traced) {
+        fuzzcheck::Require(traced.fish.TailPosition >= 1 &&
+                               traced.fish.TailPosition <= std::max(1, form.Picture.PicMaxX - 1),
+                           "the traced tail position within the scroll bar's range");
+        fuzzcheck::CheckPgx(BuildPgxBytes(traced.fish, form.Picture), traced.fish, form.Picture);
+    }
     return 0;
 }
