@@ -1207,6 +1207,42 @@ Each takes --lang ja|en, the language of the windows and messages
         <source>--lang takes %1, not '%2'</source>
         <translation>--lang takes %1, not '%2'</translation>
     </message>
+    <message>
+        <source>Traced the whole fish: body %1 columns; tail %2, dorsal %3, ventral %4, anal %5 columns; eye %6</source>
+        <translation>Traced the whole fish: body %1 columns; tail %2, dorsal %3, ventral %4, anal %5 columns; eye %6</translation>
+    </message>
+    <message>
+        <source>No fish found: every pixel has the background colour of pixel (0, 0)</source>
+        <translation>No fish found: every pixel has the background colour of pixel (0, 0)</translation>
+    </message>
+    <message>
+        <source>The fish could not be told apart from its fins (%1): only its body was traced</source>
+        <translation>The fish could not be told apart from its fins (%1): only its body was traced</translation>
+    </message>
+    <message>
+        <source>there is no background round it</source>
+        <translation>there is no background round it</translation>
+    </message>
+    <message>
+        <source>no part of it is thicker than the rest</source>
+        <translation>no part of it is thicker than the rest</translation>
+    </message>
+    <message>
+        <source>The background is not of one colour: colours within %1 of pixel (0, 0)'s were taken for background</source>
+        <translation>The background is not of one colour: colours within %1 of pixel (0, 0)'s were taken for background</translation>
+    </message>
+    <message>
+        <source>Whiskers and the like below the head (%1) were left out: the whisker tool draws them</source>
+        <translation>Whiskers and the like below the head (%1) were left out: the whisker tool draws them</translation>
+    </message>
+    <message>
+        <source>No eye found (no dark round spot in the head): the eye tool places it</source>
+        <translation>No eye found (no dark round spot in the head): the eye tool places it</translation>
+    </message>
+    <message>
+        <source>The fish seems to face right: turn it with File &gt; Flip horizontally and trace again</source>
+        <translation>The fish seems to face right: turn it with File &gt; Flip horizontally and trace again</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCommand</name>

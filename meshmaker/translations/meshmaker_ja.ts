@@ -1207,6 +1207,42 @@ Each takes --lang ja|en, the language of the windows and messages
         <source>--lang takes %1, not '%2'</source>
         <translation>--lang takes %1, not '%2'</translation>
     </message>
+    <message>
+        <source>Traced the whole fish: body %1 columns; tail %2, dorsal %3, ventral %4, anal %5 columns; eye %6</source>
+        <translation>魚の全体をトレースしました: 胴体 %1 列、尾ビレ %2 列、背ビレ %3 列、腹ビレ %4 列、尻ビレ %5 列、目 %6</translation>
+    </message>
+    <message>
+        <source>No fish found: every pixel has the background colour of pixel (0, 0)</source>
+        <translation>魚が見つかりません: すべての画素が画素 (0, 0) の背景色です</translation>
+    </message>
+    <message>
+        <source>The fish could not be told apart from its fins (%1): only its body was traced</source>
+        <translation>魚の胴体とヒレを見分けられませんでした (%1): 胴体だけをトレースしました</translation>
+    </message>
+    <message>
+        <source>there is no background round it</source>
+        <translation>周りに背景がありません</translation>
+    </message>
+    <message>
+        <source>no part of it is thicker than the rest</source>
+        <translation>ほかより太い部分がありません</translation>
+    </message>
+    <message>
+        <source>The background is not of one colour: colours within %1 of pixel (0, 0)'s were taken for background</source>
+        <translation>背景が一色ではありません: 画素 (0, 0) の色から %1 以内の色を背景としました</translation>
+    </message>
+    <message>
+        <source>Whiskers and the like below the head (%1) were left out: the whisker tool draws them</source>
+        <translation>頭の下のヒゲなど (%1 個) は除きました: ヒゲのツールで作ってください</translation>
+    </message>
+    <message>
+        <source>No eye found (no dark round spot in the head): the eye tool places it</source>
+        <translation>目が見つかりません (頭に暗い丸い点がありません): 目のツールで置いてください</translation>
+    </message>
+    <message>
+        <source>The fish seems to face right: turn it with File &gt; Flip horizontally and trace again</source>
+        <translation>魚が右を向いているようです: File &gt; Flip horizontally で反転してから、もう一度トレースしてください</translation>
+    </message>
 </context>
 <context>
     <name>ThumbnailCommand</name>
