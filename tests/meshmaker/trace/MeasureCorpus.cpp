@@ -4,8 +4,9 @@
 //   python3 samples/paint_corpus.py out/corpus
 //   build/tests/meshmaker/meshmaker_trace_measure out/corpus [OUT_FOLDER]
 //
-// With OUT_FOLDER, each fish's PGX file is written there with the picture it
-// was traced on (NAME.pgx, NAME.png: `meshmaker --export NAME.pgx NAME.glb
+// With --batch-alone, each fish is traced as `meshmaker --batch PICTURE` alone
+// traces it (no fins), to compare. With OUT_FOLDER, each fish's PGX file is written there with the
+// picture it was traced on (NAME.pgx, NAME.png: `meshmaker --export NAME.pgx NAME.glb
 // --picture NAME.png` makes its model) and NAME_misses.png: the picture with
 // what the model misses in red and what it covers beyond the fish in blue, and the model's parts
 // tinted (body green, tail orange, dorsal violet, anal cyan, ventral yellow).
@@ -67,16 +68,20 @@ QImage Misses(const test::Measurement& m, const QString& folder, const test::Cor
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: meshmaker_trace_measure CORPUS_FOLDER [OUT_FOLDER]\n");
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    const bool batch = args.removeAll(QStringLiteral("--batch-alone")) > 0;
+    if (args.size() < 1 || args.size() > 2) {
+        std::fprintf(stderr,
+                     "usage: meshmaker_trace_measure [--batch-alone] CORPUS_FOLDER [OUT_FOLDER]\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    const QString out = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const QString folder = args[0];
+    const QString out = args.size() == 2 ? args[1] : QString();
     if (!out.isEmpty()) QDir().mkpath(out);
     const auto corpus = test::ReadCorpus(folder);
     if (corpus.empty()) {
-        std::fprintf(stderr, "%s: no corpus.json with pictures\n", argv[1]);
+        std::fprintf(stderr, "%s: no corpus.json with pictures\n", qPrintable(folder));
         return 1;
     }
     QTemporaryDir work;
@@ -85,7 +90,8 @@ int main(int argc, char** argv) {
     double sum = 0, maskedSum = 0;
     int count = 0;
     for (const auto& e : corpus) {
-        const test::Measurement m = test::MeasureTrace(e, folder, work.path());
+        const test::Measurement m = test::MeasureTrace(
+            e, folder, work.path(), batch ? test::Tracing::BatchAlone : test::Tracing::WholeFish);
         if (!m.loaded) {
             std::printf("%-12s cannot be read\n", qPrintable(e.name));
             continue;

@@ -1,5 +1,7 @@
 #include "TraceMeasure.h"
 
+#include "Batch.h"
+
 #include "FishMesh.h"
 #include "PgxFormat.h"
 #include "PgxReader.h"
@@ -13,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTextStream>
 
 #include <algorithm>
 #include <cmath>
@@ -115,7 +118,8 @@ QImage Mirrored(const QImage& image, bool mirror) {
 
 } // namespace
 
-Measurement MeasureTrace(const CorpusPicture& entry, const QString& folder, const QString& work) {
+Measurement MeasureTrace(const CorpusPicture& entry, const QString& folder, const QString& work,
+                         Tracing tracing) {
     Measurement m;
     m.name = entry.name;
     QString path = QDir(folder).filePath(entry.picture);
@@ -136,16 +140,28 @@ Measurement MeasureTrace(const CorpusPicture& entry, const QString& folder, cons
     m.picture.PicMaxX = m.picture.PictureBitmap.width() - 1;
     m.picture.PicMaxY = m.picture.PictureBitmap.height() - 1;
 
-    QElapsedTimer clock;
-    clock.start();
-    const WholeFishTrace traced = TraceWholeFish(m.picture, Fish());
-    m.milliseconds = clock.nsecsElapsed() / 1e6;
-    m.traced = traced.traced;
-    m.separated = traced.separated;
-    m.messages = traced.messages;
-    m.fish = traced.fish;
-    if (!traced.traced) return m;
-    m.pgx = BuildPgxBytes(m.fish, m.picture);
+    if (tracing == Tracing::BatchAlone) {
+        const QString pgx = QDir(work).filePath(entry.name + "-batch.pgx");
+        QStringList args = {path, "-o", pgx};
+        if (entry.mirror) args << "--mirror";
+        QString sink;
+        QTextStream out(&sink), err(&sink);
+        QFile file(pgx);
+        if (RunBatch(args, out, err) != ExitOk || !file.open(QIODevice::ReadOnly)) return m;
+        m.pgx = file.readAll();
+        m.traced = true;
+    } else {
+        QElapsedTimer clock;
+        clock.start();
+        const WholeFishTrace traced = TraceWholeFish(m.picture, Fish());
+        m.milliseconds = clock.nsecsElapsed() / 1e6;
+        m.traced = traced.traced;
+        m.separated = traced.separated;
+        m.messages = traced.messages;
+        m.fish = traced.fish;
+        if (!traced.traced) return m;
+        m.pgx = BuildPgxBytes(m.fish, m.picture);
+    }
 
     const int w = labels.width(), h = labels.height();
     const unsigned finParts = Bit(FishPart::Tail) | Bit(FishPart::Dorsal) | Bit(FishPart::Anal) |

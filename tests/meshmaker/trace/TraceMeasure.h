@@ -62,9 +62,14 @@ struct Measurement {
     double milliseconds = 0; // the trace alone
 };
 
+// How the fish is traced: at once, or as `meshmaker --batch PICTURE` alone
+// traces it (the body up to three quarters, the tail, no fins), to compare.
+enum class Tracing { WholeFish, BatchAlone };
+
 // Traces and measures one picture of the corpus in `folder`; a picture
 // that needs a lossy coder is coded into `work` first.
-Measurement MeasureTrace(const CorpusPicture& entry, const QString& folder, const QString& work);
+Measurement MeasureTrace(const CorpusPicture& entry, const QString& folder, const QString& work,
+                         Tracing tracing = Tracing::WholeFish);
 
 // The silhouette of the PGX bytes' mesh from the side, in picture pixels
 // of a picture of the given size: 1 where any triangle of the parts covers
