@@ -22,19 +22,20 @@
 //   fish's height or inscribed radius has its deepest valley, at least a
 //   fifth below the lower of the highest values before and after it. A fish
 //   without such a valley has no tail strip: its body runs to its end.
-// - Body: followed column by column from the trunk to the head and to the
-//   tail root (where a column splits, the thickest part). Along its top and
-//   its bottom a smooth line runs under the fins (asymmetric least squares,
-//   bending over a twelfth of the body's length; the front sixth, the head,
-//   is followed as it is). Where the edge stands out of that line by a
-//   tenth of the largest inscribed radius, a fin stands there: the body's
-//   edge is the line (or the trunk's edge, where that lies farther in, so a
-//   round body stays round under a fin that rises from it smoothly).
+// - Body: along the trunk, the fish's own top and bottom; ahead of it and
+//   behind it to the tail root, the part the body runs through, followed
+//   column by column (where a column splits, the run that holds the body's
+//   middle). Along its top and its bottom a smooth line runs under the fins (asymmetric least
+//   squares, bending over a twelfth of the body's length; the front sixth, the head, is followed as
+//   it is). Where the edge stands out of that line by a tenth of the largest inscribed radius, a
+//   fin stands there: the body's edge is the line (or the trunk's edge, where that lies farther in,
+//   so a round body stays round under a fin that rises from it smoothly).
 // - Fins: what stands out above the body before the tail root is the dorsal
 //   fin (several parts share one strip); below it, a part that starts in
 //   the front 55 % of the body and is shorter than a third of it may be the
 //   ventral fin: the largest such part is; others behind it join the anal
-//   fin, the rest below is the anal fin. Behind the tail root: the tail.
+//   fin, those before it are left to the tools; the rest below is the anal
+//   fin. Behind the tail root: the tail.
 //   Thin parts hanging from the front quarter (at most 0.06 of the largest
 //   inscribed radius thick, or 3 cells) are whiskers, and parts smaller than
 //   0.2 % of the fish are too small for a strip: both are left to the tools.
@@ -59,8 +60,8 @@
 //   whose dark blob is closed, not more than 1.6 times as long as wide and
 //   fills half its box; its radius is where the colours round it meet the
 //   skin (the median over 32 directions of the outermost sharp change). It
-//   gives up when no spot is that dark, none is round, or the eye would be
-//   wider than 0.3 of the body's height.
+//   gives up when no spot is that dark, none is round, or the eye's radius
+//   would be more than 0.3 of the tallest body column.
 // - Whiskers and the pectoral fin stay to their tools: the pectoral fin
 //   usually lies on the body's side, where no outline tells it apart.
 // - A fish that cannot be told apart from its fins (no background round it,
