@@ -43,6 +43,26 @@ bool OnMiddlePlane(const PgxVertex& v) {
     return v[2] == 0.0f; // +0.0 and -0.0 alike
 }
 
+double Dot(const Vec3& a, const Vec3& b) {
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
+
+// Whether a face, by its FaceNormal, has an area anything could show.
+bool HasArea(const Vec3& faceNormal) {
+    return std::sqrt(Dot(faceNormal, faceNormal)) / 2 >= LeastTriangleArea;
+}
+
+// Two rows of a body column closer than this (file units, 1/200 of a picture
+// pixel) are one point: rounding alone parts the rows of a column of no
+// height, and a triangle between such rows and the next column, at least a
+// pixel away, would have less than LeastTriangleArea.
+constexpr double OnePointApart = 1e-4;
+
+bool OnePoint(const std::array<float, 3>& a, const std::array<float, 3>& b) {
+    const Vec3 d = Minus(ToVec(a), ToVec(b));
+    return Dot(d, d) < OnePointApart * OnePointApart;
+}
+
 class MeshBuilder {
 public:
     explicit MeshBuilder(const PgxFile& file)
@@ -68,6 +88,7 @@ public:
             range.vertexCount = int(mesh_.vertices.size()) - range.firstVertex;
             range.triangleCount = int(mesh_.triangles.size()) - range.firstTriangle;
         }
+        dropUnusedVertices();
         return std::move(mesh_);
     }
 
@@ -88,7 +109,7 @@ private:
             return addStrip(part, file_.whiskers, true);
         case FishPart::Pectoral:
             if (file_.pectoral.size() == 4)
-                addTwoFaced(part, file_.pectoral, {{0, 1, 2}, {0, 2, 3}}, true);
+                addTwoFaced(part, OverTheBody(file_.pectoral), {{0, 1, 2}, {0, 2, 3}}, true);
             return;
         case FishPart::Eye:
             if (file_.eye.size() == 2) {
@@ -127,8 +148,36 @@ private:
         for (size_t g = 0; g < count; ++g)
             back[g] = OnMiddlePlane(file_.grid[g]) ? front[g] : next++;
 
+        // Every body vertex at the file's own floats (-0.0 included), the
+        // mirror by negation.
+        std::vector<std::array<float, 3>> points(next - base);
+        for (size_t g = 0; g < count; ++g) {
+            points[front[g] - base] = file_.grid[g];
+            if (back[g] != front[g]) points[back[g] - base] = Mirrored(file_.grid[g]);
+        }
+        // Neighbouring rows of a column at one point are one vertex (a column
+        // of no height, at a pointed head or tail), so the triangles that then
+        // have two corners alike can be left out and the surface stays closed.
+        std::vector<quint32> same(points.size());
+        for (size_t k = 0; k < same.size(); ++k) same[k] = quint32(k);
+        for (int i = 0; i < columns; ++i)
+            for (int j = 1; j < rows; ++j)
+                for (const std::vector<quint32>* half : {&front, &back}) {
+                    const quint32 above = (*half)[grid(i, j - 1)] - base,
+                                  here = (*half)[grid(i, j)] - base;
+                    if (OnePoint(points[above], points[here])) same[here] = same[above];
+                }
+
         std::vector<Face> faces; // in body-local vertex numbers
         faces.reserve(size_t(4) * (columns - 1) * (rows - 1));
+        const auto addFace = [&](quint32 a, quint32 b, quint32 c) {
+            const Face f = {int(same[a - base]), int(same[b - base]), int(same[c - base])};
+            if (f[0] == f[1] || f[1] == f[2] || f[2] == f[0]) return;
+            if (!HasArea(FaceNormal(ToVec(points[size_t(f[0])]), ToVec(points[size_t(f[1])]),
+                                    ToVec(points[size_t(f[2])]))))
+                return;
+            faces.push_back(f);
+        };
         for (int i = 0; i + 1 < columns; ++i)
             for (int j = 0; j + 1 < rows; ++j) {
                 const size_t a = grid(i, j), b = grid(i, j + 1), c = grid(i + 1, j),
@@ -145,20 +194,12 @@ private:
                     otherDiagonal ? std::array<std::array<size_t, 3>, 2>{{{a, c, d}, {a, d, b}}}
                                   : std::array<std::array<size_t, 3>, 2>{{{a, c, b}, {c, d, b}}};
                 for (const auto& t : quad) {
-                    faces.push_back({int(front[t[0]] - base), int(front[t[1]] - base),
-                                     int(front[t[2]] - base)});
-                    faces.push_back(
-                        {int(back[t[0]] - base), int(back[t[2]] - base), int(back[t[1]] - base)});
+                    addFace(front[t[0]], front[t[1]], front[t[2]]);
+                    addFace(back[t[0]], back[t[2]], back[t[1]]);
                 }
             }
 
-        // Every body vertex at the file's own floats (-0.0 included), the
-        // mirror by negation; then the sum of the face normals round each.
-        std::vector<std::array<float, 3>> points(next - base);
-        for (size_t g = 0; g < count; ++g) {
-            points[front[g] - base] = file_.grid[g];
-            if (back[g] != front[g]) points[back[g] - base] = Mirrored(file_.grid[g]);
-        }
+        // Then the sum of the face normals round each vertex.
         // Row normals once per row: the file's, and the same with z dropped
         // for the vertices on the plane.
         const size_t rowCount = size_t(rows);
@@ -232,9 +273,31 @@ private:
     }
 
     // A flat piece: the faces as given and the same faces reversed, each with
-    // vertices of its own; with mirrored, once more on the other side.
+    // vertices of its own; with mirrored, once more on the other side. A face
+    // without area is left out, and every face is wound to look where the
+    // piece looks (a strip whose columns cross folds over itself): a piece in
+    // the middle plane looks to -z, another along the sum of its faces'
+    // normals.
     void addTwoFaced(FishPart part, const std::vector<PgxVertex>& points,
-                     const std::vector<Face>& faces, bool mirrored) {
+                     const std::vector<Face>& givenFaces, bool mirrored) {
+        std::vector<Face> faces;
+        std::vector<Vec3> normals;
+        Vec3 total{};
+        bool inThePlane = true;
+        for (const PgxVertex& p : points) inThePlane = inThePlane && p[2] == 0.0f;
+        for (const Face& f : givenFaces) {
+            const Vec3 n = FaceNormal(ToVec(points[size_t(f[0])]), ToVec(points[size_t(f[1])]),
+                                      ToVec(points[size_t(f[2])]));
+            if (!HasArea(n)) continue;
+            faces.push_back(f);
+            normals.push_back(n);
+            AddTo(total, n);
+        }
+        Vec3 looks = {0, 0, -1};
+        if (!inThePlane && Unit(total)) looks = total;
+        for (size_t k = 0; k < faces.size(); ++k)
+            if (Dot(normals[k], looks) < 0) std::swap(faces[k][1], faces[k][2]);
+
         for (bool mirror : {false, true}) {
             if (mirror && !mirrored) break;
             for (bool reversed : {false, true}) {
@@ -267,10 +330,78 @@ private:
         }
     }
 
+    // The z of the body's surface on the file's side at (x, y): where the
+    // file-side triangles of the body pass over the point, the outermost;
+    // nothing where the body does not cover it.
+    std::optional<double> bodySurface(double x, double y) const {
+        const PartRange& body = mesh_.parts[size_t(FishPart::Body)];
+        std::optional<double> outermost;
+        for (int t = body.firstTriangle; t < body.firstTriangle + body.triangleCount; ++t) {
+            const auto& c = mesh_.triangles[size_t(t)].corners;
+            const auto& a = mesh_.vertices[c[0]].position;
+            const auto& b = mesh_.vertices[c[1]].position;
+            const auto& d = mesh_.vertices[c[2]].position;
+            if (a[2] > 0 || b[2] > 0 || d[2] > 0) continue; // the mirror's half
+            const double det = (double(b[0]) - a[0]) * (double(d[1]) - a[1]) -
+                               (double(d[0]) - a[0]) * (double(b[1]) - a[1]);
+            if (det == 0) continue; // seen edge-on
+            const double wa = ((b[0] - x) * (d[1] - y) - (d[0] - x) * (b[1] - y)) / det;
+            const double wb = ((d[0] - x) * (a[1] - y) - (a[0] - x) * (d[1] - y)) / det;
+            const double wd = 1 - wa - wb;
+            constexpr double edge = -1e-9; // a point on a shared edge is on both
+            if (wa < edge || wb < edge || wd < edge) continue;
+            const double z = wa * a[2] + wb * b[2] + wd * d[2];
+            if (!outermost || z < *outermost) outermost = z;
+        }
+        return outermost;
+    }
+
+    // The pectoral fin's corners with the body under them: a corner inside
+    // the body stands out from its surface by its own depth, so the fin grows
+    // out of the body's side instead of lying buried in it (the file puts the
+    // root at the middle plane, the outer point 0.6 times the thickness
+    // setting out, which most bodies are thicker than).
+    std::vector<PgxVertex> OverTheBody(std::vector<PgxVertex> corners) const {
+        for (PgxVertex& p : corners) {
+            const auto surface = bodySurface(p[0], p[1]);
+            if (surface && p[2] > *surface && p[2] < -*surface)
+                p[2] = float(*surface + std::min(double(p[2]), 0.0));
+        }
+        return corners;
+    }
+
+    // Leaves out the vertices that no triangle of their part uses (the
+    // corners of left-out faces, the rows of a column that is one point).
+    void dropUnusedVertices() {
+        std::vector<quint32> newIndex(mesh_.vertices.size(), 0);
+        std::vector<char> used(mesh_.vertices.size(), 0);
+        for (const MeshTriangle& t : mesh_.triangles)
+            for (quint32 c : t.corners) used[c] = 1;
+        if (std::all_of(used.begin(), used.end(), [](char u) { return u != 0; })) return;
+        quint32 kept = 0;
+        for (PartRange& range : mesh_.parts) {
+            const int first = int(kept);
+            for (int v = range.firstVertex; v < range.firstVertex + range.vertexCount; ++v)
+                if (used[size_t(v)]) {
+                    newIndex[size_t(v)] = kept;
+                    mesh_.vertices[kept++] = mesh_.vertices[size_t(v)];
+                }
+            range.firstVertex = first;
+            range.vertexCount = int(kept) - first;
+        }
+        mesh_.vertices.resize(kept);
+        for (MeshTriangle& t : mesh_.triangles)
+            for (quint32& c : t.corners) c = newIndex[c];
+    }
+
     // A half ellipsoid over the eye centre: rings of points round the axis
     // through the centre along z, standing out by the bulge.
     void addEye(bool mirror) {
-        const Vec3 centre = ToVec(file_.eye[0]);
+        Vec3 centre = ToVec(file_.eye[0]);
+        // A centre inside the body is set on its surface, so the eye is seen.
+        if (const auto surface = bodySurface(centre[0], centre[1]);
+            surface && centre[2] > *surface && centre[2] < -*surface)
+            centre[2] = *surface;
         const double radius = file_.eye[1][0], bulge = file_.eye[1][1];
         // The directions round the axis, the same for every ring.
         static const auto directions = [] {
@@ -308,7 +439,8 @@ private:
         // Clockwise in x, y seen from +z faces -z, the file's side.
         auto triangle = [&](quint32 a, quint32 b, quint32 c) {
             if (mirror) std::swap(b, c);
-            addTriangle(a, b, c, FishPart::Eye);
+            const auto at = [&](quint32 v) { return ToVec(mesh_.vertices[v].position); };
+            if (HasArea(FaceNormal(at(a), at(b), at(c)))) addTriangle(a, b, c, FishPart::Eye);
         };
         for (int s = 0; s < EyeSegments; ++s) triangle(apex, at(1, s + 1), at(1, s));
         for (int r = 1; r < EyeRings; ++r)
