@@ -58,6 +58,7 @@ QString TForm1::OpenPicture(const QString& path, Session session) {
     Picture.PictureBitmap = std::move(loaded.image);
     Picture.DimmedBitmap = std::move(dimmed);
     Picture.Mirrored = mirrored;
+    Picture.Keyed = loaded.keyed;
     Picture.PicMaxX = Picture.PictureBitmap.width() - 1;
     Picture.PicMaxY = Picture.PictureBitmap.height() - 1;
 

@@ -2,6 +2,7 @@
 
 #include "Drawing.h"
 #include "Numbers.h"
+#include "Picture.h"
 #include "TForm1.h"
 #include "ViewGeometry.h"
 
@@ -92,6 +93,35 @@ void DrawMark(QPainter& p, const std::optional<ViewMark>& mark, QColor outline) 
                    QColor::fromRgb(MarkerRed));
 }
 
+// The checkerboard that stands for a transparent picture's background in
+// the side view, as image editors show it: quiet greys in squares of a fixed
+// size on the screen, dimmed where the picture is.
+constexpr int TransparencySquare = 8;
+constexpr QRgb TransparencyLight = 0xFFEEEEEEu, TransparencyDark = 0xFFD2D2D2u;
+
+// Over the enlarged picture in out (the view pixels of viewRect, the picture
+// covering area of it): every pixel of the background key becomes the
+// checkerboard. The key stays what the picture holds and the tools compare.
+void DrawTransparency(const EditorPicture& s, int z, const QRect& viewRect, const QRect& area,
+                      int dimFrom, int dimTo, QImage& out) {
+    const QRgb key = RgbAt(s.PictureBitmap, 0, 0);
+    for (int vy = area.top(); vy <= area.bottom(); ++vy) {
+        const int sy = vy / z;
+        const auto* bright = reinterpret_cast<const QRgb*>(s.PictureBitmap.constScanLine(sy));
+        const auto* dim = reinterpret_cast<const QRgb*>(s.DimmedBitmap.constScanLine(sy));
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(vy - viewRect.top())) - viewRect.left();
+        for (int vx = area.left(); vx <= area.right(); ++vx) {
+            const int sx = vx / z;
+            if ((bright[sx] & RGB_MASK) != key) continue;
+            const bool light = (vx / TransparencySquare + vy / TransparencySquare) % 2 == 0;
+            const QRgb c = light ? TransparencyLight : TransparencyDark;
+            // Dimmed as the picture's copy is, which leaves its last row and column.
+            const bool dimmed = sx >= dimFrom && sx < dimTo && dim[sx] != bright[sx];
+            line[vx] = dimmed ? qRgb(qRed(c) / 2, qGreen(c) / 2, qBlue(c) / 2) : c;
+        }
+    }
+}
+
 } // namespace
 
 void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, int mode,
@@ -173,6 +203,7 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
         lastSourceRow = sy;
         lastLine = line;
     }
+    if (s.Keyed) DrawTransparency(s, z, viewRect, area, dimFrom, dimTo, out);
 }
 
 QImage RenderSideView(const TForm1& form, const QRect& viewRect) {

@@ -34,6 +34,8 @@ void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int las
 
 // The view pixels of the picture and its dimmed copy (the zoom-sized image
 // that is never made): rows of the working area enlarged by whole pixels,
-// the dimmed copy where the mode's part lies. Writes viewRect into out,
-// whose size is viewRect's.
+// the dimmed copy where the mode's part lies. A picture whose background is
+// the key for its transparent pixels shows that background as a quiet
+// checkerboard, not as the key colour. Writes viewRect into out, whose size
+// is viewRect's.
 void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out);

@@ -244,7 +244,8 @@ std::optional<QString> SourceRefusal(const QString& path) {
 
 } // namespace
 
-QImage KeyBackground(const QImage& picture, PictureCoding coding, QString* error) {
+QImage KeyBackground(const QImage& picture, PictureCoding coding, QString* error, bool* keyed) {
+    if (keyed) *keyed = false;
     if (!picture.hasAlphaChannel()) {
         QImage image = picture.convertToFormat(QImage::Format_RGB32);
         if (coding == PictureCoding::Lossy && !image.isNull()) SnapToBackground(image);
@@ -299,6 +300,7 @@ QImage KeyBackground(const QImage& picture, PictureCoding coding, QString* error
     }
     line(0)[0] = background;
     image.reinterpretAsFormat(QImage::Format_RGB32);
+    if (keyed) *keyed = true;
     return image;
 }
 
@@ -358,9 +360,10 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored) {
     if (mirrored) image.mirror(true, false);
     QString why;
     const bool lossy = format == "jpeg" || (format == "webp" && IsLossyWebp(path));
-    image = KeyBackground(image, lossy ? PictureCoding::Lossy : PictureCoding::Exact, &why);
+    bool keyed = false;
+    image = KeyBackground(image, lossy ? PictureCoding::Lossy : PictureCoding::Exact, &why, &keyed);
     if (image.isNull()) return refuse(why.isEmpty() ? TooLargeMessage(declared) : why);
-    return {image, QString()};
+    return {image, QString(), keyed};
 }
 
 QImage DimPicture(const QImage& picture) {

@@ -21,8 +21,9 @@ inline constexpr int LossyBackgroundTolerance = 24;
 enum class PictureCoding { Exact, Lossy };
 
 struct LoadedPicture {
-    QImage image;  // RGB32; null when the file was refused
-    QString error; // why it was refused (the reader's own text where it has one)
+    QImage image;       // RGB32; null when the file was refused
+    QString error;      // why it was refused (the reader's own text where it has one)
+    bool keyed = false; // its transparent pixels took the background key (KeyBackground)
 };
 
 // Reads a picture with QImageReader: BMP (every variant it knows: palette,
@@ -49,9 +50,10 @@ LoadedPicture LoadPicture(const QString& path, bool mirrored = false);
 //   LossyBackgroundTolerance of pixel (0, 0) on each channel takes exactly
 //   the colour of pixel (0, 0).
 // The result is RGB32; null, with the reason in *error, when the fish uses
-// every one of the 2^24 colours.
+// every one of the 2^24 colours. *keyed says whether the background is the
+// key, standing for transparent pixels.
 QImage KeyBackground(const QImage& picture, PictureCoding coding = PictureCoding::Exact,
-                     QString* error = nullptr);
+                     QString* error = nullptr, bool* keyed = nullptr);
 
 // The copy shown outside the current part: every channel halved (rounding
 // down) in the working area, columns 0..width-2 and rows 0..height-2; the

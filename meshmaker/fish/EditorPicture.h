@@ -9,6 +9,7 @@ struct EditorPicture {
     QString PicturePath;   // full path of the opened picture; empty until the first open
     QImage PictureBitmap;  // the picture as loaded (RGB32), mirrored when Mirrored
     bool Mirrored = false; // flipped left to right as it was loaded (a fish that faced right)
+    bool Keyed = false;    // its background is the key that stands for transparent pixels
     QImage DimmedBitmap;   // the picture with every channel halved in the working area
     int PicMaxX = 0;       // picture width - 1
     int PicMaxY = 0;       // picture height - 1

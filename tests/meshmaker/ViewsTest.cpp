@@ -2,6 +2,7 @@
 
 #include "Views.h"
 #include "Drawing.h"
+#include "Picture.h"
 #include "TForm1.h"
 #include "TestSupport.h"
 
@@ -179,4 +180,51 @@ TEST(Drawing, ABoxCoversItsLeftAndTopButNotItsRightAndBottom) {
     FillBox(p, 2, 3, 7, 9, Qt::black);
     p.end();
     EXPECT_EQ(Extent(image, Black), QRect(QPoint(2, 3), QPoint(6, 8)));
+}
+
+TEST(SideView, ATransparentBackgroundShowsAsAQuietCheckerboard) {
+    // The same fish on a transparent PNG and on a magenta BMP: both have the
+    // key magenta as their background, but only the PNG's stands for
+    // transparency, shown in squares of 8 screen pixels whatever the zoom,
+    // dimmed where the picture is. The markers and everything else are alike.
+    QImage transparent(41, 21, QImage::Format_ARGB32);
+    transparent.fill(Qt::transparent);
+    for (int y = 5; y < 15; ++y)
+        for (int x = 10; x < 30; ++x) transparent.setPixel(x, y, test::Orange);
+    QImage magenta = transparent.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < 21; ++y)
+        for (int x = 0; x < 41; ++x)
+            if (qAlpha(transparent.pixel(x, y)) == 0) magenta.setPixel(x, y, qRgb(255, 0, 255));
+    Editor png, bmp;
+    ASSERT_TRUE(transparent.save(png.dir.filePath("koi.png")));
+    ASSERT_TRUE(magenta.save(bmp.dir.filePath("koi.bmp")));
+    png.Open(png.dir.filePath("koi.png"));
+    bmp.Open(bmp.dir.filePath("koi.bmp"));
+    ASSERT_TRUE(png.pic.HasPicture() && bmp.pic.HasPicture());
+    EXPECT_EQ(RgbAt(png.pic.PictureBitmap, 0, 0), 0xFF00FFu); // the key the tools compare
+
+    const auto halved = [](QRgb c) { return qRgb(qRed(c) / 2, qGreen(c) / 2, qBlue(c) / 2); };
+    for (int zoom : {1, 3}) {
+        SCOPED_TRACE(zoom);
+        png.form.SetZoom(zoom);
+        bmp.form.SetZoom(zoom);
+        const QImage shown = png.Side(), keyed = bmp.Side();
+        ASSERT_EQ(shown.size(), keyed.size());
+        int squares = 0, dimmedSquares = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x) {
+                const QRgb checker = (x / 8 + y / 8) % 2 == 0 ? 0xFFEEEEEEu : 0xFFD2D2D2u;
+                if (keyed.pixel(x, y) == 0xFFFF00FFu) {
+                    ASSERT_EQ(shown.pixel(x, y), checker) << x << "," << y;
+                    ++squares;
+                } else if (keyed.pixel(x, y) == halved(0xFFFF00FFu)) {
+                    ASSERT_EQ(shown.pixel(x, y), halved(checker)) << x << "," << y;
+                    ++dimmedSquares;
+                } else {
+                    ASSERT_EQ(shown.pixel(x, y), keyed.pixel(x, y)) << x << "," << y;
+                }
+            }
+        EXPECT_GT(squares, 100);
+        EXPECT_GT(dimmedSquares, 10);
+    }
 }
