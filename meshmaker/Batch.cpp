@@ -49,7 +49,7 @@ struct BatchOptions {
     QStringList exports;    // 3-D models written as well, in the order given
     bool mirror = false;    // flip the picture as it is loaded
     bool texture = false;   // write the body texture beside the PGX file
-    bool overwrite = false; // the texture may replace an existing file
+    bool overwrite = false; // the texture and an OBJ's side files may replace existing files
     std::map<QString, std::vector<int>> values;
     std::optional<std::vector<int>> get(const QString& name) const {
         auto it = values.find(name);
@@ -291,7 +291,7 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QByteArray saved = BuildPgxBytes(f.Current(), f.Picture);
     for (const QString& model : o.exports) {
         const int status = ExportModel(saved, f.Picture.PictureBitmap, ExportPath(model, path), out,
-                                       err, {f.Picture.PicturePath, path});
+                                       err, {f.Picture.PicturePath, path}, o.overwrite);
         if (status != ExitOk) return status;
     }
     return ExitOk;

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -23,10 +24,10 @@ bool HasSuffix(const QString& path, const char* suffix) {
     return path.endsWith(QLatin1String(suffix), Qt::CaseInsensitive);
 }
 
-struct OutputFile {
-    QString path;
-    QByteArray bytes;
-};
+QString SideFileExists() {
+    return QCoreApplication::translate(
+        "ModelCommands", "%1 exists and is not the file you named; --overwrite replaces it");
+}
 
 QString Colour(quint32 fileColour) {
     const QRgb c = Pgx::RgbOfFileColour(fileColour);
@@ -43,33 +44,70 @@ int PartsWithTriangles(const FishMesh& mesh) {
 }
 
 // The files of one export, their bytes made in memory first: nothing is
-// written unless every one of them could be made.
-std::optional<std::vector<OutputFile>> ExportFiles(const FishMesh& mesh,
-                                                   const ModelTexture& texture,
-                                                   const QString& outPath, QString* error) {
+// written unless every one of them could be made. A side file of an OBJ is
+// one the user did not name: it may replace an existing file only when
+// replaceSideFiles is set.
+std::optional<std::vector<FileToWrite>> ExportFiles(const FishMesh& mesh,
+                                                    const ModelTexture& texture,
+                                                    const QString& outPath, bool replaceSideFiles,
+                                                    QString* error) {
     if (HasSuffix(outPath, ".glb")) {
         auto glb = ExportGlb(mesh, texture, error);
         if (!glb) return std::nullopt;
-        return std::vector<OutputFile>{{outPath, *glb}};
+        return std::vector<FileToWrite>{{outPath, *glb}};
     }
-    const QString base = outPath.left(outPath.size() - 4); // without ".obj"
-    const QString mtlPath = base + QStringLiteral(".mtl"), pngPath = base + QStringLiteral(".png");
-    auto obj = ExportObj(mesh, texture, QFileInfo(mtlPath).fileName(),
-                         QFileInfo(pngPath).fileName(), error);
+    const ObjSidePaths side = ObjSideFiles(outPath);
+    const ObjSideNames names = {QFileInfo(side.mtl).fileName(), QFileInfo(side.bodyPng).fileName(),
+                                QFileInfo(side.finsPng).fileName()};
+    auto obj = ExportObj(mesh, texture, names, error);
     if (!obj) return std::nullopt;
-    // The texture and the library first, so the OBJ never names a missing file.
-    std::vector<OutputFile> files;
-    if (!obj->png.isEmpty()) files.push_back({pngPath, obj->png});
-    files.push_back({mtlPath, obj->mtl});
+    // The textures and the library first, so the OBJ never names a missing file.
+    std::vector<FileToWrite> files;
+    const bool keep = !replaceSideFiles;
+    if (!obj->bodyPng.isEmpty()) {
+        files.push_back({side.bodyPng, obj->bodyPng, keep});
+        files.push_back({side.finsPng, obj->finsPng, keep});
+    }
+    files.push_back({side.mtl, obj->mtl, keep});
     files.push_back({outPath, obj->obj});
     return files;
 }
 
+// The name as it can be shown on one line: each control character as an
+// escape (\n, \t, \x1b ...).
+QString Visible(const QString& name) {
+    QString out;
+    for (QChar c : name) {
+        if (c.category() != QChar::Other_Control) {
+            out += c;
+        } else if (c == u'\n') {
+            out += QStringLiteral("\\n");
+        } else if (c == u'\t') {
+            out += QStringLiteral("\\t");
+        } else if (c == u'\r') {
+            out += QStringLiteral("\\r");
+        } else {
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        }
+    }
+    return out;
+}
+
+bool HasControlCharacter(const QString& name) {
+    return std::any_of(name.begin(), name.end(),
+                       [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
 int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const QString& outPath,
-               const QStringList& sources, QTextStream& out, QTextStream& err) {
+               const QStringList& sources, bool replaceSideFiles, QTextStream& out,
+               QTextStream& err) {
     if (!IsModelExportPath(outPath)) {
-        err << Texts::CommandError().arg(Texts::ExportKind().arg(outPath));
+        err << Texts::CommandError().arg(Texts::ExportKind().arg(Visible(outPath)));
         return ExitUsage;
+    }
+    if (const QString why = ExportNameProblem(outPath); !why.isEmpty()) {
+        err << Texts::CommandError().arg(why);
+        return ExitFailed;
     }
     ModelTexture texture;
     if (picture && !picture->isNull()) {
@@ -93,30 +131,37 @@ int ExportFile(const PgxFile& file, const std::optional<QImage>& picture, const 
 
     const FishMesh mesh = BuildFishMesh(file);
     QString why;
-    const auto files = ExportFiles(mesh, texture, outPath, &why);
+    const auto files = ExportFiles(mesh, texture, outPath, replaceSideFiles, &why);
     if (!files) {
         err << Texts::CommandError().arg(Texts::FileFailed().arg(outPath, why));
         return ExitFailed;
     }
-    for (const OutputFile& f : *files)
+    for (const FileToWrite& f : *files) {
         for (const QString& source : sources)
-            if (SameFile(f.path, source)) {
+            if (SameFile(f.Path, source)) {
                 err << Texts::CommandError().arg(
                     QCoreApplication::translate(
                         "ModelCommands", "%1 is %2, which the export reads; choose another name")
-                        .arg(f.path, source));
+                        .arg(f.Path, source));
                 return ExitFailed;
             }
-    // The files of one export are written together: all of them or none.
-    std::vector<FileToWrite> writes;
-    for (const OutputFile& f : *files) writes.push_back({f.path, f.bytes});
-    if (const FilesWritten written = WriteFilesAtomically(writes); !written.Ok) {
+        if (f.KeepExisting && (QFileInfo::exists(f.Path) || QFileInfo(f.Path).isSymLink())) {
+            err << Texts::CommandError().arg(SideFileExists().arg(f.Path));
+            return ExitFailed;
+        }
+    }
+    // The files of one export are written together: all of them or none. A
+    // side file that appears while they are written is not replaced either.
+    if (const FilesWritten written = WriteFilesAtomically(*files); !written.Ok) {
+        const QString failed = (*files)[size_t(std::max(written.FailedFile, 0))].Path;
         err << Texts::CommandError().arg(
-            QCoreApplication::translate("ModelCommands", "%1: cannot write the file (%2)")
-                .arg(outPath, written.Why));
+            written.Existed
+                ? SideFileExists().arg(failed)
+                : QCoreApplication::translate("ModelCommands", "%1: cannot write the file (%2)")
+                      .arg(outPath, written.Why));
         return ExitFailed;
     }
-    for (const OutputFile& f : *files) out << QFileInfo(f.path).absoluteFilePath() << "\n";
+    for (const FileToWrite& f : *files) out << QFileInfo(f.Path).absoluteFilePath() << "\n";
     out.flush();
     err << QCoreApplication::translate("ModelCommands",
                                        "%1: %2 parts, %3 vertices, %4 triangles, %5\n")
@@ -229,13 +274,35 @@ QString PictureBeside(const QString& modelPath) {
     return {};
 }
 
+ObjSidePaths ObjSideFiles(const QString& objPath) {
+    const QFileInfo obj(objPath);
+    QString stem = obj.fileName();
+    stem.chop(4); // ".obj" in any case
+    // What an OBJ or MTL file cannot hold as a reference becomes '_'.
+    for (QChar& c : stem)
+        if (!IsObjReferenceName(QString(c))) c = u'_';
+    const QDir dir = obj.dir();
+    return {dir.filePath(stem + QStringLiteral(".mtl")),
+            dir.filePath(stem + QStringLiteral("_obj_body.png")),
+            dir.filePath(stem + QStringLiteral("_obj_fins.png"))};
+}
+
+QString ExportNameProblem(const QString& path) {
+    if (!HasControlCharacter(path)) return {};
+    return QCoreApplication::translate(
+               "ModelCommands",
+               "the name \"%1\" holds a control character, which no export name may; "
+               "choose another")
+        .arg(Visible(path));
+}
+
 bool IsModelExportPath(const QString& path) {
     return HasSuffix(path, ".glb") || HasSuffix(path, ".obj");
 }
 
 int ExportModel(const QByteArray& pgxBytes, const std::optional<QImage>& picture,
-                const QString& outPath, QTextStream& out, QTextStream& err,
-                const QStringList& keep) {
+                const QString& outPath, QTextStream& out, QTextStream& err, const QStringList& keep,
+                bool replaceSideFiles) {
     PgxError error;
     const auto file = ReadPgx(pgxBytes, &error);
     if (!file) {
@@ -244,16 +311,19 @@ int ExportModel(const QByteArray& pgxBytes, const std::optional<QImage>& picture
                 .arg(error.text()));
         return ExitFailed;
     }
-    return ExportFile(*file, picture, outPath, keep, out, err);
+    return ExportFile(*file, picture, outPath, keep, replaceSideFiles, out, err);
 }
 
 int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     QStringList positional;
     QString picturePath;
+    bool overwrite = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QStringLiteral("--picture")) {
             if (i + 1 >= args.size()) return Usage(err, Texts::PictureNeedsFile());
             picturePath = args[++i];
+        } else if (args[i] == QStringLiteral("--overwrite")) {
+            overwrite = true;
         } else if (args[i].startsWith(u'-') && args[i].size() > 1) {
             return Usage(err, Texts::UnknownOption().arg(args[i]));
         } else {
@@ -264,7 +334,7 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
         return Usage(err, QCoreApplication::translate(
                               "ModelCommands", "--export takes a PGX file and an output file"));
     const QString modelPath = positional[0], outPath = positional[1];
-    if (!IsModelExportPath(outPath)) return Usage(err, Texts::ExportKind().arg(outPath));
+    if (!IsModelExportPath(outPath)) return Usage(err, Texts::ExportKind().arg(Visible(outPath)));
 
     PgxError error;
     const auto file = ReadPgxFile(modelPath, &error);
@@ -291,7 +361,7 @@ int RunExportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     }
     QStringList sources = {modelPath};
     if (picture) sources << picturePath;
-    return ExportFile(*file, picture, outPath, sources, out, err);
+    return ExportFile(*file, picture, outPath, sources, overwrite, out, err);
 }
 
 int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -311,9 +381,11 @@ int RunInfoCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
 QString ModelCommandsUsage() {
     return QCoreApplication::translate(
         "ModelCommands",
-        "usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]\n"
-        "         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;\n"
-        "         textured with PICTURE, by default the BMP of the model's name beside it\n"
+        "usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE] [--overwrite]\n"
+        "         writes the model as binary glTF, or as OBJ with OUT.mtl,\n"
+        "         OUT_obj_body.png and OUT_obj_fins.png beside it; textured with PICTURE,\n"
+        "         by default the BMP of the model's name beside it; --overwrite lets the\n"
+        "         OBJ's side files replace files of their names\n"
         "       meshmaker --info MODEL.pgx\n"
         "         prints the header, the blocks and the mesh's counts\n");
 }

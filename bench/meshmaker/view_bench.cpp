@@ -19,6 +19,7 @@
 #include "FishRenderer.h"
 #include "FishView.h"
 #include "LargestFish.h"
+#include "ModelTexture.h"
 #include "PgxReader.h"
 #include "PgxWriter.h"
 #include "PreviewModel.h"
@@ -156,7 +157,9 @@ void RenderIntoFramebuffer(benchmark::State& state, bool withModel) {
     context.context.functions()->glViewport(0, 0, FrameSize.width(), FrameSize.height());
     const PreviewModel model = PreviewOfFish(Largest().fish, Largest().picture);
     context.renderer.UploadMesh(withModel ? model.mesh : FishMesh());
-    context.renderer.UploadTexture(PreviewTexture(model.picture, model.background));
+    const auto pictures = MakeModelPictures(model.picture, model.background);
+    if (!pictures) return state.SkipWithError("the textures cannot be made");
+    context.renderer.UploadTextures(pictures->body, pictures->fins);
     OrbitCamera camera;
     camera.SetViewport(FrameSize);
     const SceneBox box = SceneOf(model);

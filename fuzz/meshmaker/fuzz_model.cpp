@@ -1,8 +1,8 @@
 // Fuzz target: arbitrary bytes as a PGX file, through the reader, the fish
 // mesh and both exports to memory. A refused file has a reason at an offset
 // inside it; an accepted one reads back to the same bytes, gives finite
-// vertices with unit normals and in-range indices, and exports to a .glb that
-// tinygltf reads back.
+// vertices with unit normals, in-range indices and triangles that all have an
+// area, and exports to a .glb that tinygltf reads back.
 
 #include "EditorChecks.h"
 #include "FishMesh.h"
@@ -50,6 +50,15 @@ void CheckMesh(const FishMesh& mesh) {
             for (quint32 c : tri.corners)
                 Require(c >= quint32(r.firstVertex) && c < quint32(r.firstVertex + r.vertexCount),
                         "indices within the part");
+            const auto& a = mesh.vertices[tri.corners[0]].position;
+            const auto& b = mesh.vertices[tri.corners[1]].position;
+            const auto& c = mesh.vertices[tri.corners[2]].position;
+            const double u[3] = {double(b[0]) - a[0], double(b[1]) - a[1], double(b[2]) - a[2]};
+            const double w[3] = {double(c[0]) - a[0], double(c[1]) - a[1], double(c[2]) - a[2]};
+            const double n[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2],
+                                 u[0] * w[1] - u[1] * w[0]};
+            Require(std::sqrt(n[0] * n[0] + n[1] * n[1] + n[2] * n[2]) / 2 >= LeastTriangleArea,
+                    "no triangle without area");
         }
     }
     Require(vertexEnd == mesh.vertices.size() && triangleEnd == mesh.triangles.size(),
@@ -86,7 +95,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
 
     const auto glb = ExportGlb(mesh, texture);
-    const auto obj = ExportObj(mesh, texture, "fish.mtl", "fish.png");
+    const auto obj =
+        ExportObj(mesh, texture, {"fish.mtl", "fish_obj_body.png", "fish_obj_fins.png"});
     Require(glb.has_value() == !mesh.triangles.empty(), "a mesh with triangles exports");
     Require(obj.has_value() == !mesh.triangles.empty(), "a mesh with triangles exports");
     if (glb) {

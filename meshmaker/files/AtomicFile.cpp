@@ -222,7 +222,12 @@ FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files) {
             }
         }
     for (int i = 0; i < count; ++i) {
-        if (!temporary[i]->Rename()) {
+        const NewFileOutcome placed =
+            files[i].KeepExisting
+                ? temporary[i]->RenameNoReplace()
+                : (temporary[i]->Rename() ? NewFileOutcome::Written : NewFileOutcome::Failed);
+        if (placed != NewFileOutcome::Written) {
+            result.Existed = placed == NewFileOutcome::Exists;
             result.Why = temporary[i]->Why();
             bool restored = true;
             for (KeptTarget& k : kept) restored = PutBack(k) && restored;

@@ -30,15 +30,20 @@ NewFileOutcome WriteNewFileAtomically(const QString& path, const QByteArray& byt
 // a hard link (or a copy) until the last rename has succeeded; if a rename
 // fails, the targets already replaced get their old files back (a target
 // that did not exist is removed again), so either every target holds its
-// new bytes or every target is as it was.
+// new bytes or every target is as it was. A file marked KeepExisting is
+// moved into place as WriteNewFileAtomically does: where a file of its name
+// exists at that moment, the targets already replaced get their old files
+// back and the result says Existed.
 struct FileToWrite {
     QString Path;
     QByteArray Bytes;
+    bool KeepExisting = false; // never replace a file of this name
 };
 struct FilesWritten {
     bool Ok = false;
-    int FailedFile = -1; // the index of the file that could not be written or renamed
-    QString Why;         // the system's reason
+    int FailedFile = -1;  // the index of the file that could not be written or renamed
+    QString Why;          // the system's reason
+    bool Existed = false; // FailedFile is KeepExisting and its name was taken
 };
 FilesWritten WriteFilesAtomically(const std::vector<FileToWrite>& files);
 

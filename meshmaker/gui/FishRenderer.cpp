@@ -206,23 +206,35 @@ void FishRenderer::UploadEdges(const std::vector<std::array<quint32, 2>>& edges)
     edgeIndexCount_ = int(edges.size() * 2);
 }
 
-void FishRenderer::UploadTexture(const QImage& texture) {
-    texture_.reset();
-    if (!ready_ || texture.isNull()) return;
-    // A picture larger than the driver takes is shown at the largest size it does.
-    GLint largest = 0;
-    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
-    QImage image = texture;
+namespace {
+
+// A picture as a texture, at most the size the driver takes.
+std::unique_ptr<QOpenGLTexture> MakeTexture(const QImage& picture, int largest, bool mipmaps) {
+    QImage image = picture;
     if (largest > 0 && (image.width() > largest || image.height() > largest))
         image = image.scaled(largest, largest, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     // Seen whole, the picture is smaller on the screen than it is: mipmaps
     // keep the minified texture smooth and its reads close together.
-    texture_ = std::make_unique<QOpenGLTexture>(
-        image, mipmaps_ ? QOpenGLTexture::GenerateMipMaps : QOpenGLTexture::DontGenerateMipMaps);
-    texture_->setMinificationFilter(mipmaps_ ? QOpenGLTexture::LinearMipMapNearest
-                                             : QOpenGLTexture::Linear);
-    texture_->setMagnificationFilter(QOpenGLTexture::Linear);
-    texture_->setWrapMode(QOpenGLTexture::ClampToEdge);
+    auto texture = std::make_unique<QOpenGLTexture>(
+        image, mipmaps ? QOpenGLTexture::GenerateMipMaps : QOpenGLTexture::DontGenerateMipMaps);
+    texture->setMinificationFilter(mipmaps ? QOpenGLTexture::LinearMipMapNearest
+                                           : QOpenGLTexture::Linear);
+    texture->setMagnificationFilter(QOpenGLTexture::Linear);
+    texture->setWrapMode(QOpenGLTexture::ClampToEdge);
+    return texture;
+}
+
+} // namespace
+
+void FishRenderer::UploadTextures(const QImage& body, const QImage& fins) {
+    bodyTexture_.reset();
+    finsTexture_.reset();
+    if (!ready_ || body.isNull() || fins.isNull()) return;
+    // A picture larger than the driver takes is shown at the largest size it does.
+    GLint largest = 0;
+    glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
+    bodyTexture_ = MakeTexture(body, largest, mipmaps_);
+    finsTexture_ = MakeTexture(fins, largest, mipmaps_);
 }
 
 void FishRenderer::Use(const Program& program, const QMatrix4x4& view,
@@ -254,7 +266,8 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
     glDepthFunc(GL_LEQUAL);
     glFrontFace(GL_CCW);
     glEnable(GL_CULL_FACE);
-    if (texture_) texture_->bind(0);
+    const bool textured = bodyTexture_ != nullptr;
+    if (textured) bodyTexture_->bind(0);
     vertices_.bind();
     indices_.bind();
     // Every program binds the same attribute locations.
@@ -276,24 +289,25 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
     // (the eyes at their rims, a body open at the head or the tail shows its
     // inside), those away from it, which the depth test mostly rejects
     // before they are shaded.
-    const Program& opaque = texture_ ? pictured_ : plain_;
+    const Program& opaque = textured ? pictured_ : plain_;
     Use(opaque, view, projection);
     for (GLenum away : {GL_BACK, GL_FRONT}) {
         glCullFace(away);
         for (const PartDraw& d : parts_) {
             if (IsFin(d.part) || (away == GL_FRONT && d.part == FishPart::Body && bodyClosed_))
                 continue;
-            if (!texture_) opaque.shaders->setUniformValue(opaque.colour, PlainColour(d.part));
+            if (!textured) opaque.shaders->setUniformValue(opaque.colour, PlainColour(d.part));
             Draw(d);
         }
     }
     // The fins have a face each way; each side shows its own.
     glCullFace(GL_BACK);
-    const Program& fins = texture_ ? masked_ : plain_;
+    if (textured) finsTexture_->bind(0);
+    const Program& fins = textured ? masked_ : plain_;
     Use(fins, view, projection);
     for (const PartDraw& d : parts_) {
         if (!IsFin(d.part)) continue;
-        if (!texture_) fins.shaders->setUniformValue(fins.colour, PlainColour(d.part));
+        if (!textured) fins.shaders->setUniformValue(fins.colour, PlainColour(d.part));
         Draw(d);
     }
     glDisable(GL_CULL_FACE);
@@ -311,13 +325,14 @@ void FishRenderer::Render(const QMatrix4x4& view, const QMatrix4x4& projection, 
 
     for (int a : {Position, Normal, TexCoord}) attributes.disableAttributeArray(a);
     vertices_.release();
-    if (texture_) texture_->release(0);
+    if (textured) finsTexture_->release(0);
     plain_.shaders->release();
     glDisable(GL_DEPTH_TEST);
 }
 
 void FishRenderer::Release() {
-    texture_.reset();
+    bodyTexture_.reset();
+    finsTexture_.reset();
     vertices_.destroy();
     indices_.destroy();
     edges_.destroy();

@@ -7,8 +7,9 @@
 // The shaders are GLSL 1.10 / GLSL ES 1.00, so OpenGL 2.1 and OpenGL ES 2
 // (Mesa's software renderer, old laptops) run them. One directional light
 // fixed to the camera plus ambient light, lit at the vertices (the file's
-// normals are one per row); the picture is the texture, and the fins are
-// alpha-masked to their painted shape as in the export. The fins
+// normals are one per row); the model's two pictures are the textures, as
+// in the export: the body's opaque one, and the fins' whose alpha cuts them
+// to their painted shape. The fins
 // have a face each way in the mesh, so with back faces culled each side is
 // lit as it faces; the body and the eyes are drawn from both sides, lit on
 // the side that is seen.
@@ -45,9 +46,11 @@ public:
     void UploadMesh(const FishMesh& mesh);
     // The grid's edges (vertex index pairs) for the wireframe.
     void UploadEdges(const std::vector<std::array<quint32, 2>>& edges);
-    // The texture (ARGB32, transparent where the fins are not); a null image
-    // draws the model in the export's plain colours.
-    void UploadTexture(const QImage& texture);
+    // The model's two pictures (MakeModelPictures): the body's, opaque, for
+    // the body and the eyes, and the fins', alpha-masked, for the fins, the
+    // tail and the whiskers. A null body picture draws the model in the
+    // export's plain colours.
+    void UploadTextures(const QImage& body, const QImage& fins);
     // Clears and draws the model into the current framebuffer.
     void Render(const QMatrix4x4& view, const QMatrix4x4& projection, bool wireframe);
     // Frees every OpenGL object.
@@ -77,7 +80,7 @@ private:
     QOpenGLBuffer vertices_{QOpenGLBuffer::VertexBuffer};
     QOpenGLBuffer indices_{QOpenGLBuffer::IndexBuffer};
     QOpenGLBuffer edges_{QOpenGLBuffer::IndexBuffer};
-    std::unique_ptr<QOpenGLTexture> texture_;
+    std::unique_ptr<QOpenGLTexture> bodyTexture_, finsTexture_;
     std::vector<PartDraw> parts_;
     unsigned indexType_ = 0; // GL_UNSIGNED_SHORT where the mesh fits, else GL_UNSIGNED_INT
     int edgeIndexCount_ = 0;

@@ -1,5 +1,6 @@
 #include "FishView.h"
 
+#include "ModelTexture.h"
 #include "Texts.h"
 
 #include <QKeyEvent>
@@ -90,7 +91,13 @@ void FishView::Rebuild() {
 
     const qint64 picture = model_.picture.cacheKey();
     if (picture != texturePicture_ || model_.background != textureBackground_) {
-        renderer_.UploadTexture(PreviewTexture(model_.picture, model_.background));
+        // The export's two pictures, made by the same code; none (the model
+        // untextured) when they cannot be made.
+        const auto pictures = model_.picture.isNull()
+                                  ? std::nullopt
+                                  : MakeModelPictures(model_.picture, model_.background);
+        renderer_.UploadTextures(pictures ? pictures->body : QImage(),
+                                 pictures ? pictures->fins : QImage());
         texturePicture_ = picture;
         textureBackground_ = model_.background;
     }

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <sstream>
+#include <utility>
 
 namespace {
 
@@ -50,12 +51,17 @@ int AddAccessor(tinygltf::Model& model, int view, size_t byteOffset, size_t coun
     return int(model.accessors.size() - 1);
 }
 
+// The textures, in this order: the body's picture and the fins'.
+constexpr int BodyTexture = 0, FinsTexture = 1;
+
 tinygltf::Material PartMaterial(FishPart part, bool textured, bool bodyClosed) {
     tinygltf::Material m;
     m.name = FishPartName(part);
     m.pbrMetallicRoughness.metallicFactor = 0.0;
     m.pbrMetallicRoughness.roughnessFactor = 0.8;
-    if (textured) m.pbrMetallicRoughness.baseColorTexture.index = 0;
+    // The body and the eyes take the opaque picture, the fins the masked one.
+    if (textured)
+        m.pbrMetallicRoughness.baseColorTexture.index = IsFin(part) ? FinsTexture : BodyTexture;
     switch (part) {
     case FishPart::Body:
         m.doubleSided = !bodyClosed;
@@ -124,20 +130,24 @@ std::optional<QByteArray> ExportGlb(const FishMesh& mesh, const ModelTexture& te
                                          TINYGLTF_TARGET_ELEMENT_ARRAY_BUFFER);
 
     if (textured) {
-        tinygltf::Image image;
-        image.name = "picture";
-        image.mimeType = "image/png";
-        image.bufferView = buffer.addView(texture.png.constData(), size_t(texture.png.size()), 0);
-        model.images.push_back(image);
         tinygltf::Sampler sampler;
         sampler.magFilter = TINYGLTF_TEXTURE_FILTER_LINEAR;
         sampler.minFilter = TINYGLTF_TEXTURE_FILTER_LINEAR_MIPMAP_LINEAR;
         sampler.wrapS = sampler.wrapT = TINYGLTF_TEXTURE_WRAP_CLAMP_TO_EDGE;
         model.samplers.push_back(sampler);
-        tinygltf::Texture t;
-        t.source = 0;
-        t.sampler = 0;
-        model.textures.push_back(t);
+        for (const auto& [name, png] :
+             {std::pair{"body", &texture.bodyPng}, std::pair{"fins", &texture.finsPng}}) {
+            tinygltf::Image image;
+            image.name = name;
+            image.mimeType = "image/png";
+            image.bufferView = buffer.addView(png->constData(), size_t(png->size()), 0);
+            model.images.push_back(image);
+            tinygltf::Texture t;
+            t.name = name;
+            t.source = int(model.images.size() - 1);
+            t.sampler = 0;
+            model.textures.push_back(t);
+        }
     }
 
     tinygltf::Mesh gltfMesh;

@@ -1,12 +1,14 @@
 #pragma once
 // The fish mesh as binary glTF 2.0 (.glb), made with tinygltf: one mesh with
 // one primitive per part, each with a material named after the part; the
-// picture as one embedded PNG base-colour texture. Positions are file units
-// exactly as the PGX file holds them (+y up, the mirror on +z).
+// model's two pictures (ModelTexture.h) as embedded PNG base-colour
+// textures, "body" and "fins". Positions are file units exactly as the PGX
+// file holds them (+y up, the mirror on +z).
 //
-// Materials: the body is opaque, double-sided only when it is not a closed
-// surface; the fins are double-sided and alpha-masked, the background colour
-// being transparent in the texture; the eye is opaque. Without a texture
+// Materials: the body is opaque with the body's picture, double-sided only
+// when it is not a closed surface; the eye is opaque with the same picture;
+// the fins, the tail and the whiskers are double-sided and alpha-masked
+// (alphaMode MASK, cutoff 0.5) with the fins' picture. Without a texture
 // every material is a plain colour and no texture coordinates are written.
 
 #include "FishMesh.h"

@@ -29,15 +29,16 @@ void AppendCorner(QByteArray& out, quint32 index, bool textured) {
     out.append('/').append(n);
 }
 
-QByteArray MaterialLibrary(bool textured, const QString& pngName) {
+QByteArray MaterialLibrary(bool textured, const ObjSideNames& names) {
     QByteArray mtl = "# meshmaker: the fish's materials, one per part\n";
     for (FishPart part : FishParts) {
         mtl.append("\nnewmtl ").append(FishPartName(part)).append('\n');
         mtl.append("Ka 0 0 0\nKs 0 0 0\nillum 1\n");
         if (textured) {
-            mtl.append("Kd 1 1 1\nmap_Kd ").append(pngName.toUtf8()).append('\n');
-            // A fin takes its outline from the texture's transparency.
-            if (IsFin(part)) mtl.append("map_d ").append(pngName.toUtf8()).append('\n');
+            const QByteArray picture = (IsFin(part) ? names.finsPng : names.bodyPng).toUtf8();
+            mtl.append("Kd 1 1 1\nmap_Kd ").append(picture).append('\n');
+            // A fin takes its outline from its picture's alpha channel.
+            if (IsFin(part)) mtl.append("map_d ").append(picture).append('\n');
         } else {
             mtl.append(part == FishPart::Eye ? "Kd 0.1 0.1 0.1\n"
                        : IsFin(part)         ? "Kd 0.95 0.75 0.45\n"
@@ -49,22 +50,36 @@ QByteArray MaterialLibrary(bool textured, const QString& pngName) {
 
 } // namespace
 
+bool IsObjReferenceName(const QString& name) {
+    if (name.isEmpty()) return false;
+    for (QChar c : name)
+        if (c.isSpace() || c.category() == QChar::Other_Control || c == u'#') return false;
+    return true;
+}
+
 std::optional<ObjExportFiles> ExportObj(const FishMesh& mesh, const ModelTexture& texture,
-                                        const QString& mtlName, const QString& pngName,
-                                        QString* error) {
+                                        const ObjSideNames& names, QString* error) {
     if (mesh.triangles.empty()) {
         if (error)
             *error =
                 QCoreApplication::translate("ObjExport", "the model has no triangle to export");
         return std::nullopt;
     }
+    for (const QString* name : {&names.mtl, &names.bodyPng, &names.finsPng})
+        if (!IsObjReferenceName(*name)) {
+            if (error)
+                *error = QCoreApplication::translate(
+                             "ObjExport", "the name \"%1\" cannot be written into an OBJ file")
+                             .arg(*name);
+            return std::nullopt;
+        }
     const bool textured = !texture.isNull();
     ObjExportFiles files;
     QByteArray& obj = files.obj;
     obj.reserve(qsizetype(mesh.vertices.size()) * 100 + qsizetype(mesh.triangles.size()) * 40);
     obj.append(
         "# meshmaker: the fish in file units (50 picture pixels), +y up, the mirror on +z\n");
-    obj.append("mtllib ").append(mtlName.toUtf8()).append("\no fish\n");
+    obj.append("mtllib ").append(names.mtl.toUtf8()).append("\no fish\n");
     for (const MeshVertex& v : mesh.vertices)
         AppendLine(obj, "v", {v.position[0], v.position[1], v.position[2]});
     if (textured)
@@ -84,7 +99,10 @@ std::optional<ObjExportFiles> ExportObj(const FishMesh& mesh, const ModelTexture
             obj.append('\n');
         }
     }
-    files.mtl = MaterialLibrary(textured, pngName);
-    if (textured) files.png = texture.png;
+    files.mtl = MaterialLibrary(textured, names);
+    if (textured) {
+        files.bodyPng = texture.bodyPng;
+        files.finsPng = texture.finsPng;
+    }
     return files;
 }

@@ -45,18 +45,6 @@ SceneBox SceneOf(const PreviewModel& model) {
     return box;
 }
 
-QImage PreviewTexture(const QImage& picture, quint32 fileBackground) {
-    if (picture.isNull()) return {};
-    QImage texture = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb background = Pgx::RgbOfFileColour(fileBackground) & RGB_MASK;
-    for (int y = 0; y < texture.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(texture.scanLine(y));
-        for (int x = 0; x < texture.width(); ++x)
-            row[x] = (row[x] & RGB_MASK) == background ? row[x] & RGB_MASK : row[x] | 0xFF000000u;
-    }
-    return texture;
-}
-
 std::vector<std::array<quint32, 2>> MeshEdges(const FishMesh& mesh) {
     std::vector<quint64> keys;
     keys.reserve(mesh.triangles.size() * 3);

@@ -25,7 +25,7 @@ struct PreviewModel {
     // The picture the model was made from, as the file records it.
     int pictureWidth = 0, pictureHeight = 0;
     quint32 background = 0; // the file's background colour, 0x00BBGGRR
-    QImage picture;         // the texture's source; null for an untextured model
+    QImage picture; // the textures' source (MakeModelPictures); null for an untextured model
 };
 
 // The model of the fish as a save would write it now.
@@ -41,12 +41,6 @@ struct SceneBox {
     QVector3D min, max;
 };
 SceneBox SceneOf(const PreviewModel& model);
-
-// The picture as the view's texture: ARGB32 (not premultiplied) with every
-// pixel of the file's background colour (0x00BBGGRR) transparent, its colour
-// kept, and every other opaque, as the export's PNG has it, so the fins can
-// be alpha-masked to their painted shape.
-QImage PreviewTexture(const QImage& picture, quint32 fileBackground);
 
 // The grid of the wireframe: every edge of the mesh's triangles once, as a
 // pair of vertex indices (the smaller first), in ascending order.

@@ -619,7 +619,8 @@ inline QString BatchUsage() {
         "  --export OUT.glb|OUT.obj   also write the fish as a 3-D model (may be repeated)\n"
         "  --texture                  also write the picture as the body texture NAME_tx.bmp\n"
         "                             beside the PGX file (a 24-bit BMP, mirrored with --mirror)\n"
-        "  --overwrite                let --texture replace an existing texture\n"
+        "  --overwrite                let --texture replace an existing texture, and an OBJ\n"
+        "                             export its existing side files\n"
         "Coordinates are picture pixels; with --mirror, pixels of the mirrored picture\n"
         "(x counts from the left edge of the flipped picture).\n");
 }

@@ -217,7 +217,8 @@ TEST(Batch, ExportsTheFileItSavedAsWell) {
     const BatchRun r = Batch({picture, "--dorsal", "38,5,62,19", "--eye", "10,26,3", "--export",
                               dir.filePath("a.glb"), "--export", dir.filePath("b.obj")});
     ASSERT_EQ(r.status, ExitOk) << r.err.toStdString();
-    EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 1 + 1 + 3); // pgx, glb, obj+mtl+png
+    // pgx, glb, obj with its library and two pictures
+    EXPECT_EQ(r.out.split('\n', Qt::SkipEmptyParts).size(), 1 + 1 + 4);
     // The same export made afterwards from the saved file gives the same bytes.
     QString out, err;
     QTextStream o(&out), e(&err);
@@ -225,6 +226,12 @@ TEST(Batch, ExportsTheFileItSavedAsWell) {
               ExitOk);
     EXPECT_EQ(test::FileBytes(dir.filePath("a.glb")), test::FileBytes(dir.filePath("again.glb")));
     EXPECT_FALSE(test::FileBytes(dir.filePath("b.obj")).isEmpty());
+
+    // The OBJ's side files, now there, are replaced only with --overwrite.
+    const BatchRun again = Batch({picture, "--export", dir.filePath("b.obj")});
+    EXPECT_EQ(again.status, ExitFailed);
+    EXPECT_TRUE(again.err.contains("b_obj_body.png exists")) << again.err.toStdString();
+    EXPECT_EQ(Batch({picture, "--export", dir.filePath("b.obj"), "--overwrite"}).status, ExitOk);
 
     const BatchRun bad = Batch({picture, "--export", dir.filePath("c.stl")});
     EXPECT_EQ(bad.status, ExitUsage);

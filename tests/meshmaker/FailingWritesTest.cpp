@@ -103,3 +103,34 @@ TEST(FailingWrites, ASessionThatCannotBeWrittenIsNoSavedFile) {
                           "nor the PGX file was changed.\nIs a directory"});
     EXPECT_FALSE(QFile::exists(dir.filePath("fish.pgx")));
 }
+
+TEST(FailingWrites, AFileThatMustNotBeReplacedAndAppearsMeanwhileUndoesTheWholeWrite) {
+    Faults faults(qint64(1) << 20);
+    QTemporaryDir dir;
+    const QString old = dir.filePath("model.obj"), side = dir.filePath("model.mtl"),
+                  other = dir.filePath("model_obj_body.png");
+    {
+        QFile f(old);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("the old model");
+    }
+    // Another program writes the library just before the files are moved
+    // into place.
+    AtomicWriteFaults::Inject = [&](AtomicWriteFaults::Step step, int index) {
+        if (step == AtomicWriteFaults::Step::Backup && index == 2) {
+            QFile f(side);
+            EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("theirs");
+        }
+        return false;
+    };
+    const FilesWritten written =
+        WriteFilesAtomically({{other, "png", true}, {old, "the new model"}, {side, "mtl", true}});
+    EXPECT_FALSE(written.Ok);
+    EXPECT_TRUE(written.Existed);
+    EXPECT_EQ(written.FailedFile, 2);
+    EXPECT_EQ(test::FileBytes(side), "theirs");
+    EXPECT_EQ(test::FileBytes(old), "the old model");
+    EXPECT_FALSE(QFile::exists(other));
+    EXPECT_EQ(Files(dir), QStringList({"model.mtl", "model.obj"}));
+}

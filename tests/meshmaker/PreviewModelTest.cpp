@@ -199,23 +199,6 @@ TEST(DragPreview, NothingWithoutAPickedPoint) {
     EXPECT_FALSE(e.form.FishWithDragAt(60, 10).has_value());
 }
 
-TEST(PreviewTexture, TheBackgroundIsTransparentWithItsColourKept) {
-    const QImage picture = Picture(6, 4, {QRect(1, 1, 3, 2)});
-    const quint32 fileBackground = Pgx::FileColour(test::Water);
-    const QImage texture = PreviewTexture(picture, fileBackground);
-    ASSERT_EQ(texture.size(), picture.size());
-    EXPECT_EQ(texture.format(), QImage::Format_ARGB32);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 6; ++x) {
-            const bool fish = QRect(1, 1, 3, 2).contains(x, y);
-            const QRgb p = texture.pixel(x, y);
-            EXPECT_EQ(qAlpha(p), fish ? 255 : 0) << x << "," << y;
-            EXPECT_EQ(p & RGB_MASK, (fish ? test::Orange : test::Water) & RGB_MASK)
-                << x << "," << y;
-        }
-    EXPECT_TRUE(PreviewTexture(QImage(), fileBackground).isNull());
-}
-
 TEST(MeshEdges, EveryEdgeOnceSmallerIndexFirst) {
     FishMesh quad;
     quad.vertices.resize(4);

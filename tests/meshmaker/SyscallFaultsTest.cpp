@@ -2,7 +2,7 @@
 // fault layer: every write, flush, close, rename and open for writing that
 // they make is failed in turn, with EIO and with ENOSPC. The batch's save
 // writes the PGX file and its editing session together, an OBJ export its
-// three files. Each time the program exits 1 with the system's reason,
+// four files. Each time the program exits 1 with the system's reason,
 // every old file keeps its bytes, no new file appears and nothing is left
 // behind: neither a temporary file nor a kept old file.
 
@@ -60,8 +60,12 @@ TEST_P(SyscallFaultsTest, EveryFailedCallLeavesTheOldFilesAndNoTemporaryFile) {
             0);
         walk.Arguments = {"--export", dir.filePath("koi.pgx"), out + "koi." + command, "--picture",
                           picture};
-        targets = command == "glb" ? QStringList{out + "koi.glb"}
-                                   : QStringList{out + "koi.obj", out + "koi.mtl", out + "koi.png"};
+        // Old side files of an OBJ are replaced only when the command says so.
+        if (c.replacing) walk.Arguments << "--overwrite";
+        targets = command == "glb"
+                      ? QStringList{out + "koi.glb"}
+                      : QStringList{out + "koi.obj", out + "koi.mtl", out + "koi_obj_body.png",
+                                    out + "koi_obj_fins.png"};
     }
     for (const QString& target : targets) {
         const QByteArray old = "the old " + target.toUtf8();

@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -78,29 +79,101 @@ TEST_F(SampleFish, ExportsGlbTexturedWithThePictureBesideIt) {
     const auto model = test::LoadGlb(Bytes(path("fish.glb")), &error);
     ASSERT_TRUE(model) << error;
     ASSERT_EQ(model->meshes[0].primitives.size(), size_t(FishPartCount));
-    ASSERT_EQ(model->images.size(), 1u);
-    EXPECT_EQ(model->images[0].width, 401);
-    EXPECT_EQ(model->images[0].height, 201);
+    ASSERT_EQ(model->images.size(), 2u); // the body's and the fins'
+    for (const tinygltf::Image& image : model->images) {
+        EXPECT_EQ(image.width, 401);
+        EXPECT_EQ(image.height, 201);
+    }
     // The traced fish has the default section: its body is closed, one-sided.
     const auto& body = model->materials[size_t(model->meshes[0].primitives[0].material)];
     EXPECT_EQ(body.name, "body");
     EXPECT_FALSE(body.doubleSided);
 }
 
-TEST_F(SampleFish, ExportsObjWithItsLibraryAndTexture) {
+TEST_F(SampleFish, ExportsObjWithItsLibraryAndTextures) {
     QTemporaryDir out;
     const ProgramRun r = Meshmaker({"--export", path("fish.pgx"), out.filePath("Koi.OBJ")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, out.filePath("Koi.png") + "\n" + out.filePath("Koi.mtl") + "\n" +
-                         out.filePath("Koi.OBJ") + "\n");
+    EXPECT_EQ(r.out, out.filePath("Koi_obj_body.png") + "\n" + out.filePath("Koi_obj_fins.png") +
+                         "\n" + out.filePath("Koi.mtl") + "\n" + out.filePath("Koi.OBJ") + "\n");
     const QByteArray obj = Bytes(out.filePath("Koi.OBJ"));
     EXPECT_TRUE(obj.contains("\nmtllib Koi.mtl\n"));
-    EXPECT_TRUE(Bytes(out.filePath("Koi.mtl")).contains("map_Kd Koi.png"));
-    EXPECT_EQ(QImage::fromData(Bytes(out.filePath("Koi.png"))).size(), QSize(401, 201));
+    const QByteArray mtl = Bytes(out.filePath("Koi.mtl"));
+    EXPECT_TRUE(mtl.contains("map_Kd Koi_obj_body.png\n"));
+    EXPECT_TRUE(mtl.contains("map_d Koi_obj_fins.png\n"));
+    const QImage body = QImage::fromData(Bytes(out.filePath("Koi_obj_body.png")));
+    const QImage fins = QImage::fromData(Bytes(out.filePath("Koi_obj_fins.png")));
+    EXPECT_EQ(body.size(), QSize(401, 201));
+    EXPECT_FALSE(body.hasAlphaChannel());
+    EXPECT_EQ(fins.size(), QSize(401, 201));
+    EXPECT_TRUE(fins.hasAlphaChannel());
 
     const FishMesh mesh = BuildFishMesh(*ReadPgxFile(path("fish.pgx")));
     EXPECT_EQ(obj.count("\nv "), qsizetype(mesh.vertices.size()));
     EXPECT_EQ(obj.count("\nf "), qsizetype(mesh.triangles.size()));
+}
+
+TEST_F(SampleFish, AnObjReplacesNoFileItWasNotNamed) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QFile::copy(path("fish.pgx"), dir.filePath("koi.pgx")));
+    ASSERT_TRUE(QFile::copy(path("fish.bmp"), dir.filePath("koi.bmp")));
+    const QString obj = dir.filePath("koi.obj"), mtl = dir.filePath("koi.mtl");
+    // The user's photo of the name the OBJ's texture once had is no side file.
+    Write(dir.filePath("koi.png"), "the user's photo");
+    // A library of the OBJ's name that the user has is not replaced unasked:
+    // the export is refused and writes nothing, not even the OBJ.
+    Write(mtl, "the user's library");
+    ProgramRun r = Meshmaker({"--export", dir.filePath("koi.pgx"), obj});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(
+        r.err.contains(mtl + " exists and is not the file you named; --overwrite replaces it"))
+        << r.err.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"koi.bmp", "koi.mtl", "koi.pgx", "koi.png"}));
+    ASSERT_TRUE(QFile::remove(mtl));
+
+    ASSERT_EQ(Meshmaker({"--export", dir.filePath("koi.pgx"), obj}).status, 0);
+    EXPECT_EQ(Bytes(dir.filePath("koi.png")), "the user's photo");
+    // Once there, its own side files are the user's too as far as anyone
+    // knows; --overwrite replaces them.
+    Write(obj, "an old OBJ");
+    Write(mtl, "a library");
+    r = Meshmaker({"--export", dir.filePath("koi.pgx"), obj});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains(dir.filePath("koi_obj_body.png") + " exists"))
+        << r.err.toStdString();
+    EXPECT_EQ(Bytes(obj), "an old OBJ");
+    EXPECT_EQ(Bytes(mtl), "a library");
+    r = Meshmaker({"--export", dir.filePath("koi.pgx"), obj, "--overwrite"});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(Bytes(obj).contains("mtllib koi.mtl\n"));
+    EXPECT_TRUE(Bytes(mtl).contains("newmtl body"));
+    EXPECT_EQ(Bytes(dir.filePath("koi.png")), "the user's photo");
+}
+
+TEST_F(SampleFish, ExportNamesThatWouldBreakTheFilesAreRefusedOrMadeSafe) {
+    QTemporaryDir dir;
+    // A space, a tab or a '#' in an OBJ's name become '_' in its side files'
+    // names, so its references are single words.
+    ProgramRun r = Meshmaker({"--export", path("fish.pgx"), dir.filePath("my fish #2.obj")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QByteArray obj = Bytes(dir.filePath("my fish #2.obj"));
+    EXPECT_TRUE(obj.contains("\nmtllib my_fish__2.mtl\n")) << obj.left(200).toStdString();
+    EXPECT_TRUE(Bytes(dir.filePath("my_fish__2.mtl")).contains("map_Kd my_fish__2_obj_body.png\n"));
+    EXPECT_TRUE(QFile::exists(dir.filePath("my_fish__2_obj_fins.png")));
+
+    // A control character in any export's name is refused, named on one line.
+    for (const QString& name : {QStringLiteral("evil\nv 9 9 9\n#.obj"),
+                                QStringLiteral("bell\a.glb"), QStringLiteral("tab\t.obj")}) {
+        r = Meshmaker({"--export", path("fish.pgx"), dir.filePath(name)});
+        EXPECT_EQ(r.status, 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("holds a control character")) << r.err.toStdString();
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_TRUE(r.err.contains("tab\\t.obj")) << r.err.toStdString();
+    const QStringList written = QDir(dir.path()).entryList(QDir::Files);
+    EXPECT_EQ(written.size(), 4) << written.join(", ").toStdString();
 }
 
 TEST_F(SampleFish, WithoutAPictureTheExportIsUntexturedAndSaysSo) {
@@ -119,7 +192,8 @@ TEST_F(SampleFish, WithoutAPictureTheExportIsUntexturedAndSaysSo) {
     // The untextured OBJ names no texture and writes none.
     r = Meshmaker({"--export", elsewhere.filePath("fish.pgx"), elsewhere.filePath("a.obj")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_FALSE(QFile::exists(elsewhere.filePath("a.png")));
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath("a_obj_body.png")));
+    EXPECT_FALSE(QFile::exists(elsewhere.filePath("a_obj_fins.png")));
     EXPECT_FALSE(Bytes(elsewhere.filePath("a.mtl")).contains("map_Kd"));
 
     // A picture given by name textures it; the name of the picture beside it
@@ -133,7 +207,7 @@ TEST_F(SampleFish, WithoutAPictureTheExportIsUntexturedAndSaysSo) {
     for (const char* name : {"b.glb", "c.glb"}) {
         model = test::LoadGlb(Bytes(elsewhere.filePath(name)), &error);
         ASSERT_TRUE(model) << error;
-        EXPECT_EQ(model->images.size(), 1u) << name;
+        EXPECT_EQ(model->images.size(), 2u) << name;
     }
 }
 
@@ -150,6 +224,7 @@ TEST_F(SampleFish, RefusalsAndUsageErrors) {
     Write(dir.filePath("same.pgx"), pgx);
     QImage(QStringLiteral(SAMPLE_FISH)).save(dir.filePath("same.png"));
     const QByteArray picture = Bytes(dir.filePath("same.png"));
+    ASSERT_TRUE(QFile::link(dir.filePath("same.png"), dir.filePath("same.glb")));
 
     struct Case {
         const char* name;
@@ -173,8 +248,8 @@ TEST_F(SampleFish, RefusalsAndUsageErrors) {
          {"--export", dir.filePath("noise.pgx"), dir.filePath("x.glb")},
          1,
          "noise.bmp: "},
-        {"an output that is the picture",
-         {"--export", dir.filePath("same.pgx"), dir.filePath("same.obj"), "--picture",
+        {"an output that is the picture, through a link",
+         {"--export", dir.filePath("same.pgx"), dir.filePath("same.glb"), "--picture",
           dir.filePath("same.png")},
          1,
          "same.png, which the export reads"},
@@ -204,7 +279,7 @@ TEST_F(SampleFish, RefusalsAndUsageErrors) {
         EXPECT_TRUE(r.out.isEmpty()) << c.name;
     }
     // Nothing was written by any of them, and the picture is as it was.
-    for (const char* name : {"x.glb", "x.obj", "same.obj", "same.mtl"})
+    for (const char* name : {"x.glb", "x.obj", "x.mtl", "x_obj_body.png"})
         EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name;
     EXPECT_EQ(Bytes(dir.filePath("same.png")), picture);
 }

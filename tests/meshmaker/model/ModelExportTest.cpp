@@ -12,6 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QtEndian>
+
+#include <algorithm>
 #include <charconv>
 #include <cstring>
 #include <map>
@@ -65,7 +68,8 @@ TEST(GlbExport, OnePrimitivePerPartHoldingTheMeshExactly) {
         EXPECT_EQ(m.name, FishPartName(part));
         EXPECT_EQ(p.extras.Get("part").Get<std::string>(), FishPartName(part));
         EXPECT_EQ(p.mode, TINYGLTF_MODE_TRIANGLES);
-        EXPECT_EQ(m.pbrMetallicRoughness.baseColorTexture.index, 0);
+        // The body and the eye take the opaque picture, the fins the masked one.
+        EXPECT_EQ(m.pbrMetallicRoughness.baseColorTexture.index, IsFin(part) ? 1 : 0);
         if (IsFin(part)) {
             EXPECT_EQ(m.alphaMode, "MASK");
             EXPECT_TRUE(m.doubleSided);
@@ -97,18 +101,33 @@ TEST(GlbExport, OnePrimitivePerPartHoldingTheMeshExactly) {
                           mesh.triangles[size_t(r.firstTriangle + t)].corners[size_t(c)]);
     }
 
-    // The texture: the picture's exact colours, its background see-through.
-    ASSERT_EQ(model->images.size(), 1u);
-    const tinygltf::Image& image = model->images[0];
-    EXPECT_EQ(image.mimeType, "image/png");
-    ASSERT_EQ(image.width, 401);
-    ASSERT_EQ(image.height, 201);
+    // The textures: "body", opaque, and "fins", the same colours with the
+    // background see-through; the fish's colours exact, the background's
+    // nowhere, each a PNG with an alpha channel of its own or none, never a
+    // colour key.
+    ASSERT_EQ(model->images.size(), 2u);
+    ASSERT_EQ(model->textures.size(), 2u);
     const QImage picture = Picture();
-    for (const QPoint& at : {QPoint(0, 0), QPoint(30, 70), QPoint(101, 151), QPoint(400, 200)}) {
-        const unsigned char* px = &image.image[(size_t(at.y()) * 401 + at.x()) * 4];
-        const QRgb expected = picture.pixel(at);
-        EXPECT_EQ(qRgb(px[0], px[1], px[2]), expected) << at.x() << "," << at.y();
-        EXPECT_EQ(px[3], expected == Background ? 0 : 255) << at.x() << "," << at.y();
+    for (int k = 0; k < 2; ++k) {
+        const tinygltf::Image& image = model->images[size_t(k)];
+        SCOPED_TRACE(image.name);
+        EXPECT_EQ(image.name, k == 0 ? "body" : "fins");
+        EXPECT_EQ(model->textures[size_t(k)].source, k);
+        EXPECT_EQ(image.mimeType, "image/png");
+        ASSERT_EQ(image.width, 401);
+        ASSERT_EQ(image.height, 201);
+        for (const QPoint& at :
+             {QPoint(0, 0), QPoint(30, 70), QPoint(101, 151), QPoint(400, 200), QPoint(10, 100)}) {
+            const unsigned char* px = &image.image[(size_t(at.y()) * 401 + at.x()) * 4];
+            const bool background = picture.pixel(at) == Background;
+            // A background pixel takes the nearest fish pixel's colour: (10,
+            // 100) that of (20, 100), the corners those of the patch's corners.
+            const QPoint nearest = QPoint(std::clamp(at.x(), 20, 319), std::clamp(at.y(), 60, 149));
+            const QRgb expected =
+                background && at != QPoint(101, 151) ? picture.pixel(nearest) : picture.pixel(at);
+            EXPECT_EQ(qRgb(px[0], px[1], px[2]), expected) << at.x() << "," << at.y();
+            EXPECT_EQ(px[3], k == 1 && background ? 0 : 255) << at.x() << "," << at.y();
+        }
     }
 }
 
@@ -135,16 +154,69 @@ TEST(GlbExport, UntexturedAndOpenBodies) {
     }
 }
 
+namespace {
+
+// A PNG's colour type (byte 25) and whether it has a chunk of the given type.
+int ColourType(const QByteArray& png) {
+    return png.size() > 25 ? quint8(png[25]) : -1;
+}
+bool HasChunk(const QByteArray& png, const char* type) {
+    for (qsizetype at = 8; at + 8 <= png.size();) {
+        const quint32 length = qFromBigEndian<quint32>(png.constData() + at);
+        if (png.mid(at + 4, 4) == type) return true;
+        at += 12 + qsizetype(length);
+    }
+    return false;
+}
+
+} // namespace
+
 TEST(ModelTexture, TakesAnyPictureFormatAndKeepsItsColours) {
     for (QImage::Format format :
          {QImage::Format_RGB32, QImage::Format_RGB888, QImage::Format_ARGB32}) {
         const ModelTexture texture = Texture(Picture(format));
-        const QImage decoded = QImage::fromData(texture.png).convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(decoded.size(), QSize(401, 201)) << format;
-        EXPECT_EQ(decoded.pixel(0, 0), Background & 0x00FFFFFFu) << format; // alpha 0
-        EXPECT_EQ(decoded.pixel(30, 70), Fish) << format;
+        EXPECT_EQ(ColourType(texture.bodyPng), 2) << format; // RGB
+        EXPECT_EQ(ColourType(texture.finsPng), 6) << format; // RGBA
+        EXPECT_FALSE(HasChunk(texture.bodyPng, "tRNS")) << format;
+        EXPECT_FALSE(HasChunk(texture.finsPng, "tRNS")) << format;
+        const QImage body =
+            QImage::fromData(texture.bodyPng).convertToFormat(QImage::Format_ARGB32);
+        const QImage fins =
+            QImage::fromData(texture.finsPng).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(body.size(), QSize(401, 201)) << format;
+        ASSERT_EQ(fins.size(), QSize(401, 201)) << format;
+        EXPECT_EQ(body.pixel(0, 0), Fish) << format; // the nearest fish pixel's colour, opaque
+        EXPECT_EQ(fins.pixel(0, 0), Fish & RGB_MASK) << format; // the same, see-through
+        EXPECT_EQ(body.pixel(30, 70), Fish) << format;
+        EXPECT_EQ(fins.pixel(30, 70), Fish) << format;
     }
-    EXPECT_FALSE(MakeModelTexture(QImage(), 0));
+    QString why;
+    EXPECT_FALSE(MakeModelTexture(QImage(), 0, &why));
+    EXPECT_EQ(why, "no picture");
+}
+
+TEST(ModelPictures, TheBodyIsOpaqueAndTheFinsAreMaskedInTheSameColours) {
+    const QImage picture = Picture();
+    const auto pictures = MakeModelPictures(picture, Pgx::FileColour(Background));
+    ASSERT_TRUE(pictures);
+    ASSERT_EQ(pictures->body.format(), QImage::Format_RGB32);
+    ASSERT_EQ(pictures->fins.format(), QImage::Format_ARGB32);
+    int background = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb given = picture.pixel(x, y), body = pictures->body.pixel(x, y),
+                       fins = pictures->fins.pixel(x, y);
+            ASSERT_EQ(qAlpha(body), 255);
+            ASSERT_EQ(body & RGB_MASK, fins & RGB_MASK);
+            ASSERT_NE(body, Background) << "the background colour shows at " << x << "," << y;
+            if (given == Background) {
+                ++background;
+                ASSERT_EQ(qAlpha(fins), 0);
+            } else {
+                ASSERT_EQ(fins, given);
+            }
+        }
+    EXPECT_GT(background, picture.width() * picture.height() / 2);
 }
 
 namespace {
@@ -200,8 +272,8 @@ TEST(ObjExport, ReadsBackAsTheMeshWithItsMaterials) {
     const FishMesh mesh = BuildFishMesh(test::ShapedFish());
     for (bool textured : {true, false}) {
         SCOPED_TRACE(textured ? "textured" : "untextured");
-        const auto files =
-            ExportObj(mesh, textured ? Texture(Picture()) : ModelTexture{}, "koi.mtl", "koi.png");
+        const auto files = ExportObj(mesh, textured ? Texture(Picture()) : ModelTexture{},
+                                     {"koi.mtl", "koi_obj_body.png", "koi_obj_fins.png"});
         ASSERT_TRUE(files);
         const ObjFile obj = ParseObj(files->obj);
         EXPECT_EQ(obj.mtllib, "koi.mtl");
@@ -232,17 +304,22 @@ TEST(ObjExport, ReadsBackAsTheMeshWithItsMaterials) {
             }
         }
 
-        // The library: one material per part; the fins cut out by the texture's alpha.
+        // The library: one material per part; the body and the eye take the
+        // opaque picture, the fins the one whose alpha cuts them out.
         const QString mtl = QString::fromUtf8(files->mtl);
         for (FishPart part : FishParts) {
             const QString block =
                 mtl.section(QStringLiteral("newmtl "), 1 + int(part), 1 + int(part));
             EXPECT_TRUE(block.startsWith(FishPartName(part))) << block.toStdString();
-            EXPECT_EQ(block.contains("map_Kd koi.png"), textured) << FishPartName(part);
-            EXPECT_EQ(block.contains("map_d koi.png"), textured && IsFin(part))
+            EXPECT_EQ(block.contains("map_Kd koi_obj_body.png\n"), textured && !IsFin(part))
+                << FishPartName(part);
+            EXPECT_EQ(block.contains("map_Kd koi_obj_fins.png\n"), textured && IsFin(part))
+                << FishPartName(part);
+            EXPECT_EQ(block.contains("map_d koi_obj_fins.png\n"), textured && IsFin(part))
                 << FishPartName(part);
         }
-        EXPECT_EQ(files->png.isEmpty(), !textured);
+        EXPECT_EQ(files->bodyPng.isEmpty(), !textured);
+        EXPECT_EQ(files->finsPng.isEmpty(), !textured);
     }
 }
 
@@ -257,6 +334,17 @@ TEST(ModelExports, AModelWithoutATriangleIsRefused) {
     QString why;
     EXPECT_FALSE(ExportGlb(mesh, ModelTexture{}, &why));
     EXPECT_EQ(why, "the model has no triangle to export");
-    EXPECT_FALSE(ExportObj(mesh, ModelTexture{}, "a.mtl", "a.png", &why));
+    EXPECT_FALSE(ExportObj(mesh, ModelTexture{}, {"a.mtl", "a_body.png", "a_fins.png"}, &why));
     EXPECT_EQ(why, "the model has no triangle to export");
+}
+
+TEST(ObjExport, RefusesSideNamesThatTheFilesCannotHold) {
+    const FishMesh mesh = BuildFishMesh(test::ShapedFish());
+    for (const char* name : {"a b.mtl", "a\nv 9 9 9\n.mtl", "a\t.mtl", "a#.mtl", "", "a\x1b.mtl"}) {
+        QString why;
+        EXPECT_FALSE(ExportObj(mesh, ModelTexture{}, {name, "a_body.png", "a_fins.png"}, &why))
+            << name;
+        EXPECT_TRUE(why.contains("cannot be written into an OBJ file")) << why.toStdString();
+    }
+    EXPECT_TRUE(ExportObj(mesh, ModelTexture{}, {"é.mtl", "a_body.png", "a_fins.png"}));
 }

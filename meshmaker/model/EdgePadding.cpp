@@ -1,0 +1,105 @@
+#include "EdgePadding.h"
+
+#include <limits>
+#include <new>
+#include <vector>
+
+namespace {
+
+bool Opaque(QRgb pixel) {
+    return qAlpha(pixel) != 0;
+}
+
+// Row: the type of a row number, the smallest that holds every row and -1.
+template <typename Row> bool Pad(QImage& image) {
+    const int width = image.width(), height = image.height();
+    constexpr Row None = -1;
+    constexpr double Infinity = std::numeric_limits<double>::infinity();
+
+    // The first pass, up the columns: for every pixel, the nearest opaque
+    // row at or below it in its column.
+    std::vector<Row> below;
+    try {
+        below.resize(size_t(width) * size_t(height));
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    std::vector<Row> next(size_t(width), None);
+    for (int y = height - 1; y >= 0; --y) {
+        const auto* pixels = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        Row* out = below.data() + size_t(y) * size_t(width);
+        for (int x = 0; x < width; ++x) {
+            if (Opaque(pixels[x])) next[size_t(x)] = Row(y);
+            out[x] = next[size_t(x)];
+        }
+    }
+    bool anyOpaque = false;
+    for (Row r : next) anyOpaque = anyOpaque || r != None;
+    if (!anyOpaque) return true;
+
+    // The second pass, along each row: of the columns' nearest opaque
+    // pixels, the nearest one. With f(q) the squared distance to column q's
+    // nearest opaque pixel, pixel x's nearest is the q that makes
+    // (x - q)^2 + f(q) least: the lower envelope of these parabolas, built
+    // once per row (hull, starting where each becomes the lowest).
+    const size_t columns = size_t(width);
+    std::vector<Row> above(columns, None);
+    std::vector<Row> source(columns);    // the row of column q's nearest opaque pixel
+    std::vector<double> lifted(columns); // f(q) + q^2
+    std::vector<int> hull(columns);
+    std::vector<double> from(columns + 1);
+    for (int y = 0; y < height; ++y) {
+        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        const Row* down = below.data() + size_t(y) * size_t(width);
+        bool anyTransparent = false;
+        for (int x = 0; x < width; ++x) {
+            if (Opaque(pixels[x])) {
+                above[size_t(x)] = source[size_t(x)] = Row(y);
+                continue;
+            }
+            anyTransparent = true;
+            const Row up = above[size_t(x)], low = down[x];
+            source[size_t(x)] = up != None && (low == None || y - up <= low - y) ? up : low;
+        }
+        if (!anyTransparent) continue;
+
+        int k = -1;
+        for (int q = 0; q < width; ++q) {
+            if (source[size_t(q)] == None) continue;
+            const double d = double(source[size_t(q)]) - y;
+            const double value = d * d + double(q) * q;
+            lifted[size_t(q)] = value;
+            double start = -Infinity;
+            while (k >= 0) {
+                const int v = hull[size_t(k)];
+                start = (value - lifted[size_t(v)]) / (2.0 * (q - v));
+                if (start > from[size_t(k)]) break;
+                --k;
+                start = -Infinity;
+            }
+            ++k;
+            hull[size_t(k)] = q;
+            from[size_t(k)] = start;
+            from[size_t(k) + 1] = Infinity;
+        }
+
+        k = 0;
+        for (int x = 0; x < width; ++x) {
+            while (from[size_t(k) + 1] < x) ++k;
+            if (Opaque(pixels[x])) continue;
+            const int q = hull[size_t(k)];
+            const QRgb nearest =
+                reinterpret_cast<const QRgb*>(image.constScanLine(source[size_t(q)]))[q];
+            pixels[x] = nearest & RGB_MASK; // alpha 0 kept
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool PadTransparentPixels(QImage& image) {
+    if (image.format() != QImage::Format_ARGB32) return false;
+    if (image.height() <= std::numeric_limits<qint16>::max()) return Pad<qint16>(image);
+    return Pad<qint32>(image);
+}
