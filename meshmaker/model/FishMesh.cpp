@@ -49,7 +49,8 @@ double Dot(const Vec3& a, const Vec3& b) {
 
 // Whether a face, by its FaceNormal, has an area anything could show.
 bool HasArea(const Vec3& faceNormal) {
-    return std::sqrt(Dot(faceNormal, faceNormal)) / 2 >= LeastTriangleArea;
+    // Half the normal's length is the area; compared squared.
+    return Dot(faceNormal, faceNormal) >= 4 * LeastTriangleArea * LeastTriangleArea;
 }
 
 // Two rows of a body column closer than this (file units, 1/200 of a picture
@@ -58,10 +59,18 @@ bool HasArea(const Vec3& faceNormal) {
 // pixel away, would have less than LeastTriangleArea.
 constexpr double OnePointApart = 1e-4;
 
-bool OnePoint(const std::array<float, 3>& a, const std::array<float, 3>& b) {
+double SquaredDistance(const std::array<float, 3>& a, const std::array<float, 3>& b) {
     const Vec3 d = Minus(ToVec(a), ToVec(b));
-    return Dot(d, d) < OnePointApart * OnePointApart;
+    return Dot(d, d);
 }
+
+// Neighbouring rows of a body column at least this far apart (file units)
+// make every triangle with the next column, dx away, at least
+// CloseRows * |dx| / 2 in area: the rows lie on one vertical plane and the
+// third corner dx off it. Only the triangles of columns with rows closer than
+// this, or of columns closer together than 2 * LeastTriangleArea /
+// CloseRows (1/10 of a pixel), need their area measured.
+constexpr double CloseRows = 1e-3;
 
 class MeshBuilder {
 public:
@@ -160,25 +169,50 @@ private:
         // have two corners alike can be left out and the surface stays closed.
         std::vector<quint32> same(points.size());
         for (size_t k = 0; k < same.size(); ++k) same[k] = quint32(k);
+        std::vector<char> closeRows(size_t(columns), 0), welded(size_t(columns), 0);
         for (int i = 0; i < columns; ++i)
             for (int j = 1; j < rows; ++j)
                 for (const std::vector<quint32>* half : {&front, &back}) {
                     const quint32 above = (*half)[grid(i, j - 1)] - base,
                                   here = (*half)[grid(i, j)] - base;
-                    if (OnePoint(points[above], points[here])) same[here] = same[above];
+                    // Rows further apart in height than CloseRows are not close:
+                    // the common case, decided at once.
+                    if (std::abs(double(points[above][1]) - points[here][1]) >= CloseRows) continue;
+                    const double apart = SquaredDistance(points[above], points[here]);
+                    if (apart < OnePointApart * OnePointApart) {
+                        same[here] = same[above];
+                        welded[size_t(i)] = 1;
+                    }
+                    if (apart < CloseRows * CloseRows) closeRows[size_t(i)] = 1;
                 }
 
-        std::vector<Face> faces; // in body-local vertex numbers
+        // The faces, in body-local vertex numbers. Between two columns with
+        // no rows at one point and with rows and columns far enough apart,
+        // every face has an area and uses its corners as they are (a plain
+        // pair of columns); elsewhere each face is checked, and the vertices
+        // that a face uses are marked.
+        std::vector<Face> faces;
         faces.reserve(size_t(4) * (columns - 1) * (rows - 1));
-        const auto addFace = [&](quint32 a, quint32 b, quint32 c) {
+        std::vector<char> plain(size_t(columns), 0), used(points.size(), 0);
+        const auto checkedFace = [&](quint32 a, quint32 b, quint32 c) {
             const Face f = {int(same[a - base]), int(same[b - base]), int(same[c - base])};
-            if (f[0] == f[1] || f[1] == f[2] || f[2] == f[0]) return;
+            if (f[0] == f[1] || f[1] == f[2] || f[2] == f[0]) return; // its rows are one point
             if (!HasArea(FaceNormal(ToVec(points[size_t(f[0])]), ToVec(points[size_t(f[1])]),
                                     ToVec(points[size_t(f[2])]))))
                 return;
             faces.push_back(f);
+            used[size_t(f[0])] = used[size_t(f[1])] = used[size_t(f[2])] = 1;
         };
-        for (int i = 0; i + 1 < columns; ++i)
+        // Where each pair of neighbouring columns' faces begins, for
+        // bodySurface; the body's triangles are its faces in this order.
+        columnFaces_.assign(size_t(columns), 0);
+        for (int i = 0; i + 1 < columns; ++i) {
+            columnFaces_[size_t(i)] =
+                mesh_.parts[size_t(FishPart::Body)].firstTriangle + int(faces.size());
+            const double dx = double(file_.grid[grid(i + 1, 0)][0]) - file_.grid[grid(i, 0)][0];
+            plain[size_t(i)] = !welded[size_t(i)] && !welded[size_t(i) + 1] &&
+                               !closeRows[size_t(i)] && !closeRows[size_t(i) + 1] &&
+                               std::abs(dx) * CloseRows >= 2 * LeastTriangleArea;
             for (int j = 0; j + 1 < rows; ++j) {
                 const size_t a = grid(i, j), b = grid(i, j + 1), c = grid(i + 1, j),
                              d = grid(i + 1, j + 1);
@@ -194,10 +228,19 @@ private:
                     otherDiagonal ? std::array<std::array<size_t, 3>, 2>{{{a, c, d}, {a, d, b}}}
                                   : std::array<std::array<size_t, 3>, 2>{{{a, c, b}, {c, d, b}}};
                 for (const auto& t : quad) {
-                    addFace(front[t[0]], front[t[1]], front[t[2]]);
-                    addFace(back[t[0]], back[t[2]], back[t[1]]);
+                    if (plain[size_t(i)]) {
+                        faces.push_back({int(front[t[0]] - base), int(front[t[1]] - base),
+                                         int(front[t[2]] - base)});
+                        faces.push_back({int(back[t[0]] - base), int(back[t[2]] - base),
+                                         int(back[t[1]] - base)});
+                    } else {
+                        checkedFace(front[t[0]], front[t[1]], front[t[2]]);
+                        checkedFace(back[t[0]], back[t[2]], back[t[1]]);
+                    }
                 }
             }
+        }
+        columnFaces_.back() = mesh_.parts[size_t(FishPart::Body)].firstTriangle + int(faces.size());
 
         // Then the sum of the face normals round each vertex.
         // Row normals once per row: the file's, and the same with z dropped
@@ -253,9 +296,17 @@ private:
                 normals[back[g] - base] = Mirrored(n);
             }
 
-        for (size_t k = 0; k < points.size(); ++k) addVertex(points[k], normals[k]);
+        // Only the vertices a face uses: every one of a column beside a plain
+        // pair, and those marked.
+        for (int i = 0; i < columns; ++i)
+            if ((i > 0 && plain[size_t(i) - 1]) || plain[size_t(i)])
+                for (int j = 0; j < rows; ++j)
+                    used[front[grid(i, j)] - base] = used[back[grid(i, j)] - base] = 1;
+        std::vector<quint32> emitted(points.size(), 0);
+        for (size_t k = 0; k < points.size(); ++k)
+            if (used[k]) emitted[k] = addVertex(points[k], normals[k]);
         for (const Face& f : faces)
-            addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]),
+            addTriangle(emitted[size_t(f[0])], emitted[size_t(f[1])], emitted[size_t(f[2])],
                         FishPart::Body);
     }
 
@@ -297,6 +348,9 @@ private:
         if (!inThePlane && Unit(total)) looks = total;
         for (size_t k = 0; k < faces.size(); ++k)
             if (Dot(normals[k], looks) < 0) std::swap(faces[k][1], faces[k][2]);
+        std::vector<char> used(points.size(), 0);
+        for (const Face& f : faces)
+            for (int corner : f) used[size_t(corner)] = 1;
 
         for (bool mirror : {false, true}) {
             if (mirror && !mirrored) break;
@@ -319,12 +373,14 @@ private:
                 const float axis = (reversed != mirror) ? 1.0f : -1.0f;
                 const auto whole = Unit(total).value_or(std::array<float, 3>{0, 0, axis});
 
-                const quint32 base = quint32(mesh_.vertices.size());
+                // Only the points a face uses (a column of one point may have none).
+                std::vector<quint32> emitted(points.size(), 0);
                 for (size_t k = 0; k < points.size(); ++k)
-                    addVertex(mirror ? Mirrored(points[k]) : points[k],
-                              Unit(sums[k]).value_or(whole));
+                    if (used[k])
+                        emitted[k] = addVertex(mirror ? Mirrored(points[k]) : points[k],
+                                               Unit(sums[k]).value_or(whole));
                 for (const Face& f : wound)
-                    addTriangle(base + quint32(f[0]), base + quint32(f[1]), base + quint32(f[2]),
+                    addTriangle(emitted[size_t(f[0])], emitted[size_t(f[1])], emitted[size_t(f[2])],
                                 part);
             }
         }
@@ -334,26 +390,36 @@ private:
     // file-side triangles of the body pass over the point, the outermost;
     // nothing where the body does not cover it.
     std::optional<double> bodySurface(double x, double y) const {
-        const PartRange& body = mesh_.parts[size_t(FishPart::Body)];
         std::optional<double> outermost;
-        for (int t = body.firstTriangle; t < body.firstTriangle + body.triangleCount; ++t) {
-            const auto& c = mesh_.triangles[size_t(t)].corners;
-            const auto& a = mesh_.vertices[c[0]].position;
-            const auto& b = mesh_.vertices[c[1]].position;
-            const auto& d = mesh_.vertices[c[2]].position;
-            if (a[2] > 0 || b[2] > 0 || d[2] > 0) continue; // the mirror's half
-            const double det = (double(b[0]) - a[0]) * (double(d[1]) - a[1]) -
-                               (double(d[0]) - a[0]) * (double(b[1]) - a[1]);
-            if (det == 0) continue; // seen edge-on
-            const double wa = ((b[0] - x) * (d[1] - y) - (d[0] - x) * (b[1] - y)) / det;
-            const double wb = ((d[0] - x) * (a[1] - y) - (a[0] - x) * (d[1] - y)) / det;
-            const double wd = 1 - wa - wb;
-            constexpr double edge = -1e-9; // a point on a shared edge is on both
-            if (wa < edge || wb < edge || wd < edge) continue;
-            const double z = wa * a[2] + wb * b[2] + wd * d[2];
-            if (!outermost || z < *outermost) outermost = z;
+        // Only the faces between columns on either side of x can cover it.
+        const int rows = file_.rows();
+        for (size_t i = 0; i + 1 < columnFaces_.size(); ++i) {
+            const float x0 = file_.grid[i * size_t(rows)][0],
+                        x1 = file_.grid[(i + 1) * size_t(rows)][0];
+            if (x < std::min(x0, x1) || x > std::max(x0, x1)) continue;
+            for (int t = columnFaces_[i]; t < columnFaces_[i + 1]; ++t) coverBy(t, x, y, outermost);
         }
         return outermost;
+    }
+
+    // Where body triangle t covers (x, y) on the file's side, its z there,
+    // if that is further out than outermost.
+    void coverBy(int t, double x, double y, std::optional<double>& outermost) const {
+        const auto& c = mesh_.triangles[size_t(t)].corners;
+        const auto& a = mesh_.vertices[c[0]].position;
+        const auto& b = mesh_.vertices[c[1]].position;
+        const auto& d = mesh_.vertices[c[2]].position;
+        if (a[2] > 0 || b[2] > 0 || d[2] > 0) return; // the mirror's half
+        const double det = (double(b[0]) - a[0]) * (double(d[1]) - a[1]) -
+                           (double(d[0]) - a[0]) * (double(b[1]) - a[1]);
+        if (det == 0) return; // seen edge-on
+        const double wa = ((b[0] - x) * (d[1] - y) - (d[0] - x) * (b[1] - y)) / det;
+        const double wb = ((d[0] - x) * (a[1] - y) - (a[0] - x) * (d[1] - y)) / det;
+        const double wd = 1 - wa - wb;
+        constexpr double edge = -1e-9; // a point on a shared edge is on both
+        if (wa < edge || wb < edge || wd < edge) return;
+        const double z = wa * a[2] + wb * b[2] + wd * d[2];
+        if (!outermost || z < *outermost) outermost = z;
     }
 
     // The pectoral fin's corners with the body under them: a corner inside
@@ -370,14 +436,14 @@ private:
         return corners;
     }
 
-    // Leaves out the vertices that no triangle of their part uses (the
-    // corners of left-out faces, the rows of a column that is one point).
+    // Leaves out the vertices that no triangle of their part uses, where a
+    // face was left out after its vertices were made (an eye's of no size).
     void dropUnusedVertices() {
+        if (!leftOut_) return;
         std::vector<quint32> newIndex(mesh_.vertices.size(), 0);
         std::vector<char> used(mesh_.vertices.size(), 0);
         for (const MeshTriangle& t : mesh_.triangles)
             for (quint32 c : t.corners) used[c] = 1;
-        if (std::all_of(used.begin(), used.end(), [](char u) { return u != 0; })) return;
         quint32 kept = 0;
         for (PartRange& range : mesh_.parts) {
             const int first = int(kept);
@@ -440,7 +506,10 @@ private:
         auto triangle = [&](quint32 a, quint32 b, quint32 c) {
             if (mirror) std::swap(b, c);
             const auto at = [&](quint32 v) { return ToVec(mesh_.vertices[v].position); };
-            if (HasArea(FaceNormal(at(a), at(b), at(c)))) addTriangle(a, b, c, FishPart::Eye);
+            if (HasArea(FaceNormal(at(a), at(b), at(c))))
+                addTriangle(a, b, c, FishPart::Eye);
+            else
+                leftOut_ = true;
         };
         for (int s = 0; s < EyeSegments; ++s) triangle(apex, at(1, s + 1), at(1, s));
         for (int r = 1; r < EyeRings; ++r)
@@ -453,6 +522,11 @@ private:
     const PgxFile& file_;
     const Pgx::Transform transform_;
     FishMesh mesh_;
+    // The first body triangle between columns i and i + 1; the last entry
+    // ends the body's. Empty without a body.
+    std::vector<int> columnFaces_;
+    // Whether a face was left out after its vertices were made.
+    bool leftOut_ = false;
 };
 
 } // namespace
