@@ -2,8 +2,10 @@
 //   - reading the PGX file of the largest fish (250 columns, N = 10, every
 //     strip full, pectoral fin, whiskers, eye) and building its mesh, next to
 //     the editor writing that file to memory;
-//   - exporting a 4000 x 2000 fish to .glb (read, mesh, texture, glTF bytes),
-//     next to encoding its picture as PNG alone.
+//   - exporting a 4000 x 2000 fish to .glb (read, mesh, the two textures with
+//     the edge-padded body picture, glTF bytes), and to OBJ with its library
+//     and two PNG files, each next to encoding its picture as PNG alone; and
+//     the textures' pictures alone (the padding), for the record.
 //
 //   build/bench/meshmaker/meshmaker_model_bench
 //
@@ -131,6 +133,39 @@ void BM_ExportGlbFile4000x2000(benchmark::State& state) {
 }
 BENCHMARK(BM_ExportGlbFile4000x2000)->Unit(benchmark::kMillisecond);
 
+// The same export to OBJ, its library and its two pictures, written to disk.
+void BM_ExportObjFile4000x2000(benchmark::State& state) {
+    const LargeFish& fish = Large();
+    QTemporaryDir out;
+    for (auto _ : state) {
+        QString sink;
+        QTextStream o(&sink), e(&sink);
+        if (ExportModel(fish.pgx, fish.picture, out.filePath("large.obj"), o, e, {}, true) !=
+            ExitOk) {
+            state.SkipWithError("the export failed");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ExportObjFile4000x2000)->Unit(benchmark::kMillisecond);
+
+// The two pictures the textures are made of, the body's edge-padded, without
+// encoding them: what the 3-D view makes when a picture is opened.
+void BM_ModelPictures4000x2000(benchmark::State& state) {
+    const LargeFish& fish = Large();
+    const auto file = ReadPgx(fish.pgx);
+    for (auto _ : state) {
+        const auto pictures =
+            file ? MakeModelPictures(fish.picture, file->background) : std::nullopt;
+        if (!pictures) {
+            state.SkipWithError("the pictures failed");
+            break;
+        }
+        benchmark::DoNotOptimize(pictures->body.constBits());
+    }
+}
+BENCHMARK(BM_ModelPictures4000x2000)->Unit(benchmark::kMillisecond);
+
 // The floor: the picture encoded as PNG alone, as Qt encodes it by default.
 void BM_EncodePng4000x2000(benchmark::State& state) {
     const QImage& picture = Large().picture;
@@ -156,6 +191,8 @@ int main(int argc, char** argv) {
         {"export of the 4000 x 2000 fish to .glb", "BM_ExportGlb4000x2000",
          "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3},
         {"the same export written to disk", "BM_ExportGlbFile4000x2000",
+         "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3},
+        {"the export to OBJ written to disk", "BM_ExportObjFile4000x2000",
          "encoding its picture as PNG", "BM_EncodePng4000x2000", 1.3},
     });
     benchmark::RunSpecifiedBenchmarks(&reporter);

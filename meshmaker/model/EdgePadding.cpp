@@ -14,7 +14,6 @@ bool Opaque(QRgb pixel) {
 template <typename Row> bool Pad(QImage& image) {
     const int width = image.width(), height = image.height();
     constexpr Row None = -1;
-    constexpr double Infinity = std::numeric_limits<double>::infinity();
 
     // The first pass, up the columns: for every pixel, the nearest opaque
     // row at or below it in its column.
@@ -41,15 +40,20 @@ template <typename Row> bool Pad(QImage& image) {
     // pixels, the nearest one. With f(q) the squared distance to column q's
     // nearest opaque pixel, pixel x's nearest is the q that makes
     // (x - q)^2 + f(q) least: the lower envelope of these parabolas, built
-    // once per row (hull, starting where each becomes the lowest).
+    // once per row (hull, starting where each becomes the lowest). Where a
+    // parabola starts is a fraction, kept as numerator and denominator
+    // (positive; 0 for the infinities): whole numbers, compared by cross
+    // multiplication, so no division is made (each part stays below 2^48).
     const size_t columns = size_t(width);
     std::vector<Row> above(columns, None);
     std::vector<Row> source(columns);    // the row of column q's nearest opaque pixel
-    std::vector<double> lifted(columns); // f(q) + q^2
+    std::vector<qint64> lifted(columns); // f(q) + q^2
     std::vector<int> hull(columns);
-    std::vector<double> from(columns + 1);
+    std::vector<qint64> fromTop(columns + 1), fromBottom(columns + 1);
+    uchar* const bits = image.bits(); // the rows, stride bytes apart
+    const qsizetype stride = image.bytesPerLine();
     for (int y = 0; y < height; ++y) {
-        auto* pixels = reinterpret_cast<QRgb*>(image.scanLine(y));
+        auto* pixels = reinterpret_cast<QRgb*>(bits + y * stride);
         const Row* down = below.data() + size_t(y) * size_t(width);
         bool anyTransparent = false;
         for (int x = 0; x < width; ++x) {
@@ -66,30 +70,33 @@ template <typename Row> bool Pad(QImage& image) {
         int k = -1;
         for (int q = 0; q < width; ++q) {
             if (source[size_t(q)] == None) continue;
-            const double d = double(source[size_t(q)]) - y;
-            const double value = d * d + double(q) * q;
+            const qint64 d = qint64(source[size_t(q)]) - y;
+            const qint64 value = d * d + qint64(q) * q;
             lifted[size_t(q)] = value;
-            double start = -Infinity;
+            qint64 top = -1, bottom = 0; // minus infinity
             while (k >= 0) {
                 const int v = hull[size_t(k)];
-                start = (value - lifted[size_t(v)]) / (2.0 * (q - v));
-                if (start > from[size_t(k)]) break;
+                top = value - lifted[size_t(v)];
+                bottom = 2 * qint64(q - v);
+                // Where the new parabola starts lies beyond where the last
+                // one does: the last one stays in the envelope.
+                if (top * fromBottom[size_t(k)] > fromTop[size_t(k)] * bottom) break;
                 --k;
-                start = -Infinity;
+                top = -1, bottom = 0;
             }
             ++k;
             hull[size_t(k)] = q;
-            from[size_t(k)] = start;
-            from[size_t(k) + 1] = Infinity;
+            fromTop[size_t(k)] = top, fromBottom[size_t(k)] = bottom;
+            fromTop[size_t(k) + 1] = 1, fromBottom[size_t(k) + 1] = 0; // plus infinity
         }
 
         k = 0;
         for (int x = 0; x < width; ++x) {
-            while (from[size_t(k) + 1] < x) ++k;
+            while (fromTop[size_t(k) + 1] < x * fromBottom[size_t(k) + 1]) ++k;
             if (Opaque(pixels[x])) continue;
             const int q = hull[size_t(k)];
             const QRgb nearest =
-                reinterpret_cast<const QRgb*>(image.constScanLine(source[size_t(q)]))[q];
+                reinterpret_cast<const QRgb*>(bits + qsizetype(source[size_t(q)]) * stride)[q];
             pixels[x] = nearest & RGB_MASK; // alpha 0 kept
         }
     }
