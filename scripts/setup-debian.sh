@@ -15,7 +15,8 @@ run_packages=(
     # qt6-image-formats-plugins: the editor reads WebP and TIFF pictures through it
     qt6-image-formats-plugins
     fonts-ipafont-gothic
-    libtinygltf-dev nlohmann-json3-dev libstb-dev
+    # zlib1g-dev: the model's textures are PNG files deflated with zlib
+    libtinygltf-dev nlohmann-json3-dev libstb-dev zlib1g-dev
 )
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
@@ -23,6 +24,8 @@ test_packages=(
     xvfb xauth libgl1-mesa-dri
     # python3: the tests paint their corpus of fish pictures with samples/paint_corpus.py
     python3
+    # the exports opened and rendered by programs people use (the tests in tests/meshmaker/outside)
+    assimp-utils blender python3-numpy
     # the package: CPack's dependency list, lintian's verdict, and the
     # checks of the desktop entries and the file types
     dpkg-dev lintian desktop-file-utils shared-mime-info file
