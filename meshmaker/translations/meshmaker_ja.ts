@@ -150,15 +150,19 @@
         <translation>--info takes one PGX file</translation>
     </message>
     <message>
-        <source>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]
-         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;
-         textured with PICTURE, by default the BMP of the model's name beside it
+        <source>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE] [--overwrite]
+         writes the model as binary glTF, or as OBJ with OUT.mtl,
+         OUT_obj_body.png and OUT_obj_fins.png beside it; textured with PICTURE,
+         by default the BMP of the model's name beside it; --overwrite lets the
+         OBJ's side files replace files of their names
        meshmaker --info MODEL.pgx
          prints the header, the blocks and the mesh's counts
 </source>
-        <translation>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE]
-         writes the model as binary glTF, or as OBJ with its .mtl and .png beside it;
-         textured with PICTURE, by default the BMP of the model's name beside it
+        <translation>usage: meshmaker --export MODEL.pgx OUT.glb|OUT.obj [--picture PICTURE] [--overwrite]
+         writes the model as binary glTF, or as OBJ with OUT.mtl,
+         OUT_obj_body.png and OUT_obj_fins.png beside it; textured with PICTURE,
+         by default the BMP of the model's name beside it; --overwrite lets the
+         OBJ's side files replace files of their names
        meshmaker --info MODEL.pgx
          prints the header, the blocks and the mesh's counts
 </translation>
@@ -235,6 +239,14 @@ mesh       %1 vertices, %2 triangles
         <source>  (open)</source>
         <translation>  (open)</translation>
     </message>
+    <message>
+        <source>%1 exists and is not the file you named; --overwrite replaces it</source>
+        <translation>%1 exists and is not the file you named; --overwrite replaces it</translation>
+    </message>
+    <message>
+        <source>the name "%1" holds a control character, which no export name may; choose another</source>
+        <translation>the name "%1" holds a control character, which no export name may; choose another</translation>
+    </message>
 </context>
 <context>
     <name>ModelTexture</name>
@@ -243,8 +255,8 @@ mesh       %1 vertices, %2 triangles
         <translation>no picture</translation>
     </message>
     <message>
-        <source>the PNG encoder wrote no 8-bit RGB image</source>
-        <translation>the PNG encoder wrote no 8-bit RGB image</translation>
+        <source>there is not enough memory for the model's textures</source>
+        <translation>there is not enough memory for the model's textures</translation>
     </message>
 </context>
 <context>
@@ -252,6 +264,10 @@ mesh       %1 vertices, %2 triangles
     <message>
         <source>the model has no triangle to export</source>
         <translation>the model has no triangle to export</translation>
+    </message>
+    <message>
+        <source>the name "%1" cannot be written into an OBJ file</source>
+        <translation>the name "%1" cannot be written into an OBJ file</translation>
     </message>
 </context>
 <context>
@@ -1072,7 +1088,8 @@ PICTURE is a BMP, PNG, JPEG, GIF, WebP or TIFF file.
   --export OUT.glb|OUT.obj   also write the fish as a 3-D model (may be repeated)
   --texture                  also write the picture as the body texture NAME_tx.bmp
                              beside the PGX file (a 24-bit BMP, mirrored with --mirror)
-  --overwrite                let --texture replace an existing texture
+  --overwrite                let --texture replace an existing texture, and an OBJ
+                             export its existing side files
 Coordinates are picture pixels; with --mirror, pixels of the mirrored picture
 (x counts from the left edge of the flipped picture).
 </source>
@@ -1094,7 +1111,8 @@ PICTURE is a BMP, PNG, JPEG, GIF, WebP or TIFF file.
   --export OUT.glb|OUT.obj   also write the fish as a 3-D model (may be repeated)
   --texture                  also write the picture as the body texture NAME_tx.bmp
                              beside the PGX file (a 24-bit BMP, mirrored with --mirror)
-  --overwrite                let --texture replace an existing texture
+  --overwrite                let --texture replace an existing texture, and an OBJ
+                             export its existing side files
 Coordinates are picture pixels; with --mirror, pixels of the mirrored picture
 (x counts from the left edge of the flipped picture).
 </translation>
