@@ -64,12 +64,13 @@ double SquaredDistance(const std::array<float, 3>& a, const std::array<float, 3>
     return Dot(d, d);
 }
 
-// Neighbouring rows of a body column at least this far apart (file units)
-// make every triangle with the next column, dx away, at least
-// CloseRows * |dx| / 2 in area: the rows lie on one vertical plane and the
-// third corner dx off it. Only the triangles of columns with rows closer than
-// this, or of columns closer together than 2 * LeastTriangleArea /
-// CloseRows (1/10 of a pixel), need their area measured.
+// Neighbouring rows of a body column at least this far apart (file units),
+// on one vertical plane as the editor writes them, make every triangle with
+// the next column, dx away, at least CloseRows * |dx| / 2 in area: two of its
+// corners lie on the plane, the third dx off it. Only the triangles of
+// columns with rows closer than this or off one plane, or of columns closer
+// together than 4 * LeastTriangleArea / CloseRows (a fifth of a pixel, twice
+// what the area needs), have their area measured.
 constexpr double CloseRows = 1e-3;
 
 class MeshBuilder {
@@ -118,7 +119,7 @@ private:
             return addStrip(part, file_.whiskers, true);
         case FishPart::Pectoral:
             if (file_.pectoral.size() == 4)
-                addTwoFaced(part, OverTheBody(file_.pectoral), {{0, 1, 2}, {0, 2, 3}}, true);
+                addTwoFaced(part, overTheBody(file_.pectoral), {{0, 1, 2}, {0, 2, 3}}, true);
             return;
         case FishPart::Eye:
             if (file_.eye.size() == 2) {
@@ -169,12 +170,13 @@ private:
         // have two corners alike can be left out and the surface stays closed.
         std::vector<quint32> same(points.size());
         for (size_t k = 0; k < same.size(); ++k) same[k] = quint32(k);
-        std::vector<char> closeRows(size_t(columns), 0), welded(size_t(columns), 0);
+        std::vector<char> measured(size_t(columns), 0), welded(size_t(columns), 0);
         for (int i = 0; i < columns; ++i)
             for (int j = 1; j < rows; ++j)
                 for (const std::vector<quint32>* half : {&front, &back}) {
                     const quint32 above = (*half)[grid(i, j - 1)] - base,
                                   here = (*half)[grid(i, j)] - base;
+                    if (points[above][0] != points[here][0]) measured[size_t(i)] = 1;
                     // Rows further apart in height than CloseRows are not close:
                     // the common case, decided at once.
                     if (std::abs(double(points[above][1]) - points[here][1]) >= CloseRows) continue;
@@ -183,14 +185,14 @@ private:
                         same[here] = same[above];
                         welded[size_t(i)] = 1;
                     }
-                    if (apart < CloseRows * CloseRows) closeRows[size_t(i)] = 1;
+                    if (apart < CloseRows * CloseRows) measured[size_t(i)] = 1;
                 }
 
         // The faces, in body-local vertex numbers. Between two columns with
-        // no rows at one point and with rows and columns far enough apart,
-        // every face has an area and uses its corners as they are (a plain
-        // pair of columns); elsewhere each face is checked, and the vertices
-        // that a face uses are marked.
+        // no rows at one point, each on one vertical plane, with rows and
+        // columns far enough apart, every face has an area and uses its
+        // corners as they are (a plain pair of columns); elsewhere each face
+        // is checked, and the vertices that a face uses are marked.
         std::vector<Face> faces;
         faces.reserve(size_t(4) * (columns - 1) * (rows - 1));
         std::vector<char> plain(size_t(columns), 0), used(points.size(), 0);
@@ -211,8 +213,8 @@ private:
                 mesh_.parts[size_t(FishPart::Body)].firstTriangle + int(faces.size());
             const double dx = double(file_.grid[grid(i + 1, 0)][0]) - file_.grid[grid(i, 0)][0];
             plain[size_t(i)] = !welded[size_t(i)] && !welded[size_t(i) + 1] &&
-                               !closeRows[size_t(i)] && !closeRows[size_t(i) + 1] &&
-                               std::abs(dx) * CloseRows >= 2 * LeastTriangleArea;
+                               !measured[size_t(i)] && !measured[size_t(i) + 1] &&
+                               std::abs(dx) * CloseRows >= 4 * LeastTriangleArea;
             for (int j = 0; j + 1 < rows; ++j) {
                 const size_t a = grid(i, j), b = grid(i, j + 1), c = grid(i + 1, j),
                              d = grid(i + 1, j + 1);
@@ -427,7 +429,7 @@ private:
     // out of the body's side instead of lying buried in it (the file puts the
     // root at the middle plane, the outer point 0.6 times the thickness
     // setting out, which most bodies are thicker than).
-    std::vector<PgxVertex> OverTheBody(std::vector<PgxVertex> corners) const {
+    std::vector<PgxVertex> overTheBody(std::vector<PgxVertex> corners) const {
         for (PgxVertex& p : corners) {
             const auto surface = bodySurface(p[0], p[1]);
             if (surface && p[2] > *surface && p[2] < -*surface)
