@@ -171,22 +171,22 @@ private:
         std::vector<quint32> same(points.size());
         for (size_t k = 0; k < same.size(); ++k) same[k] = quint32(k);
         std::vector<char> measured(size_t(columns), 0), welded(size_t(columns), 0);
+        // The two halves' rows are as far apart as the file's, mirrored.
         for (int i = 0; i < columns; ++i)
-            for (int j = 1; j < rows; ++j)
-                for (const std::vector<quint32>* half : {&front, &back}) {
-                    const quint32 above = (*half)[grid(i, j - 1)] - base,
-                                  here = (*half)[grid(i, j)] - base;
-                    if (points[above][0] != points[here][0]) measured[size_t(i)] = 1;
-                    // Rows further apart in height than CloseRows are not close:
-                    // the common case, decided at once.
-                    if (std::abs(double(points[above][1]) - points[here][1]) >= CloseRows) continue;
-                    const double apart = SquaredDistance(points[above], points[here]);
-                    if (apart < OnePointApart * OnePointApart) {
-                        same[here] = same[above];
-                        welded[size_t(i)] = 1;
-                    }
-                    if (apart < CloseRows * CloseRows) measured[size_t(i)] = 1;
-                }
+            for (int j = 1; j < rows; ++j) {
+                const size_t upper = grid(i, j - 1), lower = grid(i, j);
+                const PgxVertex &p = file_.grid[upper], &q = file_.grid[lower];
+                if (p[0] != q[0]) measured[size_t(i)] = 1;
+                // Rows further apart in height than CloseRows are not close:
+                // the common case, decided at once.
+                if (std::abs(double(p[1]) - q[1]) >= CloseRows) continue;
+                const double apart = SquaredDistance(p, q);
+                if (apart < CloseRows * CloseRows) measured[size_t(i)] = 1;
+                if (apart >= OnePointApart * OnePointApart) continue;
+                welded[size_t(i)] = 1;
+                for (const std::vector<quint32>* half : {&front, &back})
+                    same[(*half)[lower] - base] = same[(*half)[upper] - base];
+            }
 
         // The faces, in body-local vertex numbers. Between two columns with
         // no rows at one point, each on one vertical plane, with rows and
@@ -348,42 +348,51 @@ private:
         }
         Vec3 looks = {0, 0, -1};
         if (!inThePlane && Unit(total)) looks = total;
-        for (size_t k = 0; k < faces.size(); ++k)
-            if (Dot(normals[k], looks) < 0) std::swap(faces[k][1], faces[k][2]);
+        // The face normals summed round each point, the faces wound to look
+        // one way; only the points a face uses are made (a column of one
+        // point may have none).
+        std::vector<Vec3> sums(points.size(), Vec3{});
+        total = Vec3{};
         std::vector<char> used(points.size(), 0);
-        for (const Face& f : faces)
-            for (int corner : f) used[size_t(corner)] = 1;
+        for (size_t k = 0; k < faces.size(); ++k) {
+            Face& f = faces[k];
+            Vec3& n = normals[k];
+            if (Dot(n, looks) < 0) {
+                std::swap(f[1], f[2]);
+                n = {-n[0], -n[1], -n[2]};
+            }
+            for (int corner : f) {
+                AddTo(sums[size_t(corner)], n);
+                used[size_t(corner)] = 1;
+            }
+            AddTo(total, n);
+        }
 
+        std::vector<quint32> emitted(points.size(), 0);
         for (bool mirror : {false, true}) {
             if (mirror && !mirrored) break;
             for (bool reversed : {false, true}) {
-                std::vector<Vec3> positions;
-                for (const PgxVertex& p : points)
-                    positions.push_back(ToVec(mirror ? Mirrored(p) : p));
-                std::vector<Face> wound = faces;
-                if (reversed)
-                    for (Face& f : wound) std::swap(f[1], f[2]);
-
-                std::vector<Vec3> sums(points.size(), Vec3{});
-                Vec3 total{};
-                for (const Face& f : wound) {
-                    const Vec3 n = FaceNormal(positions[f[0]], positions[f[1]], positions[f[2]]);
-                    for (int corner : f) AddTo(sums[corner], n);
-                    AddTo(total, n);
-                }
+                // A normal of the faces reversed points the other way; of the
+                // mirrored points, wound as they are, it is mirrored and turned
+                // (the z axis negated changes the winding's sense).
+                const auto turned = [&](const Vec3& n) -> Vec3 {
+                    const double a = reversed != mirror ? -1.0 : 1.0, c = reversed ? -1.0 : 1.0;
+                    return {a * n[0], a * n[1], c * n[2]};
+                };
                 // With no area at all, the face the file's side sees first looks to -z.
                 const float axis = (reversed != mirror) ? 1.0f : -1.0f;
-                const auto whole = Unit(total).value_or(std::array<float, 3>{0, 0, axis});
-
-                // Only the points a face uses (a column of one point may have none).
-                std::vector<quint32> emitted(points.size(), 0);
+                const auto whole = Unit(turned(total)).value_or(std::array<float, 3>{0, 0, axis});
                 for (size_t k = 0; k < points.size(); ++k)
                     if (used[k])
                         emitted[k] = addVertex(mirror ? Mirrored(points[k]) : points[k],
-                                               Unit(sums[k]).value_or(whole));
-                for (const Face& f : wound)
-                    addTriangle(emitted[size_t(f[0])], emitted[size_t(f[1])], emitted[size_t(f[2])],
-                                part);
+                                               Unit(turned(sums[k])).value_or(whole));
+                for (const Face& f : faces)
+                    if (reversed)
+                        addTriangle(emitted[size_t(f[0])], emitted[size_t(f[2])],
+                                    emitted[size_t(f[1])], part);
+                    else
+                        addTriangle(emitted[size_t(f[0])], emitted[size_t(f[1])],
+                                    emitted[size_t(f[2])], part);
             }
         }
     }
