@@ -44,37 +44,43 @@ QImage PaddedPicture(const QImage& picture, quint32 fileBackground) {
 
 } // namespace
 
-std::optional<ModelPictures> MakeModelPictures(const QImage& picture, quint32 fileBackground,
-                                               QString* error) {
+std::optional<QImage> MakeModelPicture(const QImage& picture, quint32 fileBackground,
+                                       QString* error) {
     auto fail = [&](const QString& why) {
         if (error) *error = why;
         return std::nullopt;
     };
     if (picture.isNull()) return fail(QCoreApplication::translate("ModelTexture", "no picture"));
+    QImage padded = PaddedPicture(picture, fileBackground);
+    if (padded.isNull()) return fail(NoMemory());
+    return padded;
+}
+
+std::optional<ModelPictures> MakeModelPictures(const QImage& picture, quint32 fileBackground,
+                                               QString* error) {
+    auto fins = MakeModelPicture(picture, fileBackground, error);
+    if (!fins) return std::nullopt;
     ModelPictures out;
-    out.fins = PaddedPicture(picture, fileBackground);
-    if (out.fins.isNull()) return fail(NoMemory());
+    out.fins = std::move(*fins);
     out.body = out.fins.convertToFormat(QImage::Format_RGB32);
-    if (out.body.isNull()) return fail(NoMemory());
+    if (out.body.isNull()) {
+        if (error) *error = NoMemory();
+        return std::nullopt;
+    }
     return out;
 }
 
 std::optional<ModelTexture> MakeModelTexture(const QImage& picture, quint32 fileBackground,
                                              QString* error) {
-    if (picture.isNull()) {
-        if (error) *error = QCoreApplication::translate("ModelTexture", "no picture");
-        return std::nullopt;
-    }
     // The body's PNG leaves the alpha channel out: the two pictures of
     // MakeModelPictures from one image.
-    const QImage padded = PaddedPicture(picture, fileBackground);
+    const auto padded = MakeModelPicture(picture, fileBackground, error);
+    if (!padded) return std::nullopt;
     ModelTexture texture;
-    texture.width = padded.width();
-    texture.height = padded.height();
-    if (!padded.isNull()) {
-        texture.bodyPng = EncodePng(padded, PngChannels::Rgb);
-        texture.finsPng = EncodePng(padded, PngChannels::Rgba);
-    }
+    texture.width = padded->width();
+    texture.height = padded->height();
+    texture.bodyPng = EncodePng(*padded, PngChannels::Rgb);
+    texture.finsPng = EncodePng(*padded, PngChannels::Rgba);
     if (texture.bodyPng.isEmpty() || texture.finsPng.isEmpty()) {
         if (error) *error = NoMemory();
         return std::nullopt;

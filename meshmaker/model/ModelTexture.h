@@ -30,6 +30,12 @@ struct ModelPictures {
 std::optional<ModelPictures> MakeModelPictures(const QImage& picture, quint32 fileBackground,
                                                QString* error = nullptr);
 
+// The fins' picture of MakeModelPictures alone. The body's is the same
+// without its alpha channel, so where the body is drawn with the alpha
+// ignored (the thumbnail) this one picture serves both.
+std::optional<QImage> MakeModelPicture(const QImage& picture, quint32 fileBackground,
+                                       QString* error = nullptr);
+
 // The two pictures as the exports carry them: the body's as an 8-bit RGB PNG,
 // the fins' as an 8-bit RGBA PNG.
 struct ModelTexture {

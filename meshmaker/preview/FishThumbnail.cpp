@@ -1,5 +1,6 @@
 #include "FishThumbnail.h"
 
+#include "ModelTexture.h"
 #include "OrbitCamera.h"
 
 #include <QMatrix4x4>
@@ -44,8 +45,9 @@ struct ScreenVertex {
 };
 
 // A texture no larger than the picture needs: reduced as mipmaps are, each
-// channel on its own (the colour of a transparent texel stays its own, as
-// the view's texture keeps it), so a large picture does not shimmer.
+// channel on its own (the colour of a transparent texel stays its own, the
+// edge padding's, as the view's texture keeps it), so a large picture does
+// not shimmer.
 QImage Reduced(const QImage& texture, int width) {
     if (texture.isNull() || texture.width() <= width) return texture;
     const int height = std::max(1, int(qint64(texture.height()) * width / texture.width()));
@@ -202,8 +204,13 @@ QImage RenderFishThumbnail(const PreviewModel& model, int size) {
     const float offsetY = (height * Supersampling - spanY * scale) / 2 - top * scale;
     for (ScreenVertex& s : screen) s.x = s.x * scale + offsetX, s.y = s.y * scale + offsetY;
 
-    const QImage texture =
-        Reduced(PreviewTexture(model.picture, model.background), 2 * width * Supersampling);
+    // The export's two pictures (ModelTexture.h) in one, reduced: the body
+    // and the eyes take its colours, the fins are cut to their painted shape
+    // by its alpha channel as well.
+    QImage texture;
+    if (!model.picture.isNull())
+        if (const auto picture = MakeModelPicture(model.picture, model.background))
+            texture = Reduced(*picture, 2 * width * Supersampling);
     const QImage* pictured = texture.isNull() ? nullptr : &texture;
     const bool bodyClosed = IsClosedSurface(mesh, FishPart::Body);
 

@@ -3,12 +3,12 @@
 // without any display or OpenGL: the file manager's thumbnail of a PGX or
 // PGDAF file (meshmaker --thumbnail). It takes the model the view shows
 // (PreviewModel: the mesh and the picture) and draws it with the view's
-// rules, in software: the picture as the texture, the fins cut to their
-// painted shape (texels of alpha below one half are not drawn), the view's
-// light (fixed to the camera, plus ambient) at the vertices, each side of a
-// fin lit as it faces, the body's and the eyes' inner faces drawn only where
-// the surface is open. Depth-buffered, perspective-correct, two samples
-// across each pixel each way, on a transparent background.
+// rules, in software: the export's two pictures as the textures (the body's
+// edge-padded, the fins' cut to their painted shape: texels of alpha below
+// one half are not drawn), the view's light (fixed to the camera, plus
+// ambient) at the vertices, each side of a fin lit as it faces, the body's
+// and the eyes' inner faces drawn only where the surface is open. Depth-buffered,
+// perspective-correct, two samples across each pixel each way, on a transparent background.
 
 #include "FishMesh.h"
 #include "PreviewModel.h"
