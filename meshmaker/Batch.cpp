@@ -311,8 +311,15 @@ std::optional<BatchPlan> PlanBatch(const QStringList& args, const QString& base,
         folder.absoluteFilePath(o.output.isEmpty() ? PgxOutputPath(picture) : o.output));
     BatchPlan plan{o.picture, {path, SessionPath(path)}};
     if (o.texture) plan.outputs << BodyTexturePath(path);
-    for (const QString& model : o.exports)
-        plan.outputs << QDir::cleanPath(folder.absoluteFilePath(ExportPath(model, path)));
+    for (const QString& model : o.exports) {
+        const QString exported = QDir::cleanPath(folder.absoluteFilePath(ExportPath(model, path)));
+        plan.outputs << exported;
+        // An OBJ's library and pictures, which other OBJ names can share.
+        if (exported.endsWith(QStringLiteral(".obj"), Qt::CaseInsensitive)) {
+            const ObjSidePaths side = ObjSideFiles(exported);
+            plan.outputs << side.mtl << side.bodyPng << side.finsPng;
+        }
+    }
     return plan;
 }
 

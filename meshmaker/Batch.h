@@ -22,7 +22,7 @@ QString BatchUsage();
 // What a one-picture batch with these words would read and write, worked out
 // as RunBatch works it out, without touching a file: the picture, and the
 // PGX file, its editing session, the body texture (with --texture) and the
-// exports. Relative paths are taken from the folder base. A bad command
+// exports with an OBJ's side files. Relative paths are taken from the folder base. A bad command
 // gives nothing, with the reason in *why. A run of many pictures checks every
 // picture's words and outputs with it before it writes the first file.
 struct BatchPlan {

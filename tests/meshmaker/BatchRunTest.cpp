@@ -155,6 +155,20 @@ TEST(ManyPictures, TwoPicturesThatWouldWriteOneFileAreNotBothRun) {
     EXPECT_TRUE(run.Err.contains(QRegularExpression("skipped  \\S*a.bmp: given more than once")));
 }
 
+TEST(ManyPictures, TwoObjsWhoseSideFilesWouldBeOneAreNotBothRun) {
+    // "a b.obj" and "a_b.obj" both have the library a_b.mtl.
+    FishFolder f;
+    FishPicture().save(f.fish + "/a b.bmp", "BMP");
+    FishPicture(1).save(f.fish + "/a_b.bmp", "BMP");
+    const auto run = Meshmaker({f.fish + "/a b.bmp", f.fish + "/a_b.bmp", "--export", ".obj"});
+    EXPECT_EQ(run.ExitCode, ExitFailed);
+    EXPECT_TRUE(run.Err.contains(QRegularExpression(
+        "failed   \\S*a_b.bmp: it would write \\S*a_b.mtl, which \\S*a b.bmp writes")))
+        << run.Err.toStdString();
+    EXPECT_TRUE(QFile::exists(f.fish + "/a_b_obj_fins.png"));
+    EXPECT_FALSE(QFile::exists(f.fish + "/a_b.obj"));
+}
+
 TEST(ManyPictures, ABadCommandWritesNothing) {
     FishFolder f;
     Write(f.dir.filePath("bad-option.txt"), "fish/a.bmp --dorsal 1,2,3\n");
