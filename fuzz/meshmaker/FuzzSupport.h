@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 
 namespace fuzzsupport {
 
@@ -21,7 +22,7 @@ inline void StartOffscreenApplication(int* argc, char*** argv) {
 }
 
 // Answers open-file dialogs from a list (cancel when it is empty); shows
-// nothing; answers every question with No.
+// nothing (but tells onMessage); answers every question with No.
 class ScriptedDialogs : public Dialogs {
 public:
     std::deque<QString> answers;
@@ -31,7 +32,10 @@ public:
         answers.pop_front();
         return a;
     }
-    void ShowMessage(const QString&) override {}
+    void ShowMessage(const QString& text) override {
+        if (onMessage) onMessage(text);
+    }
+    std::function<void(const QString&)> onMessage; // hears every message shown
     // Answers each question with the next answer given, No when none is left.
     std::deque<bool> yesNo;
     bool AskYesNo(const QString&) override {

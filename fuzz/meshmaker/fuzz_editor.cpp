@@ -15,6 +15,7 @@
 
 #include "EditingSession.h"
 #include "EditorChecks.h"
+#include "EditorFuzzWatch.h"
 #include "FuzzSupport.h"
 #include "PgxOutputPath.h"
 #include "PgxWriter.h"
@@ -111,6 +112,7 @@ void RenderSome(TForm1& form, Events& e) {
                                      : RenderTopView(form, r);
     fuzzcheck::Require(view.size() == r.size() || (r.isEmpty() && view.isNull()),
                        "a view renders the asked size");
+    if (editorfuzz::watch) editorfuzz::watch->Rendered(view);
 }
 
 // What the undo history has to give back: the fish it started from, and
@@ -138,6 +140,7 @@ void WalkHistory(TForm1& form, const HistoryStart& start) {
         (form.*handler)();
         fuzzcheck::Require(!form.AfterEvent(), "undo and redo show a settled fish");
         fuzzcheck::CheckEditor(form);
+        if (editorfuzz::watch) editorfuzz::watch->AfterEvent(form);
     };
     const Fish now = form.Current();
     const QByteArray nowBytes = FileOf(form, now);
@@ -287,6 +290,7 @@ bool Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
         form.SpeedButton11Click();
         if (!pgx.isEmpty())
             fuzzcheck::CheckPgx(fuzzsupport::ReadAll(pgx), form.Current(), form.Picture);
+        if (editorfuzz::watch && !pgx.isEmpty()) editorfuzz::watch->Saved(pgx, SessionPath(pgx));
         break;
     }
     case 15:
@@ -316,10 +320,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const QString& picture : {pictures.fish, pictures.small, pictures.junk})
         QFile::remove(SessionPath(PgxOutputPath(picture)));
     fuzzsupport::ScriptedDialogs dialogs;
+    if (editorfuzz::watch)
+        dialogs.onMessage = [](const QString& text) { editorfuzz::watch->Shown(text); };
     TForm1 form(dialogs);
     if (size > 0 && data[0] % 8 != 0) form.OpenPicture(pictures.fish); // mostly on an open fish
     const bool withUndo = size > 0 && (data[0] & 0x80);
     form.AfterEvent();
+    if (editorfuzz::watch) editorfuzz::watch->AfterEvent(form);
     HistoryStart start;
     start.Follow(form);
     Events events(data + (size > 0), size - (size > 0));
@@ -342,6 +349,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             fuzzcheck::Require(form.History.UndoStepKind() != UndoStep::Unnamed,
                                "every change of the fish is a named step");
         fuzzcheck::CheckEditor(form);
+        if (editorfuzz::watch) editorfuzz::watch->AfterEvent(form);
         start.Follow(form);
     }
     WalkHistory(form, start);
