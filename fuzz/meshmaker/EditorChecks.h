@@ -7,7 +7,7 @@
 #include "Fish.h"
 #include "PgxReader.h"
 #include "PgxWriter.h"
-#include "Picture.h"
+#include "PixelRules.h"
 #include "TForm1.h"
 
 #include <QByteArray>

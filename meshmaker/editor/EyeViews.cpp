@@ -2,7 +2,7 @@
 
 #include "Drawing.h"
 #include "Numbers.h"
-#include "Picture.h"
+#include "PixelRules.h"
 #include "TForm3.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "TForm1.h"
 
-#include "Picture.h"
+#include "PixelRules.h"
 #include "TForm3.h"
 #include "Texts.h"
 

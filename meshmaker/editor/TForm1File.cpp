@@ -98,7 +98,7 @@ void TForm1::ResumeSession() {
     const SessionReading read = ReadSessionFile(path);
     QString refused = read.error;
     if (read.fish && refused.isEmpty()) {
-        const QString unwritable = CheckWritable(FitToPicture(*read.fish), Picture);
+        const QString unwritable = PgxRefusal(FitToPicture(*read.fish), Picture);
         if (!unwritable.isEmpty()) refused = Texts::SessionNotWritable().arg(unwritable);
     }
     if (!refused.isEmpty()) {

@@ -5,7 +5,7 @@
 
 #include "EyeViews.h"
 #include "Numbers.h"
-#include "Picture.h"
+#include "PixelRules.h"
 #include "Texts.h"
 
 #include <algorithm>

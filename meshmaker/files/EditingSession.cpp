@@ -1,7 +1,5 @@
 #include "EditingSession.h"
 
-#include "PgxReader.h"
-#include "PgxWriter.h"
 #include "PictureFacts.h"
 #include "Texts.h"
 
@@ -295,10 +293,4 @@ void FitRangesToPicture(Fish& fish, const EditorPicture& picture) {
         r->y0 = std::clamp(r->y0, 0, picture.PicMaxY);
         r->y1 = std::clamp(r->y1, 0, picture.PicMaxY);
     }
-}
-
-QString CheckWritable(const Fish& fish, const EditorPicture& picture) {
-    PgxError error;
-    if (ReadPgx(BuildPgxBytes(fish, picture), &error)) return QString();
-    return error.text();
 }

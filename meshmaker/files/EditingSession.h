@@ -59,7 +59,3 @@ bool SamePicture(const QJsonObject& facts, const EditorPicture& picture);
 // restored on, where the editor's presses and releases keep them. A fish
 // restored on its own picture is unchanged.
 void FitRangesToPicture(Fish& fish, const EditorPicture& picture);
-
-// Empty when the fish writes a PGX file on picture that the PGX reader
-// accepts; otherwise the reader's reason.
-QString CheckWritable(const Fish& fish, const EditorPicture& picture);

@@ -1,5 +1,10 @@
 #pragma once
-// Reading the fish picture and the pixel rules of the tracing tools.
+// Reading the fish picture: every format the editor opens, the refusals, the
+// flip, and the one decision of what is background (KeyBackground) that the
+// pixel rules of PixelRules.h rely on. The editor's open, the batch and the
+// model commands load pictures through it.
+
+#include "PixelRules.h"
 
 #include <QImage>
 #include <QString>
@@ -59,15 +64,3 @@ QImage KeyBackground(const QImage& picture, PictureCoding coding = PictureCoding
 // down) in the working area, columns 0..width-2 and rows 0..height-2; the
 // last column and row stay as loaded.
 QImage DimPicture(const QImage& picture);
-
-// Exact RGB of a pixel, alpha dropped.
-inline QRgb RgbAt(const QImage& image, int x, int y) {
-    return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & 0x00FFFFFFu;
-}
-
-// The background is the colour of pixel (0, 0); every other colour is fish.
-// Positions outside the picture are never fish.
-inline bool IsFishPixel(const QImage& picture, int x, int y) {
-    if (x < 0 || y < 0 || x >= picture.width() || y >= picture.height()) return false;
-    return RgbAt(picture, x, y) != RgbAt(picture, 0, 0);
-}

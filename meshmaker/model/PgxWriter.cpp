@@ -2,7 +2,8 @@
 
 #include "Numbers.h"
 #include "PgxFormat.h"
-#include "Picture.h"
+#include "PgxReader.h"
+#include "PixelRules.h"
 
 #include <QtEndian>
 
@@ -132,4 +133,10 @@ QByteArray BuildPgxBytes(const Fish& s, const EditorPicture& picture) {
         w.u32(FileColour(s.EyeRearColour));
     }
     return w.take();
+}
+
+QString PgxRefusal(const Fish& fish, const EditorPicture& picture) {
+    PgxError error;
+    if (ReadPgx(BuildPgxBytes(fish, picture), &error)) return QString();
+    return error.text();
 }

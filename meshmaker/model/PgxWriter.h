@@ -12,3 +12,8 @@ QByteArray BuildPgxBytes(const Fish& fish, const EditorPicture& picture);
 
 // The file's size for the same fish, from the counts alone.
 qint64 PgxFileSize(const Fish& fish);
+
+// Why the PGX reader would refuse the file that the fish writes on picture
+// (a fish from a session that no editor could have made); empty when it
+// reads back.
+QString PgxRefusal(const Fish& fish, const EditorPicture& picture);

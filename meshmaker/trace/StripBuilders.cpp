@@ -1,7 +1,7 @@
 #include "StripBuilders.h"
 
 #include "Numbers.h"
-#include "Picture.h"
+#include "PixelRules.h"
 #include "ToolModes.h"
 
 #include <algorithm>

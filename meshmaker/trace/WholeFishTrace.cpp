@@ -5,7 +5,7 @@
 #include "FishMask.h"
 #include "FrontSection.h"
 #include "Numbers.h"
-#include "Picture.h"
+#include "PixelRules.h"
 #include "StripBuilders.h"
 #include "Texts.h"
 #include "ToolModes.h"
