@@ -127,6 +127,17 @@ template <typename Action> void Do(TForm1& f, Action&& action) {
     f.AfterEvent();
 }
 
+// A click on a tool's button, as its row in the tool table says.
+void Use(TForm1& f, Tool tool) {
+    Do(f, [&] { f.ClickTool(tool); });
+}
+
+// A number typed into a field, which the user then leaves.
+void Type(TForm1& f, Edit& field, int value, void (TForm1::*leave)()) {
+    ShowNumber(field, value);
+    Do(f, [&] { (f.*leave)(); });
+}
+
 // A press and a release of the left button on the side view (view pixels are
 // picture pixels at zoom 1).
 void Drag(TForm1& f, int x0, int y0, int x1, int y1) {
@@ -134,10 +145,14 @@ void Drag(TForm1& f, int x0, int y0, int x1, int y1) {
     Do(f, [&] { f.Image1MouseUp(MouseButton::Left, NothingHeld, x1, y1); });
 }
 
+// A part drawn with a rectangle: its tool, then a drag from corner to corner.
+void DrawRectangle(TForm1& f, Tool tool, const std::vector<int>& corners) {
+    Use(f, tool);
+    Drag(f, corners[0], corners[1], corners[2], corners[3]);
+}
+
 void ApplyStep(TForm1& f, const std::optional<std::vector<int>>& step) {
-    if (!step) return;
-    f.Edit1.Text = QString::number((*step)[0]);
-    Do(f, [&] { f.Edit1Exit(); });
+    if (step) Type(f, f.Edit1, (*step)[0], &TForm1::Edit1Exit);
 }
 
 QString Summary(const Fish& s, const QString& path) {
@@ -214,46 +229,36 @@ int RunBatch(const QStringList& args, QTextStream& out, QTextStream& err) {
     f.AfterEvent();
 
     if (auto v = o.get("--tail-x")) Do(f, [&] { f.SetScrollBar1Position((*v)[0]); });
+    // The tools in the order of the tool panel. The body is traced anew
+    // only for a step of its own; the tail, and the ventral fin once drawn,
+    // are sliced with the step.
     const auto step = o.get("--step");
     if (step) {
-        Do(f, [&] { f.SpeedButton5Click(); });
+        Use(f, Tool::Body);
         ApplyStep(f, step);
     }
-    Do(f, [&] { f.SpeedButton4Click(); });
+    Use(f, Tool::Tail);
     ApplyStep(f, step);
-    if (auto v = o.get("--dorsal")) {
-        Do(f, [&] { f.SpeedButton6Click(); });
-        Drag(f, (*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    }
+    if (auto v = o.get("--dorsal")) DrawRectangle(f, Tool::Dorsal, *v);
     if (auto v = o.get("--ventral")) {
-        Do(f, [&] { f.SpeedButton7Click(); });
-        Drag(f, (*v)[0], (*v)[1], (*v)[2], (*v)[3]);
+        DrawRectangle(f, Tool::Ventral, *v);
         ApplyStep(f, step);
     }
-    if (auto v = o.get("--anal")) {
-        Do(f, [&] { f.SpeedButton8Click(); });
-        Drag(f, (*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    }
+    if (auto v = o.get("--anal")) DrawRectangle(f, Tool::Anal, *v);
     if (auto v = o.get("--pectoral")) {
-        Do(f, [&] { f.SpeedButton9Click(); });
+        Use(f, Tool::Pectoral);
         for (int k = 0; k < 3; ++k)
             Drag(f, (*v)[2 * k], (*v)[2 * k + 1], (*v)[2 * k], (*v)[2 * k + 1]);
     }
-    if (auto v = o.get("--whisker")) {
-        Do(f, [&] { f.Button1Click(); });
-        Drag(f, (*v)[0], (*v)[1], (*v)[2], (*v)[3]);
-    }
-    if (auto v = o.get("--divisions")) {
-        f.Edit2.Text = QString::number((*v)[0]);
-        Do(f, [&] { f.Edit2Exit(); });
-    }
-    Do(f, [&] { f.SpeedButton10Click(); });
+    if (auto v = o.get("--whisker")) DrawRectangle(f, Tool::Whisker, *v);
+    if (auto v = o.get("--divisions")) Type(f, f.Edit2, (*v)[0], &TForm1::Edit2Exit);
+    Use(f, Tool::Front);
     if (auto v = o.get("--thickness")) Do(f, [&] { f.SetScrollBar2Position((*v)[0]); });
     if (auto v = o.get("--peak")) Do(f, [&] { f.SetScrollBar4Position((*v)[0]); });
     if (auto v = o.get("--eye")) {
         const std::vector<int>& e = *v;
         TForm3& eye = f.Form3();
-        Do(f, [&] { f.SpeedButton13Click(); });
+        Use(f, Tool::Eye);
         Do(f, [&] { f.Image1MouseUp(MouseButton::Left, NothingHeld, e[0], e[1]); });
         Do(f, [&] { eye.SetScrollBar1Position(e.size() > 3 ? e[3] : DefaultEyeShape); });
         Do(f, [&] { eye.SetScrollBar2Position(e.size() > 4 ? e[4] : DefaultEyePosition); });

@@ -111,6 +111,20 @@ private:
     void Bar(const ScrollBar& s) {
         Control(s), Int(s.Min), Int(s.Max), Int(s.Position), Int(s.PageStep);
     }
+    // A front view handle as a number: the section vertex, 100 for the
+    // ventral fin's low point, 101 and 102 for the pectoral corners; -1 none.
+    static int HandleNumber(const std::optional<FrontHandle>& h) {
+        if (!h) return -1;
+        switch (h->Of) {
+        case FrontHandle::Kind::SectionVertex:
+            return h->Vertex;
+        case FrontHandle::Kind::VentralLow:
+            return 100;
+        case FrontHandle::Kind::PectoralCorner:
+            return 100 + h->Vertex;
+        }
+        return -1;
+    }
     void Mark(const std::optional<ViewMark>& m) {
         Int(m.has_value());
         if (m) Int(m->Centre.x()), Int(m->Centre.y()), Int(m->Radius);
@@ -127,8 +141,9 @@ private:
         Int(f.Document.Revision());
         // What the user is doing
         const Interaction& ui = f.Ui;
-        Int(ui.Zoom), Int(ui.ToolMode), Int(ui.PickedPoint), Int(ui.PectoralClicks);
-        Int(ui.FrontHandle), Int(ui.PickedColumn), Int(ui.FrontBoxToggled);
+        Int(ui.Zoom), Int(ModeNumber(ui.Mode)), Int(ui.PickedPoint.value_or(-1));
+        Int(ui.PectoralClicks), Int(HandleNumber(ui.PickedHandle));
+        Int(ui.PickedColumn.value_or(-1)), Int(ui.FrontBoxToggled);
         Point(ui.RangeCorner), Point(ui.Pointer);
         // The window and every control
         Text(f.Caption), Rect(f.Bounds), Int(f.CloseRequested),
@@ -153,7 +168,7 @@ private:
         for (const auto& named : f.NamedControls()) names.push_back(named.Name);
         for (const QString& name : names) Text(name);
         // What the views show since their last redraw
-        Int(f.SideViewMode), Int(f.SideViewTail);
+        Int(ModeNumber(f.SideViewMode)), Int(f.SideViewTail);
         Mark(f.SideMark), Mark(f.FrontMark), Mark(f.TopMark);
         Int(f.SideEye.has_value());
         if (f.SideEye) Real(f.SideEye->X), Real(f.SideEye->Y), Real(f.SideEye->Radius);

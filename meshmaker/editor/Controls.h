@@ -24,6 +24,11 @@ struct Edit : Control {
     QString Text;
 };
 
+// A number as a field shows it: decimal, without blanks.
+inline void ShowNumber(Edit& field, int value) {
+    field.Text = QString::number(value);
+}
+
 struct Label : Control {
     QString Caption;
 };

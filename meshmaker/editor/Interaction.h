@@ -1,33 +1,37 @@
 #pragma once
 // What the user is doing at the moment, apart from the fish: the tool, the
 // zoom, and what the last press picked on each view. None of it is saved,
-// and none of it is part of an undo step.
+// and none of it is part of an undo step. TForm1 keeps it; the views and
+// the window read it.
 
-#include "ToolModes.h"
+#include "ToolTable.h"
 
 #include <QPoint>
 
 #include <optional>
 
-// Handles of the front view besides the section vertices 1..N-1.
-inline constexpr int VentralLowHandle = 100;
-inline constexpr int PectoralHandle1 = 101;
-inline constexpr int PectoralHandle2 = 102;
+// A handle of the front view: a vertex of the front section (1..N-1), the
+// ventral fin's low point, or a corner of the pectoral triangle (1 or 2).
+struct FrontHandle {
+    enum class Kind { SectionVertex, VentralLow, PectoralCorner };
+    Kind Of = Kind::SectionVertex;
+    int Vertex = 0; // the section vertex or the pectoral corner; 0 for the ventral low point
+    friend bool operator==(const FrontHandle&, const FrontHandle&) = default;
+};
 
 struct Interaction {
     int Zoom = 0; // 0 until a picture is opened, then 1, 2, 4 or 8
-    int ToolMode = ModeNone;
+    ToolMode Mode;
 
-    // Side view: the point of the current list picked by the last press, or
-    // -1. It starts at 0, as the editor has always started.
-    int PickedPoint = 0;
-    // Side view in mode 106: the pectoral corners placed so far (0..2).
+    // Side view: the point of the tool's list picked by the last press.
+    // It starts at point 0, as the editor has always started.
+    std::optional<int> PickedPoint = 0;
+    // Side view while the pectoral corners are clicked: those placed so far (0..2).
     int PectoralClicks = 0;
-    // Front view: the handle picked by the last press (a section vertex, or
-    // one of the fin handles above), or -1.
-    int FrontHandle = -1;
-    // Top view: the body column picked by the last press, or -1.
-    int PickedColumn = -1;
+    // Front view: the handle picked by the last press.
+    std::optional<FrontHandle> PickedHandle;
+    // Top view: the body column picked by the last press.
+    std::optional<int> PickedColumn;
 
     // CheckBox7 has no handler: a click only toggles the box, until the
     // program sets FrontOn again.

@@ -20,10 +20,13 @@ void PictureButton(Button& b, int left, const QString& hint, int width = 30) {
     b.Hint = hint;
 }
 
-void StepBox(CheckBox& c, int left, bool withHint = true, int width = 17) {
+void StepBox(CheckBox& c, int left, bool withHint, int width) {
     Place(c, left, 48, width, 17);
     if (withHint) c.Hint = Texts::ClearStepHint();
 }
+
+// The initial texts of the division fields.
+constexpr int InitialStep = 8, InitialDivisions = 4;
 
 } // namespace
 
@@ -37,39 +40,27 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
     PictureButton(SpeedButton3, 104, Texts::ZoomOutHint());
     Place(Label1, 144, 16, 17, 12);
     Label1.Caption = Texts::ZoomLabel().arg(1);
-    PictureButton(SpeedButton5, 168, Texts::BodyHint());
-    PictureButton(SpeedButton4, 197, Texts::TailHint());
-    PictureButton(SpeedButton6, 226, Texts::DorsalHint());
-    PictureButton(SpeedButton7, 256, Texts::VentralHint());
-    PictureButton(SpeedButton8, 285, Texts::AnalHint());
-    PictureButton(SpeedButton9, 314, Texts::PectoralHint());
-    PictureButton(Button1, 344, Texts::WhiskerHint(), 33);
-    Button1.Caption = Texts::WhiskerCaption();
-    PictureButton(SpeedButton10, 384, Texts::FrontHint());
-    PictureButton(SpeedButton12, 424, Texts::TopHint());
-    PictureButton(SpeedButton13, 464, Texts::EyeHint(), 33);
+    for (const ToolRow& tool : Tools()) {
+        if (tool.Button) {
+            Button& b = this->*tool.Button;
+            PictureButton(b, tool.ButtonPlace.Left, tool.Hint(), tool.ButtonPlace.Width);
+            if (tool.Caption) b.Caption = tool.Caption();
+        }
+        if (tool.Box)
+            StepBox(this->*tool.Box, tool.BoxPlace.Left, tool.BoxHint, tool.BoxPlace.Width);
+    }
     PictureButton(PreviewButton, 504, Texts::PreviewHint());
 
     Place(Edit1, 8, 48, 65, 20);
-    Edit1.Text = QStringLiteral("8");
+    ShowNumber(Edit1, InitialStep);
     Edit1.Hint = Texts::StepHint();
     Place(Label4, 80, 48, 80, 12);
     Label4.Caption = Texts::StepLabel();
     Place(Edit2, 8, 72, 65, 20);
-    Edit2.Text = QStringLiteral("4");
+    ShowNumber(Edit2, InitialDivisions);
     Edit2.Hint = Texts::DivisionsHint();
     Place(Label5, 80, 72, 48, 12);
     Label5.Caption = Texts::DivisionsLabel();
-
-    StepBox(CheckBox1, 176);
-    StepBox(CheckBox2, 205);
-    StepBox(CheckBox3, 234);
-    StepBox(CheckBox4, 264);
-    StepBox(CheckBox5, 293);
-    StepBox(CheckBox6, 322);
-    StepBox(CheckBox8, 352, false);
-    StepBox(CheckBox7, 392);
-    StepBox(CheckBox9, 472, false, 25);
 
     Place(Label2, 168, 72, 250, 12);
     Place(Label3, 424, 72, 300, 12);
@@ -100,46 +91,32 @@ TForm1::TForm1(Dialogs& dialogs, Views views) : dialogs_(dialogs), views_(views)
 TForm1::~TForm1() = default;
 
 std::vector<TForm1::NamedControl> TForm1::NamedControls() const {
-    return {{"SpeedButton1", &SpeedButton1},
-            {"SpeedButton11", &SpeedButton11},
-            {"SpeedButton2", &SpeedButton2},
-            {"SpeedButton3", &SpeedButton3},
-            {"Label1", &Label1},
-            {"SpeedButton5", &SpeedButton5},
-            {"SpeedButton4", &SpeedButton4},
-            {"SpeedButton6", &SpeedButton6},
-            {"SpeedButton7", &SpeedButton7},
-            {"SpeedButton8", &SpeedButton8},
-            {"SpeedButton9", &SpeedButton9},
-            {"Button1", &Button1},
-            {"SpeedButton10", &SpeedButton10},
-            {"SpeedButton12", &SpeedButton12},
-            {"SpeedButton13", &SpeedButton13},
-            {"PreviewButton", &PreviewButton},
-            {"Edit1", &Edit1},
-            {"Label4", &Label4},
-            {"Edit2", &Edit2},
-            {"Label5", &Label5},
-            {"CheckBox1", &CheckBox1},
-            {"CheckBox2", &CheckBox2},
-            {"CheckBox3", &CheckBox3},
-            {"CheckBox4", &CheckBox4},
-            {"CheckBox5", &CheckBox5},
-            {"CheckBox6", &CheckBox6},
-            {"CheckBox8", &CheckBox8},
-            {"CheckBox7", &CheckBox7},
-            {"CheckBox9", &CheckBox9},
-            {"Label2", &Label2},
-            {"Label3", &Label3},
-            {"Image1", &Image1},
-            {"Image2", &Image2},
-            {"Image3", &Image3},
-            {"ScrollBar1", &ScrollBar1},
-            {"ScrollBar2", &ScrollBar2},
-            {"ScrollBar4", &ScrollBar4},
-            {"TailValue", &TailValue},
-            {"ThicknessValue", &ThicknessValue},
-            {"PeakValue", &PeakValue}};
+    std::vector<NamedControl> named = {{"SpeedButton1", &SpeedButton1},
+                                       {"SpeedButton11", &SpeedButton11},
+                                       {"SpeedButton2", &SpeedButton2},
+                                       {"SpeedButton3", &SpeedButton3},
+                                       {"Label1", &Label1}};
+    for (const ToolRow& tool : Tools())
+        if (tool.Button) named.push_back({tool.FormName, &(this->*tool.Button)});
+    named.insert(named.end(), {{"PreviewButton", &PreviewButton},
+                               {"Edit1", &Edit1},
+                               {"Label4", &Label4},
+                               {"Edit2", &Edit2},
+                               {"Label5", &Label5}});
+    for (const ToolRow& tool : Tools())
+        if (tool.Box) named.push_back({tool.BoxName, &(this->*tool.Box)});
+    named.insert(named.end(), {{"Label2", &Label2},
+                               {"Label3", &Label3},
+                               {"Image1", &Image1},
+                               {"Image2", &Image2},
+                               {"Image3", &Image3},
+                               {"ScrollBar1", &ScrollBar1},
+                               {"ScrollBar2", &ScrollBar2},
+                               {"ScrollBar4", &ScrollBar4},
+                               {"TailValue", &TailValue},
+                               {"ThicknessValue", &ThicknessValue},
+                               {"PeakValue", &PeakValue}});
+    return named;
 }
 
 int TForm1::MarkerRadius() const {
@@ -172,16 +149,10 @@ TForm1::Range TForm1::PeakRange() const {
 
 void TForm1::ShowFish() {
     const Fish& f = Current();
-    CheckBox1.Checked = f.BodyDone;
-    CheckBox2.Checked = f.TailDone;
-    CheckBox3.Checked = f.DorsalDone;
-    CheckBox4.Checked = f.VentralDone;
-    CheckBox5.Checked = f.AnalDone;
-    CheckBox6.Checked = f.PectoralDone;
-    CheckBox7.Checked = f.FrontOn != Ui.FrontBoxToggled;
-    CheckBox8.Checked = f.WhiskerOn;
-    // The eye's box waits for the designer's OK.
-    CheckBox9.Checked = f.EyeSolid && f.EyeConfirmed;
+    for (const ToolRow& tool : Tools())
+        if (tool.Box)
+            (this->*tool.Box).Checked =
+                tool.Checked ? tool.Checked(f, Ui.FrontBoxToggled) : f.*tool.Done;
 
     const std::pair<ScrollBar*, std::pair<Range, int>> bars[] = {
         {&ScrollBar1, {TailRange(), f.TailPosition}},
@@ -193,25 +164,31 @@ void TForm1::ShowFish() {
         bar->Position = setting.second;
     }
 
-    // The front and top editors, and the eye tool with them, show once the
-    // front tool has been used on this picture.
+    // The front and top editors, and the tools that work with them, show
+    // once the front tool has been used on this picture.
     const bool shaping = f.TopViewOn;
-    for (Control* c : std::initializer_list<Control*>{&SpeedButton12, &SpeedButton13, &CheckBox9,
-                                                      &Image2, &ScrollBar2, &Image3, &ScrollBar4})
+    for (const ToolRow& tool : Tools())
+        if (tool.WithShapeEditors) {
+            (this->*tool.Button).Visible = shaping;
+            if (tool.Box) (this->*tool.Box).Visible = shaping;
+        }
+    for (Control* c : std::initializer_list<Control*>{&Image2, &ScrollBar2, &Image3, &ScrollBar4})
         c->Visible = shaping;
     ShowFeedback();
 }
 
 void TForm1::SetFish(const Fish& fish) {
     Document.Replace(fish);
-    Ui.PickedPoint = Ui.FrontHandle = Ui.PickedColumn = -1;
+    Ui.PickedPoint.reset();
+    Ui.PickedHandle.reset();
+    Ui.PickedColumn.reset();
     Ui.FrontBoxToggled = false;
     // What was being placed belongs to the fish that was shown: a rectangle
     // is dragged anew, a pectoral triangle starts again at its first corner.
     Ui.RangeCorner.reset();
     Ui.PectoralClicks = 0;
-    if (Ui.ToolMode >= ModeBody && Ui.ToolMode <= ModeAnal) ShowStep();
-    if (fish.Divisions > 0) Edit2.Text = QString::number(fish.Divisions);
+    if (Ui.Mode.Tool != Tool::None && StepSlotInUse()) ShowStep();
+    ShowDivisions();
     ShowFish();
     RebuildViews();
 }

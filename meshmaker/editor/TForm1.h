@@ -5,14 +5,16 @@
 // each event to its handler here, then calls AfterEvent() and copies the
 // records; tests and the batch command call the handlers directly.
 //
-// The handlers live in files by concern: TForm1.cpp (layout, the event's
-// end, setting a whole fish), TForm1File.cpp (open and save, with the
-// editing session), TForm1Feedback.cpp (what the window shows of what is
-// going on, and Undo and Redo),
-// TForm1Views.cpp (zoom and the view layout), TForm1Settings.cpp (fields,
-// check boxes, scroll bars, the guarded builders), TForm1SideView.cpp (the
-// side-view tools), TForm1FrontTop.cpp (the front and top editors) and
-// TForm1Eye.cpp (the eye tool and the designer's answer).
+// What each tool is (its part, button, check box, pick rule, undo names)
+// is one row of the tool table (ToolTable.h); the handlers and ShowFish and
+// ShowFeedback read it. The handlers live in files by concern: TForm1.cpp
+// (layout, the event's end, setting a whole fish), TForm1File.cpp (open and
+// save, with the editing session), TForm1Feedback.cpp (what the window shows
+// of what is going on, and Undo and Redo), TForm1Views.cpp (zoom and the
+// view layout), TForm1Settings.cpp (fields, check boxes, scroll bars, the
+// guarded builders), TForm1SideView.cpp (the side-view tools),
+// TForm1FrontTop.cpp (the front and top editors) and TForm1Eye.cpp (the eye
+// tool and the designer's answer).
 
 #include "Controls.h"
 #include "Dialogs.h"
@@ -119,7 +121,7 @@ public:
 
     // What the side view shows since its last redraw: the mode and tail
     // position it was drawn for, and the pick mark drawn over it.
-    int SideViewMode = ModeNone;
+    ToolMode SideViewMode;
     int SideViewTail = 0;
     std::optional<ViewMark> SideMark, FrontMark, TopMark;
     // The eye placed on the fish or in the designer, and the rubber band of
@@ -204,26 +206,26 @@ public:
 
     // --- Check boxes: a mouse release clears the step; CheckBox7 has no
     // handler of its own, a click only toggles it
-    void CheckBox1MouseUp();
-    void CheckBox2MouseUp();
-    void CheckBox3MouseUp();
-    void CheckBox4MouseUp();
-    void CheckBox5MouseUp();
-    void CheckBox6MouseUp();
+    void CheckBox1MouseUp() { ClearStep(Tool::Body); }
+    void CheckBox2MouseUp() { ClearStep(Tool::Tail); }
+    void CheckBox3MouseUp() { ClearStep(Tool::Dorsal); }
+    void CheckBox4MouseUp() { ClearStep(Tool::Ventral); }
+    void CheckBox5MouseUp() { ClearStep(Tool::Anal); }
+    void CheckBox6MouseUp() { ClearStep(Tool::Pectoral); }
     void CheckBox7Click() { Ui.FrontBoxToggled = !Ui.FrontBoxToggled; }
-    void CheckBox8MouseUp();
+    void CheckBox8MouseUp() { ClearStep(Tool::Whisker); }
     void CheckBox9MouseUp();
 
-    // --- Side-view tools
-    void SpeedButton5Click(); // body
-    void SpeedButton4Click(); // tail
-    void SpeedButton6Click(); // dorsal
-    void SpeedButton7Click(); // ventral
-    void SpeedButton8Click(); // anal
-    void SpeedButton9Click(); // pectoral
-    void Button1Click();      // whisker
-
-    // --- Front and top shape, eye
+    // --- The tools: a click on a tool's button, as its row says, and the
+    // handler of each
+    void ClickTool(Tool tool) { (this->*RowOf(tool).Click)(); }
+    void SpeedButton5Click();  // body
+    void SpeedButton4Click();  // tail
+    void SpeedButton6Click();  // dorsal
+    void SpeedButton7Click();  // ventral
+    void SpeedButton8Click();  // anal
+    void SpeedButton9Click();  // pectoral
+    void Button1Click();       // whisker
     void SpeedButton10Click(); // front editor
     void SpeedButton12Click(); // top view
     void SpeedButton13Click(); // eye designer
@@ -294,11 +296,29 @@ private:
     void ResumeSession();
     // A session's fish with its settings within this picture's ranges.
     Fish FitToPicture(Fish fish) const;
-    void ShowStep(); // Edit1 shows the current tool's step
+    // The two division fields, written here only: Edit1 shows the step of
+    // the tool in use as its builder uses it, Edit2 shows N (it keeps its
+    // text while the fish has none).
+    void ShowStep();
+    void ShowDivisions();
+    // The slot of Steps that the step field edits now: the tool's, slot 0
+    // with no tool in use, none while a part is being drawn.
+    std::optional<int> StepSlotInUse() const;
+    // The start of a tool's click: its undo action, and it is the tool in use.
+    void BeginTool(Tool tool);
+    // A release over a tool's check box: the step is to be done again.
+    void ClearStep(Tool tool);
     void SetFrontOn(bool on);
     void InsertBodyColumn(int px);
     void DeleteBodyColumn(int i);
-    int HitTest(int px, int py) const;
+    // The actions of a press and a release on the side view.
+    UndoAction SideViewPressAction(const MouseState& state) const;
+    UndoAction SideViewReleaseAction() const;
+    // Presses pick points in the tool in use: its part's points are shown for editing.
+    bool PicksPoints() const;
+    std::optional<int> HitTest(int px, int py) const;
+    void FinishRectangle(int px, int py);
+    void PlacePectoralCorner(int px, int py);
     void PutPointDown(int px, int py);
     void ApplyEyeDesign(const EyeDesign& design);
     void CancelEyeDesign();

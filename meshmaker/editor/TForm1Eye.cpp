@@ -6,17 +6,17 @@
 
 void TForm1::SpeedButton13Click() {
     // From the eye tool to the designer's OK (or Cancel) is one step.
-    History.Continue(UndoStep::PlaceEye);
+    BeginTool(Tool::Eye);
     eyeSolidBeforeDesigner_ = Current().EyeSolid;
     Form3().Begin();
-    Ui.ToolMode = ModeEye;
+    Ui.Mode = Drawing(Tool::Eye);
     EditFish().EyeSolid = true;
 }
 
 void TForm1::ApplyEyeDesign(const EyeDesign& d) {
-    History.Name(UndoStep::PlaceEye);
+    History.Begin({UndoStep::PlaceEye});
     Fish& f = EditFish();
-    Ui.ToolMode = ModeNone;
+    Ui.Mode = Editing(Tool::None);
     f.EyeX = d.X;
     f.EyeY = d.Y;
     f.EyeZ = d.Z;
@@ -30,7 +30,7 @@ void TForm1::ApplyEyeDesign(const EyeDesign& d) {
 }
 
 void TForm1::CancelEyeDesign() {
-    History.Name(UndoStep::PlaceEye);
-    Ui.ToolMode = ModeNone;
+    History.Begin({UndoStep::PlaceEye});
+    Ui.Mode = Editing(Tool::None);
     EditFish().EyeSolid = eyeSolidBeforeDesigner_;
 }

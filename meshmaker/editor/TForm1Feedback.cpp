@@ -10,66 +10,12 @@
 
 #include <QFileInfo>
 
-namespace {
-
-// The tool button whose tool the mode belongs to, or none.
-Button* ToolButtonOf(TForm1& f, int mode) {
-    switch (mode) {
-    case ModeBody:
-        return &f.SpeedButton5;
-    case ModeTail:
-        return &f.SpeedButton4;
-    case ModeDorsal:
-    case ModeDorsalRange:
-        return &f.SpeedButton6;
-    case ModeVentral:
-    case ModeVentralRange:
-        return &f.SpeedButton7;
-    case ModeAnal:
-    case ModeAnalRange:
-        return &f.SpeedButton8;
-    case ModePectoral:
-    case ModePectoralPlacing:
-        return &f.SpeedButton9;
-    case ModeFront:
-        return &f.SpeedButton10;
-    case ModeWhisker:
-    case ModeWhiskerRange:
-        return &f.Button1;
-    case ModeEye:
-    case ModeEyePlaced:
-        return &f.SpeedButton13;
-    default:
-        return nullptr;
-    }
-}
-
-// The pressed corner of the rectangle that a range mode drags.
-const RangeRect* RangeOf(const Fish& s, int mode) {
-    switch (mode) {
-    case ModeDorsalRange:
-        return &s.DorsalRange;
-    case ModeVentralRange:
-        return &s.VentralRange;
-    case ModeAnalRange:
-        return &s.AnalRange;
-    case ModeWhiskerRange:
-        return &s.WhiskerRange;
-    default:
-        return nullptr;
-    }
-}
-
-} // namespace
-
 void TForm1::ShowFeedback() {
     const Fish& f = Current();
 
     // The tool in use stays pressed, one at a time.
-    for (Button* b : {&SpeedButton5, &SpeedButton4, &SpeedButton6, &SpeedButton7, &SpeedButton8,
-                      &SpeedButton9, &Button1, &SpeedButton10, &SpeedButton12, &SpeedButton13})
-        b->Down = false;
-    if (Button* tool = ToolButtonOf(*this, Ui.ToolMode)) tool->Down = true;
+    for (const ToolRow& tool : Tools())
+        if (tool.Button) (this->*tool.Button).Down = tool.Tool == Ui.Mode.Tool;
 
     const std::pair<const ScrollBar*, Label*> values[] = {
         {&ScrollBar1, &TailValue}, {&ScrollBar2, &ThicknessValue}, {&ScrollBar4, &PeakValue}};
@@ -101,13 +47,14 @@ void TForm1::ShowFeedback() {
     // eye that the designer's OK confirmed; and the rectangle being dragged.
     std::optional<EyeMark> eye;
     const EyeDesign& design = Form3().Design();
-    if (Ui.ToolMode == ModeEyePlaced && Form3().Visible)
+    if (Ui.Mode == Editing(Tool::Eye) && Form3().Visible)
         eye = EyeMark{design.X, design.Y, design.Radius};
     else if (f.EyeSolid && f.EyeConfirmed)
         eye = EyeMark{f.EyeX, f.EyeY, f.EyeRadius};
     std::optional<BandMark> band;
-    if (const RangeRect* range = RangeOf(f, Ui.ToolMode); range && Ui.RangeCorner)
-        band = BandMark{QPoint(range->x0, range->y0), *Ui.RangeCorner};
+    // The pressed corner of the rectangle being drawn.
+    if (const ToolRow& tool = RowOf(Ui.Mode.Tool); Ui.Mode.Drawing() && tool.Range && Ui.RangeCorner)
+        band = BandMark{QPoint((f.*tool.Range).x0, (f.*tool.Range).y0), *Ui.RangeCorner};
     if (eye != SideEye || band != SideBand) {
         SideEye = eye;
         SideBand = band;

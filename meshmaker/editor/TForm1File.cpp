@@ -62,8 +62,8 @@ QString TForm1::OpenPicture(const QString& path, Session session) {
     Picture.PicMaxX = Picture.PictureBitmap.width() - 1;
     Picture.PicMaxY = Picture.PictureBitmap.height() - 1;
 
-    Ui.ToolMode = ModeBody;
-    for (int m = 1; m <= 6; ++m) f.Steps[m] = Picture.PicMaxX / 8;
+    Ui.Mode = Editing(Tool::Body);
+    for (int slot = BodyStep; slot <= PectoralStep; ++slot) f.Steps[slot] = Picture.PicMaxX / 8;
 
     // The scroll bars' ranges follow the new picture; a position outside
     // them moves in, as the user would move it.
@@ -78,7 +78,7 @@ QString TForm1::OpenPicture(const QString& path, Session session) {
     RunBuildBodyOutline();
 
     f.Divisions = 4;
-    Edit2.Text = QStringLiteral("4");
+    ShowDivisions();
     RunBuildFrontSection();
     Picture.PicturePath = QFileInfo(path).absoluteFilePath();
     ShowStep();

@@ -13,9 +13,8 @@
 #include <vector>
 
 void TForm1::SpeedButton10Click() {
-    History.Name(UndoStep::OpenFrontView);
+    BeginTool(Tool::Front);
     Fish& s = EditFish();
-    Ui.ToolMode = ModeFront;
     RedrawSideView();
     Label2.Caption = Texts::FrontPrompt();
     s.FrontColumn = ChooseFrontColumn(s);
@@ -27,9 +26,11 @@ void TForm1::SpeedButton10Click() {
 }
 
 void TForm1::SpeedButton12Click() {
-    History.Name(UndoStep::OpenTopView);
+    BeginTool(Tool::TopView);
     Fish& s = EditFish();
-    Ui.ToolMode = ModeWhisker;
+    // The side view goes on with the whisker, as the form has always done
+    // after the top view and so after the front tool.
+    Ui.Mode = Editing(Tool::Whisker);
     s.TopViewOn = true;
     // The peak's range follows the body's length as it is now.
     const int e = TailPosition();
@@ -54,47 +55,42 @@ void TForm1::Image2MouseDown(MouseButton, MouseState, int x, int y) {
     // so a handle drawn over another at the same depth can still be picked;
     // of equally near ones the first in the order section vertices 1..N-1,
     // ventral low point, pectoral points 1 and 2.
+    using Kind = FrontHandle::Kind;
     struct Candidate {
-        int handle;
+        FrontHandle handle;
         double z, y;
     };
     std::vector<Candidate> candidates;
     for (int j = 1; j <= s.N() - 1 && j < SectionCapacity; ++j)
-        candidates.push_back({j, s.SectionZ[j], s.SectionY[j]});
-    const int lowIndex = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
-    candidates.push_back({VentralLowHandle, s.VentralZ[lowIndex], s.VentralY[lowIndex]});
-    candidates.push_back({PectoralHandle1, s.PectoralZ[1], s.PectoralY[1]});
-    candidates.push_back({PectoralHandle2, s.PectoralZ[2], s.PectoralY[2]});
-    int taken = -1;
+        candidates.push_back({{Kind::SectionVertex, j}, s.SectionZ[j], s.SectionY[j]});
+    const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
+    candidates.push_back({{Kind::VentralLow}, s.VentralZ[low], s.VentralY[low]});
+    for (int corner : {1, 2})
+        candidates.push_back(
+            {{Kind::PectoralCorner, corner}, s.PectoralZ[corner], s.PectoralY[corner]});
+    const Candidate* taken = nullptr;
     qint64 nearest = 0;
     for (const Candidate& c : candidates) {
         const qint64 dx = qint64(px) - Nearest(c.z), dy = qint64(py) - Nearest(c.y);
         if (std::abs(dx) >= r || std::abs(dy) >= r) continue;
         const qint64 distance = dx * dx + dy * dy;
-        if (taken < 0 || distance < nearest) taken = c.handle, nearest = distance;
+        if (!taken || distance < nearest) taken = &c, nearest = distance;
     }
-    Ui.FrontHandle = taken;
-    if (taken < 0) return;
-    double z = 0, yy = 0;
-    if (taken == VentralLowHandle) {
-        const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
-        z = s.VentralZ[low], yy = s.VentralY[low];
-    } else if (taken >= PectoralHandle1) {
-        z = s.PectoralZ[taken - 100], yy = s.PectoralY[taken - 100];
-    } else {
-        z = s.SectionZ[taken], yy = s.SectionY[taken];
-    }
-    FrontMark = ViewMark{QPoint(Nearest(zoom * z), Nearest(zoom * yy)), r};
+    Ui.PickedHandle.reset();
+    if (!taken) return;
+    Ui.PickedHandle = taken->handle;
+    FrontMark = ViewMark{QPoint(Nearest(zoom * taken->z), Nearest(zoom * taken->y)), r};
     ++FrontViewRevision;
 }
 
 void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
-    if (Ui.FrontHandle == -1 || Ui.Zoom == 0) return;
-    History.Name(UndoStep::ShapeFrontView);
+    if (!Ui.PickedHandle || Ui.Zoom == 0) return;
+    History.Begin({UndoStep::ShapeFrontView});
     Fish& s = EditFish();
     const double v = double(x) / Ui.Zoom;
-    const int handle = Ui.FrontHandle;
-    if (handle == VentralLowHandle) {
+    const FrontHandle handle = *Ui.PickedHandle;
+    using Kind = FrontHandle::Kind;
+    if (handle.Of == Kind::VentralLow) {
         const int last = std::min(s.VentralLast, StripCapacity - 1);
         const int low = std::clamp(s.VentralLowIndex, 0, StripCapacity - 1);
         const int high = std::clamp(s.VentralHighIndex, 0, StripCapacity - 1);
@@ -104,12 +100,12 @@ void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
         for (int k = 0; k <= last; ++k)
             s.VentralZ[k] = RatioOrZero((s.VentralY[k] - s.VentralY[high]) * s.VentralZ[low],
                                         s.VentralY[low] - s.VentralY[high]);
-    } else if (handle == PectoralHandle1 || handle == PectoralHandle2) {
-        s.PectoralZ[handle - 100] = v;
-    } else if (handle >= 1 && handle <= s.N() - 1 && handle < SectionCapacity) {
-        s.SectionZ[handle] = v;
+    } else if (handle.Of == Kind::PectoralCorner) {
+        s.PectoralZ[std::size_t(std::clamp(handle.Vertex, 1, 2))] = v;
+    } else if (handle.Vertex >= 1 && handle.Vertex <= s.N() - 1 && handle.Vertex < SectionCapacity) {
+        s.SectionZ[std::size_t(handle.Vertex)] = v;
     }
-    Ui.FrontHandle = -1;
+    Ui.PickedHandle.reset();
     DrawFrontView();
 }
 
@@ -124,27 +120,24 @@ void TForm1::Image3MouseDown(MouseButton, MouseState, int x, int y) {
     const int px = ViewToPicture(x, zoom), py = ViewToPicture(y, zoom);
     const int r = MarkerRadius();
     const int nc = std::min(s.BodyColumns(), TopCapacity);
-    int taken = -1;
+    Ui.PickedColumn.reset();
     for (int i = 1; i <= nc - 2; ++i)
         if (std::abs(px - Nearest(s.TopX[i])) < r && std::abs(py - Nearest(s.TopW[i])) < r) {
-            taken = i;
+            // The widest column stays where it is.
+            if (i != s.TopPeakIndex) Ui.PickedColumn = i;
             break;
         }
-    if (taken >= 0 && taken == s.TopPeakIndex) {
-        Ui.PickedColumn = -1; // the widest column stays where it is
-        return;
-    }
-    Ui.PickedColumn = taken;
-    if (taken < 0) return;
+    if (!Ui.PickedColumn) return;
+    const int taken = *Ui.PickedColumn;
     TopMark = ViewMark{QPoint(Nearest(zoom * s.TopX[taken]), Nearest(zoom * s.TopW[taken])), r};
     ++TopViewRevision;
 }
 
 void TForm1::Image3MouseUp(MouseButton, MouseState state, int, int y) {
-    if (Ui.PickedColumn == -1 || Ui.Zoom == 0) return;
-    History.Name(UndoStep::ShapeTopView);
+    if (!Ui.PickedColumn || Ui.Zoom == 0) return;
+    History.Begin({UndoStep::ShapeTopView});
     Fish& s = EditFish();
-    const int i = Ui.PickedColumn;
+    const int i = *Ui.PickedColumn;
     if (i >= 1 && i <= std::min(s.BodyColumns(), TopCapacity) - 2) { // an inner column only
         double w = double(y) / Ui.Zoom;
         const double peak = s.TopW[std::clamp(s.TopPeakIndex, 0, TopCapacity - 1)];
@@ -152,6 +145,6 @@ void TForm1::Image3MouseUp(MouseButton, MouseState state, int, int y) {
         if (!onlyShift && w > peak) w = peak;
         s.TopW[i] = w;
     }
-    Ui.PickedColumn = -1;
+    Ui.PickedColumn.reset();
     DrawTopView();
 }

@@ -11,100 +11,63 @@
 
 // ---------------------------------------------------------------- division fields
 
+std::optional<int> TForm1::StepSlotInUse() const {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (Ui.Mode.Drawing() || !tool.HasStepField()) return std::nullopt;
+    return tool.StepSlot;
+}
+
+void TForm1::ShowStep() {
+    if (const auto slot = StepSlotInUse()) ShowNumber(Edit1, UsedStep(Current(), Picture, *slot));
+}
+
+void TForm1::ShowDivisions() {
+    if (Current().Divisions > 0) ShowNumber(Edit2, Current().Divisions);
+}
+
 void TForm1::Edit1Exit() {
+    History.Begin({UndoStep::SetStep});
+    const auto slot = StepSlotInUse();
+    if (!slot) return;
     Fish& f = EditFish();
-    const int mode = Ui.ToolMode;
-    if (mode > 5 || mode < 0) return;
-    History.Name(UndoStep::SetStep);
-    int& step = f.Steps[mode];
+    int& step = f.Steps[std::size_t(*slot)];
     step = ParseDecimal(Edit1.Text).value_or(5);
     if (step >= Picture.PicMaxX / 3) step = Picture.PicMaxX / 3;
     if (step < 1) step = 2;
     // A step too fine for the list's capacity is raised; the field and the
     // fish keep the step that is really used.
-    step = UsedStep(f, Picture, mode);
-    Edit1.Text = QString::number(step);
-    switch (mode) {
-    case ModeBody:
-        f.BodyDone = false;
-        RunBuildBodyOutline();
-        break;
-    case ModeTail:
-        f.TailDone = false;
-        RunBuildTailStrip();
-        break;
-    case ModeDorsal:
-        f.DorsalDone = false;
-        RunBuildDorsalStrip();
-        break;
-    case ModeVentral:
-        f.VentralDone = false;
-        RunBuildVentralStrip();
-        break;
-    case ModeAnal:
-        f.AnalDone = false;
-        RunBuildAnalStrip();
-        break;
-    default:
-        break;
+    step = UsedStep(f, Picture, *slot);
+    ShowStep();
+    // The tool's list is built again with its new step.
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (tool.Build) {
+        f.*tool.Done = false;
+        (this->*tool.Build)();
     }
     RedrawSideView();
 }
 
 void TForm1::Edit2Exit() {
-    History.Name(UndoStep::SetDivisions);
+    History.Begin({UndoStep::SetDivisions});
     int n = ParseDecimal(Edit2.Text).value_or(4);
     n = std::clamp(n, 1, MaxDivisions);
     EditFish().Divisions = n;
-    Edit2.Text = QString::number(n);
+    ShowDivisions();
     RunBuildFrontSection();
 }
 
 // ---------------------------------------------------------------- check boxes
 
-void TForm1::CheckBox1MouseUp() {
-    History.Name(UndoStep::ClearBody);
-    EditFish().BodyDone = false;
-}
-
-void TForm1::CheckBox2MouseUp() {
-    History.Name(UndoStep::ClearTail);
-    EditFish().TailDone = false;
-    EditFish().TailLast = 0;
-}
-
-void TForm1::CheckBox3MouseUp() {
-    History.Name(UndoStep::ClearDorsalFin);
-    EditFish().DorsalDone = false;
-    EditFish().DorsalLast = 0;
-}
-
-void TForm1::CheckBox4MouseUp() {
-    History.Name(UndoStep::ClearVentralFin);
-    EditFish().VentralDone = false;
-    EditFish().VentralLast = 0;
-}
-
-void TForm1::CheckBox5MouseUp() {
-    History.Name(UndoStep::ClearAnalFin);
-    EditFish().AnalDone = false;
-    EditFish().AnalLast = 0;
-}
-
-void TForm1::CheckBox6MouseUp() {
-    History.Name(UndoStep::ClearPectoralFin);
-    EditFish().PectoralDone = false;
-}
-
-void TForm1::CheckBox8MouseUp() {
-    History.Name(UndoStep::ClearWhisker);
-    EditFish().WhiskerOn = false;
-    EditFish().WhiskerLast = 0;
+void TForm1::ClearStep(Tool tool) {
+    const ToolRow& row = RowOf(tool);
+    History.Begin({row.Clears});
+    Fish& f = EditFish();
+    f.*row.Done = false;
+    if (row.Last) f.*row.Last = 0;
 }
 
 void TForm1::CheckBox9MouseUp() {
-    History.Name(UndoStep::ClearEye);
-    EditFish().EyeSolid = false;
+    ClearStep(Tool::Eye);
     EditFish().EyeConfirmed = false;
     eyeSolidBeforeDesigner_ = false;
 }
@@ -112,7 +75,7 @@ void TForm1::CheckBox9MouseUp() {
 // ---------------------------------------------------------------- scroll bars
 
 void TForm1::SetScrollBar1Position(int position) {
-    History.Name(UndoStep::MoveTailPosition);
+    History.Begin({UndoStep::MoveTailPosition});
     const Range r = TailRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().TailPosition) return;
@@ -121,7 +84,7 @@ void TForm1::SetScrollBar1Position(int position) {
 }
 
 void TForm1::SetScrollBar2Position(int position) {
-    History.Name(UndoStep::SetThickness);
+    History.Begin({UndoStep::SetThickness});
     const Range r = ThicknessRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().Thickness) return;
@@ -130,7 +93,7 @@ void TForm1::SetScrollBar2Position(int position) {
 }
 
 void TForm1::SetScrollBar4Position(int position) {
-    History.Name(UndoStep::MoveWidestPoint);
+    History.Begin({UndoStep::MoveWidestPoint});
     const Range r = PeakRange();
     position = std::clamp(position, r.Min, r.Max);
     if (position == Current().PeakPosition) return;
@@ -139,7 +102,7 @@ void TForm1::SetScrollBar4Position(int position) {
 }
 
 void TForm1::ScrollBar1Change() {
-    Ui.ToolMode = ModeBody;
+    Ui.Mode = Editing(Tool::Body);
     EditFish().BodyDone = false;
     EditFish().TailDone = false;
     RunBuildBodyOutline();

@@ -21,308 +21,250 @@ void SortRange(RangeRect& r) {
     if (r.y1 < r.y0) std::swap(r.y0, r.y1);
 }
 
-// Puts point i of the mode's list down at picture pixel (px, py). The point
+// Puts point i of the tool's list down at picture pixel (px, py). The point
 // must be one of the list: a press in another tool leaves an index that this
-// list may not have. Fin edges and the pectoral points move freely; the
-// others up and down.
-void PutPointDown(Fish& fish, int mode, int i, int px, int py) {
-    const auto list = ListOfMode(fish, mode);
-    if (i < 0 || i > list.Last) return;
-    if (mode == ModeDorsal || mode == ModeAnal || mode == ModePectoral) list.X[i] = px;
-    list.Y[i] = py;
-}
-
-// The tools in which a press picks a point and its release puts it down.
-bool PicksPoints(int mode) {
-    return (mode >= ModeBody && mode <= ModePectoral) || mode == ModeWhisker;
+// list may not have.
+void PutPointDown(Fish& fish, Tool tool, std::optional<int> i, int px, int py) {
+    const ToolRow& row = RowOf(tool);
+    const auto list = PointsOf(fish, row.Part);
+    if (!i || *i < 0 || *i > list.Last) return;
+    if (row.MovesFreely) list.X[*i] = px;
+    list.Y[*i] = py;
 }
 
 } // namespace
 
 // ---------------------------------------------------------------- tool buttons
 
-void TForm1::ShowStep() {
-    Edit1.Text = QString::number(UsedStep(Current(), Picture, Ui.ToolMode));
+void TForm1::BeginTool(Tool tool) {
+    History.Begin(ClickAction(tool));
+    Ui.Mode = Editing(tool);
 }
 
 void TForm1::SpeedButton5Click() {
-    History.Name(UndoStep::TraceBody);
-    Ui.ToolMode = ModeBody;
+    BeginTool(Tool::Body);
     RunBuildBodyOutline();
     ShowStep();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton4Click() {
-    History.Name(UndoStep::TraceTail);
-    Ui.ToolMode = ModeTail;
+    BeginTool(Tool::Tail);
     RunBuildTailStrip();
     ShowStep();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton6Click() {
-    Ui.ToolMode = ModeDorsal;
+    BeginTool(Tool::Dorsal);
     ShowStep();
     if (!Current().DorsalDone) {
         Label2.Caption = DorsalPrompt();
-        Ui.ToolMode = ModeDorsalRange;
+        Ui.Mode = Drawing(Tool::Dorsal);
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton7Click() {
-    Ui.ToolMode = ModeVentral;
+    BeginTool(Tool::Ventral);
     ShowStep();
     if (!Current().VentralDone) {
-        History.Continue(UndoStep::DrawVentralFin);
         SetFrontOn(false);
         Label2.Caption = VentralPrompt();
-        Ui.ToolMode = ModeVentralRange;
+        Ui.Mode = Drawing(Tool::Ventral);
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton8Click() {
-    Ui.ToolMode = ModeAnal;
+    BeginTool(Tool::Anal);
     ShowStep();
     if (!Current().AnalDone) {
         Label2.Caption = AnalPrompt();
-        Ui.ToolMode = ModeAnalRange;
+        Ui.Mode = Drawing(Tool::Anal);
     }
     RedrawSideView();
 }
 
 void TForm1::SpeedButton9Click() {
-    Ui.ToolMode = ModePectoral;
+    BeginTool(Tool::Pectoral);
     if (!Current().PectoralDone) {
-        History.Continue(UndoStep::PlacePectoralFin);
         Ui.PectoralClicks = 0;
         Label2.Caption = PectoralPrompt();
-        Ui.ToolMode = ModePectoralPlacing;
+        Ui.Mode = Drawing(Tool::Pectoral);
         SetFrontOn(false);
     }
     RedrawSideView();
 }
 
 void TForm1::Button1Click() {
-    Ui.ToolMode = ModeWhisker;
+    BeginTool(Tool::Whisker);
     if (Current().WhiskerOn) {
         RedrawSideView();
         return;
     }
-    History.Continue(UndoStep::DrawWhisker);
     EditFish().WhiskerOn = true;
     Label2.Caption = WhiskerPrompt();
-    Ui.ToolMode = ModeWhiskerRange;
+    Ui.Mode = Drawing(Tool::Whisker);
 }
 
 // ---------------------------------------------------------------- picking
 
-int TForm1::HitTest(int px, int py) const {
-    const auto list = ListOfMode(Current(), Ui.ToolMode);
-    auto hit = [&](int i, int t) {
+bool TForm1::PicksPoints() const {
+    return !Ui.Mode.Drawing() && RowOf(Ui.Mode.Tool).Pick.Stride > 0;
+}
+
+std::optional<int> TForm1::HitTest(int px, int py) const {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    const PickRule& rule = tool.Pick;
+    if (rule.Stride < 1) return std::nullopt;
+    const auto list = PointsOf(Current(), tool.Part);
+    const int t = rule.MarkerTolerance ? MarkerRadius() : PickTolerance;
+    auto hit = [&](int i) {
         return std::abs(px - Nearest(list.X[i])) < t && std::abs(py - Nearest(list.Y[i])) < t;
     };
-    // The candidates from the highest index down to lowest, every stride-th.
-    auto fromTop = [&](int lowest, int stride, int t) {
-        for (int i = list.Last; i >= lowest; --i)
-            if ((i - lowest) % stride == 0 && hit(i, t)) return i;
-        return -1;
-    };
-    switch (Ui.ToolMode) {
-    case ModeBody:
-        return fromTop(0, 1, MarkerRadius());
-    case ModeTail:
-    case ModeVentral:
-    case ModePectoral:
-        return fromTop(0, 1, 3);
-    case ModeDorsal:
-        return fromTop(2, 2, 3); // even entries: the fin edge
-    case ModeAnal:
-        return fromTop(3, 2, 3); // odd entries from 3: the fin edge
-    case ModeWhisker:
-        // The whisker ends, lowest index first.
-        for (int i = 1; i <= list.Last; i += 2)
-            if (hit(i, 3)) return i;
-        return -1;
-    default:
-        return -1;
+    if (rule.LowestFirst) {
+        for (int i = rule.Lowest; i <= list.Last; i += rule.Stride)
+            if (hit(i)) return i;
+    } else {
+        for (int i = list.Last; i >= rule.Lowest; --i)
+            if (rule.Takes(i) && hit(i)) return i;
     }
+    return std::nullopt;
+}
+
+UndoAction TForm1::SideViewPressAction(const MouseState& state) const {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (Ui.Mode == Editing(Tool::Body)) {
+        if (state.Shift && state.Left) return {UndoStep::InsertBodyColumn};
+        if (state.Right) return {UndoStep::DeleteBodyColumn};
+    }
+    // The press of a rectangle stores its first corner: the release finishes it.
+    if (Ui.Mode.Drawing() && tool.Range) return {tool.Uses, true};
+    return {};
 }
 
 void TForm1::Image1MouseDown(MouseButton, MouseState state, int x, int y) {
     const int zoom = Ui.Zoom;
     if (zoom == 0) return;
+    History.Begin(SideViewPressAction(state));
     const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX);
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY);
-    const int mode = Ui.ToolMode;
+    const bool body = Ui.Mode == Editing(Tool::Body);
 
-    if (mode == ModeBody && state.Shift && state.Left) {
-        History.Name(UndoStep::InsertBodyColumn);
+    if (body && state.Shift && state.Left) {
         InsertBodyColumn(px);
         return;
     }
-    if (PicksPoints(mode)) {
-        const int i = HitTest(px, py);
-        if (i < 0) {
-            Ui.PickedPoint = -1;
+    if (PicksPoints()) {
+        const std::optional<int> i = HitTest(px, py);
+        if (!i) {
+            Ui.PickedPoint.reset();
             return;
         }
-        if (mode == ModeBody && state.Right) {
-            History.Name(UndoStep::DeleteBodyColumn);
-            DeleteBodyColumn(i);
+        if (body && state.Right) {
+            DeleteBodyColumn(*i);
             return;
         }
         Ui.PickedPoint = i;
-        const auto list = ListOfMode(Current(), mode);
-        SideMark =
-            ViewMark{QPoint(Nearest(list.X[i]) * zoom, Nearest(list.Y[i]) * zoom), MarkerRadius()};
+        const auto list = PointsOf(Current(), RowOf(Ui.Mode.Tool).Part);
+        SideMark = ViewMark{QPoint(Nearest(list.X[*i]) * zoom, Nearest(list.Y[*i]) * zoom),
+                            MarkerRadius()};
         ++SideViewRevision;
         return;
     }
-    Fish& s = EditFish();
-    RangeRect* range = nullptr;
-    switch (mode) {
-    case ModeDorsalRange:
-        History.Continue(UndoStep::DrawDorsalFin);
-        range = &s.DorsalRange;
-        break;
-    case ModeVentralRange:
-        History.Continue(UndoStep::DrawVentralFin);
-        range = &s.VentralRange;
-        break;
-    case ModeAnalRange:
-        History.Continue(UndoStep::DrawAnalFin);
-        range = &s.AnalRange;
-        break;
-    case ModeWhiskerRange:
-        History.Continue(UndoStep::DrawWhisker);
-        range = &s.WhiskerRange;
-        break;
-    default:
-        return;
-    }
-    range->x0 = px;
-    range->y0 = py;
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (!Ui.Mode.Drawing() || !tool.Range) return;
+    RangeRect& range = EditFish().*tool.Range;
+    range.x0 = px;
+    range.y0 = py;
     // The rubber band starts at the pressed corner and follows the pointer.
     Ui.RangeCorner = QPoint(px, py);
+}
+
+UndoAction TForm1::SideViewReleaseAction() const {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (!Ui.Mode.Drawing()) return {tool.MovesPoint};
+    // The three corners of the pectoral fin are one step, finished by the third.
+    if (tool.Tool == Tool::Pectoral) return {tool.Uses, std::clamp(Ui.PectoralClicks, 0, 2) < 2};
+    if (tool.Range) return {tool.Uses};
+    return {};
 }
 
 void TForm1::Image1MouseUp(MouseButton, MouseState, int x, int y) {
     const int zoom = Ui.Zoom;
     if (zoom == 0) return;
+    History.Begin(SideViewReleaseAction());
     const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
 
-    Fish& s = EditFish();
     Ui.RangeCorner.reset();
-    switch (Ui.ToolMode) {
-    case ModeDorsalRange:
-        History.Name(UndoStep::DrawDorsalFin);
-        s.DorsalRange.x1 = px, s.DorsalRange.y1 = py;
-        SortRange(s.DorsalRange);
-        Ui.ToolMode = ModeDorsal;
-        Label2.Caption.clear();
-        s.DorsalDone = false;
-        RunBuildDorsalStrip();
-        return;
-    case ModeVentralRange:
-        History.Name(UndoStep::DrawVentralFin);
-        s.VentralRange.x1 = px, s.VentralRange.y1 = py;
-        SortRange(s.VentralRange);
-        Ui.ToolMode = ModeVentral;
-        Label2.Caption.clear();
-        s.VentralDone = false;
-        RunBuildVentralStrip();
-        DrawFrontView();
-        return;
-    case ModeAnalRange:
-        History.Name(UndoStep::DrawAnalFin);
-        s.AnalRange.x1 = px, s.AnalRange.y1 = py;
-        SortRange(s.AnalRange);
-        Ui.ToolMode = ModeAnal;
-        Label2.Caption.clear();
-        s.AnalDone = false;
-        RunBuildAnalStrip();
-        return;
-    case ModeWhiskerRange:
-        History.Name(UndoStep::DrawWhisker);
-        s.WhiskerRange.x1 = px, s.WhiskerRange.y1 = py;
-        Ui.ToolMode = ModeWhisker;
-        RunBuildWhiskerStrip();
-        return;
-    case ModePectoralPlacing: {
-        int& placed = Ui.PectoralClicks;
-        placed = std::clamp(placed, 0, 2);
-        // The three corners are one step, finished by the third.
-        if (placed < 2)
-            History.Continue(UndoStep::PlacePectoralFin);
-        else
-            History.Name(UndoStep::PlacePectoralFin);
-        s.PectoralX[placed] = px;
-        s.PectoralY[placed] = py;
-        if (++placed == 3) {
-            s.PectoralDone = true;
-            placed = 0;
-            Ui.PickedPoint = -1;
-            Ui.ToolMode = ModePectoral;
-        }
-        RedrawSideView();
+    if (Ui.Mode.Drawing() && RowOf(Ui.Mode.Tool).Range) {
+        FinishRectangle(px, py);
         return;
     }
-    case ModeEye:
+    if (Ui.Mode == Drawing(Tool::Pectoral)) {
+        PlacePectoralCorner(px, py);
+        return;
+    }
+    if (Ui.Mode == Drawing(Tool::Eye)) {
         Form3().PlaceEye(px, py);
-        Ui.ToolMode = ModeEyePlaced;
-        break;
-    default:
-        break;
+        Ui.Mode = Editing(Tool::Eye);
     }
 
-    if (Ui.PickedPoint == -1) return;
-    switch (Ui.ToolMode) {
-    case ModeBody:
-        History.Name(UndoStep::MoveBodyPoint);
-        break;
-    case ModeTail:
-        History.Name(UndoStep::MoveTailPoint);
-        break;
-    case ModeDorsal:
-        History.Name(UndoStep::MoveDorsalPoint);
-        break;
-    case ModeVentral:
-        History.Name(UndoStep::MoveVentralPoint);
-        break;
-    case ModeAnal:
-        History.Name(UndoStep::MoveAnalPoint);
-        break;
-    case ModePectoral:
-        History.Name(UndoStep::MovePectoralPoint);
-        break;
-    case ModeWhisker:
-        History.Name(UndoStep::MoveWhiskerPoint);
-        break;
-    default:
-        break;
-    }
+    if (!Ui.PickedPoint) return;
     PutPointDown(px, py);
     RedrawSideView();
-    Ui.PickedPoint = -1;
-    if (s.VentralDone && s.PectoralDone) DrawFrontView();
+    Ui.PickedPoint.reset();
+    if (Current().VentralDone && Current().PectoralDone) DrawFrontView();
+}
+
+void TForm1::FinishRectangle(int px, int py) {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    Fish& s = EditFish();
+    RangeRect& range = s.*tool.Range;
+    range.x1 = px, range.y1 = py;
+    Ui.Mode = Editing(tool.Tool);
+    if (tool.Tool == Tool::Whisker) {
+        // The whisker's drag keeps its direction (a drag to the left makes
+        // no strip), its prompt stays, and its builder is not guarded.
+        RunBuildWhiskerStrip();
+        return;
+    }
+    SortRange(range);
+    Label2.Caption.clear();
+    s.*tool.Done = false;
+    (this->*tool.Build)();
+    if (tool.Tool == Tool::Ventral) DrawFrontView(); // the front view shows the ventral fin
+}
+
+void TForm1::PlacePectoralCorner(int px, int py) {
+    Fish& s = EditFish();
+    int& placed = Ui.PectoralClicks;
+    placed = std::clamp(placed, 0, 2);
+    s.PectoralX[placed] = px;
+    s.PectoralY[placed] = py;
+    if (++placed == 3) {
+        s.PectoralDone = true;
+        placed = 0;
+        Ui.PickedPoint.reset();
+        Ui.Mode = Editing(Tool::Pectoral);
+    }
+    RedrawSideView();
 }
 
 void TForm1::PutPointDown(int px, int py) {
-    ::PutPointDown(EditFish(), Ui.ToolMode, Ui.PickedPoint, px, py);
+    ::PutPointDown(EditFish(), Ui.Mode.Tool, Ui.PickedPoint, px, py);
 }
 
 std::optional<Fish> TForm1::FishWithDragAt(int x, int y) const {
     // The release's own steps on a copy: the same clamping, the same point.
     const int zoom = Ui.Zoom;
-    if (zoom == 0 || Ui.PickedPoint < 0 || !PicksPoints(Ui.ToolMode)) return std::nullopt;
+    if (zoom == 0 || !Ui.PickedPoint || !PicksPoints()) return std::nullopt;
     const int px = std::clamp(ViewToPicture(x, zoom), 0, Picture.PicMaxX - 1);
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
     Fish fish = Current();
-    ::PutPointDown(fish, Ui.ToolMode, Ui.PickedPoint, px, py);
+    ::PutPointDown(fish, Ui.Mode.Tool, Ui.PickedPoint, px, py);
     return fish;
 }
 
@@ -336,7 +278,7 @@ void TForm1::Image1MouseMove(MouseState, int x, int y) {
     const int py = std::clamp(ViewToPicture(y, zoom), 0, Picture.PicMaxY - 1);
     // A rectangle being dragged reaches where its release would put its corner.
     if (Ui.RangeCorner) Ui.RangeCorner = QPoint(px, py);
-    if (Ui.ToolMode != ModeEye) return;
+    if (Ui.Mode != Drawing(Tool::Eye)) return;
     Form3().ShowNeighbourhood(px, py);
     Form3().Visible = true;
     ++Form3().ShowRequests;

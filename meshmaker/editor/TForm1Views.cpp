@@ -47,7 +47,7 @@ void TForm1::RebuildViews() {
 }
 
 void TForm1::RedrawSideView() {
-    SideViewMode = Ui.ToolMode;
+    SideViewMode = Ui.Mode;
     SideViewTail = TailPosition();
     SideMark.reset();
     ++SideViewRevision;

@@ -129,12 +129,8 @@ UndoHistory::UndoHistory(FishDocument& document, std::function<void(const Fish&)
     document_.OnStep([this](const Fish& before, const Fish& after) { Record(before, after); });
 }
 
-void UndoHistory::Name(UndoStep step) {
-    if (!naming_.named) naming_ = {step, false, true};
-}
-
-void UndoHistory::Continue(UndoStep step) {
-    if (!naming_.named) naming_ = {step, true, true};
+void UndoHistory::Begin(UndoAction action) {
+    if (!naming_.named) naming_ = {action, true};
 }
 
 void UndoHistory::EndEvent() {
@@ -142,22 +138,22 @@ void UndoHistory::EndEvent() {
 }
 
 void UndoHistory::Record(const Fish& before, const Fish& after) {
-    const Naming n = naming_;
+    const UndoAction action = naming_.action;
     // A change of another action ends the one that was waiting for its last event.
-    if (pending_ && n.step != pending_->step) {
+    if (pending_ && action.Step != pending_->step) {
         Push(pending_->before, before, pending_->step);
         pending_.reset();
     }
-    if (n.continues) {
-        if (!pending_) pending_ = PendingStep{n.step, before};
+    if (action.Waits) {
+        if (!pending_) pending_ = PendingStep{action.Step, before};
         return;
     }
     if (pending_) {
-        Push(pending_->before, after, n.step);
+        Push(pending_->before, after, action.Step);
         pending_.reset();
         return;
     }
-    Push(before, after, n.step);
+    Push(before, after, action.Step);
 }
 
 void UndoHistory::Push(const Fish& before, const Fish& after, UndoStep step) {

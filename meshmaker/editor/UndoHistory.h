@@ -1,18 +1,21 @@
 #pragma once
 // Undo and redo of the fish. A step is the fish before and after one user
 // action; the document says when the fish changed (its OnStep listener), and
-// the handler of the event says what the action was (Name). Actions that
-// take several events are one step: a fin rectangle (its press stores the
-// first corner, its release builds the strip), the three pectoral clicks,
-// the eye from the eye tool to the designer's OK, and the tool click that
-// starts a fin or the whisker; the handlers of the events before the last
-// say Continue, and their changes wait for the event that finishes the
-// action. Consecutive moves of one scroll bar are one step too.
+// the handler of the event says at its start which action the event is
+// (Begin), with the action's name taken from the tool table or from the one
+// place beside the handler that decides it. Actions that take several
+// events are one step: a fin rectangle (its press stores the first corner,
+// its release builds the strip), the three pectoral clicks, the eye from the
+// eye tool to the designer's OK, and the tool click that starts a fin or the
+// whisker; the events before the last are actions that wait, and their
+// changes wait for the event that finishes the action. Consecutive moves of
+// one scroll bar are one step too.
 //
 // The steps are snapshot commands on a QUndoStack, each holding two whole
 // fish (about 17 KB each; the picture is never part of a step). The stack
 // keeps at most StepLimit steps, dropping the oldest, so the history never
-// holds more than StepLimit * 2 * sizeof(Fish) bytes (8.8 MB).
+// holds more than StepLimit * 2 * sizeof(Fish) bytes (8.8 MB). The window's
+// Undo and Redo entries are made by the stack (Stack()).
 
 #include "Fish.h"
 #include "FishDocument.h"
@@ -65,6 +68,13 @@ enum class UndoStep {
 // The step's name as Undo and Redo show it ("move body point").
 QString UndoStepName(UndoStep step);
 
+// What a user event is to the history: the step it is (or belongs to), and
+// whether it waits for a later event of the same action to finish it.
+struct UndoAction {
+    UndoStep Step = UndoStep::Unnamed;
+    bool Waits = false;
+};
+
 class UndoHistory {
 public:
     static constexpr int StepLimit = 256;
@@ -75,13 +85,12 @@ public:
     UndoHistory(const UndoHistory&) = delete;
     UndoHistory& operator=(const UndoHistory&) = delete;
 
-    // During an event, by its handler: the change of this event is (the end
-    // of) this action. The first name of an event counts.
-    void Name(UndoStep step);
-    // During an event: the change of this event begins or continues this
-    // action; it joins the change of the event that names it, unless a
-    // change of another action comes first.
-    void Continue(UndoStep step);
+    // At the start of an event, by its handler: the change of this event is
+    // this action (or part of it). An action that waits joins the change of
+    // the event that finishes it, unless a change of another action comes
+    // first. A handler that runs another handler keeps its own action: the
+    // first action of an event counts.
+    void Begin(UndoAction action);
     // After every event (whether or not the fish changed).
     void EndEvent();
 
@@ -98,6 +107,10 @@ public:
     void Undo();
     void Redo();
 
+    // The stack of the finished steps: the window makes its Undo and Redo
+    // entries from it.
+    QUndoStack& Stack() { return stack_; }
+
     // The steps held (for tests and the checks of the fuzz targets).
     int Count() const { return stack_.count(); }
     int Index() const { return stack_.index(); }
@@ -111,8 +124,7 @@ private:
     void Flush();
 
     struct Naming {
-        UndoStep step = UndoStep::Unnamed;
-        bool continues = false;
+        UndoAction action;
         bool named = false;
     };
     struct PendingStep {

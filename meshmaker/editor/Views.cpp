@@ -11,17 +11,10 @@
 
 namespace {
 
-bool IsGreyPoint(int mode, int i) {
-    switch (mode) {
-    case ModeDorsal:
-        return i == 0 || i % 2 == 1;
-    case ModeAnal:
-        return i == 1 || (i % 2 == 0);
-    case ModeWhisker:
-        return i % 2 == 0;
-    default:
-        return false;
-    }
+// The points that cannot be picked are drawn grey: those of the fins that
+// lie on the body outline.
+bool IsGreyPoint(Tool tool, int i) {
+    return !RowOf(tool).Pick.Takes(i);
 }
 
 QPoint ViewPoint(double x, double y, int zoom) {
@@ -124,18 +117,18 @@ void DrawTransparency(const EditorPicture& s, int z, const QRect& viewRect, cons
 
 } // namespace
 
-void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, int mode,
+void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, Tool tool,
                         int zoom) {
     const int r = MarkerRadius(zoom);
     for (int i = 0; i <= last; ++i) {
         const QPoint c = ViewPoint(xs[i], ys[i], zoom);
         DrawMarker(p, c.x(), c.y(), r, Qt::black,
-                   QColor::fromRgb(IsGreyPoint(mode, i) ? MarkerGrey : MarkerWhite));
+                   QColor::fromRgb(IsGreyPoint(tool, i) ? MarkerGrey : MarkerWhite));
     }
     p.setPen(QPen(Qt::white, 1));
     for (int i = 0; i <= last - 2; ++i)
         p.drawLine(ViewPoint(xs[i], ys[i], zoom), ViewPoint(xs[i + 2], ys[i + 2], zoom));
-    if ((mode == ModeDorsal || mode == ModeAnal) && last >= 1)
+    if ((tool == Tool::Dorsal || tool == Tool::Anal) && last >= 1)
         p.drawLine(ViewPoint(xs[last], ys[last], zoom),
                    ViewPoint(xs[last - 1], ys[last - 1], zoom));
 }
@@ -148,8 +141,8 @@ void DrawEnlargedPicture(const TForm1& form, const QRect& viewRect, QImage& out)
     if (area.isEmpty()) return;
     // The dimmed part: right of the tail position for the body, left of it for the tail.
     int dimFrom = s.PicMaxX, dimTo = s.PicMaxX;
-    if (form.SideViewMode == ModeBody) dimFrom = form.SideViewTail, dimTo = s.PicMaxX;
-    if (form.SideViewMode == ModeTail) dimFrom = 0, dimTo = form.SideViewTail;
+    if (form.SideViewMode == Editing(Tool::Body)) dimFrom = form.SideViewTail, dimTo = s.PicMaxX;
+    if (form.SideViewMode == Editing(Tool::Tail)) dimFrom = 0, dimTo = form.SideViewTail;
 
     const int outX = area.left() - viewRect.left();
     const int width = area.width();
@@ -221,25 +214,16 @@ QImage RenderSideView(const TForm1& form, const QRect& viewRect) {
     QPainter p(&out);
     PreparePainter(p);
     p.translate(-viewRect.topLeft());
-    switch (form.SideViewMode) {
-    case ModeBody:
-    case ModeTail:
-    case ModeDorsal:
-    case ModeVentral:
-    case ModeAnal:
-    case ModeWhisker: {
-        const auto list = ListOfMode(s, form.SideViewMode);
-        DrawColumnPairList(p, list.X, list.Y, list.Last, form.SideViewMode, z);
-        break;
-    }
-    case ModePectoral:
-        DrawPectoralTriangle(p, s, 2, z, form.MarkerRadius());
-        break;
-    case ModePectoralPlacing:
-        DrawPectoralTriangle(p, s, form.Ui.PectoralClicks - 1, z, form.MarkerRadius());
-        break;
-    default:
-        break;
+    // The points of the tool the view was drawn for; none while a part is
+    // drawn anew, but the pectoral corners placed so far.
+    const ToolMode mode = form.SideViewMode;
+    const ToolRow& tool = RowOf(mode.Tool);
+    if (mode.Tool == Tool::Pectoral) {
+        DrawPectoralTriangle(p, s, mode.Drawing() ? form.Ui.PectoralClicks - 1 : 2, z,
+                             form.MarkerRadius());
+    } else if (!mode.Drawing() && tool.Pick.Stride > 0) {
+        const auto list = PointsOf(s, tool.Part);
+        DrawColumnPairList(p, list.X, list.Y, list.Last, mode.Tool, z);
     }
     if (form.SideEye) DrawEye(p, *form.SideEye, z);
     if (form.SideBand) DrawBand(p, *form.SideBand, z);

@@ -3,6 +3,8 @@
 // materialised at its zoomed size: each call renders just the asked-for
 // rectangle of view pixels, so the cost follows the visible area, not the zoom.
 
+#include "ToolTable.h"
+
 #include <QImage>
 #include <QRect>
 
@@ -27,9 +29,9 @@ QImage RenderFrontView(const TForm1& form, const QRect& viewRect);
 // The top view (Image3): the half-width of every body column.
 QImage RenderTopView(const TForm1& form, const QRect& viewRect);
 
-// The markers and edges of one column-pair list, for the given tool mode
-// (which decides the grey points and the closing edge).
-void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, int mode,
+// The markers and edges of one column-pair list, for the given tool (which
+// decides the grey points and the closing edge).
+void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int last, Tool tool,
                         int zoom);
 
 // The view pixels of the picture and its dimmed copy (the zoom-sized image

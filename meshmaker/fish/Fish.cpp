@@ -1,6 +1,6 @@
-#include "Fish.h"
+// The fish value's comparison, and the points of each part.
 
-#include "ToolModes.h"
+#include "Fish.h"
 
 #include <algorithm>
 #include <bit>
@@ -50,31 +50,35 @@ bool operator==(const Fish& a, const Fish& b) {
     return same;
 }
 
-PointList<double> ListOfMode(Fish& f, int mode) {
+PointList<double> PointsOf(Fish& f, Part part) {
     auto list = [](auto& xs, auto& ys, int last) {
         return PointList<double>{xs.data(), ys.data(), std::min(last, int(xs.size()) - 1)};
     };
-    switch (mode) {
-    case ModeBody:
+    switch (part) {
+    case Part::Body:
         return list(f.BodyX, f.BodyY, f.BodyLast);
-    case ModeTail:
+    case Part::Tail:
         return list(f.TailX, f.TailY, f.TailLast);
-    case ModeDorsal:
+    case Part::Dorsal:
         return list(f.DorsalX, f.DorsalY, f.DorsalLast);
-    case ModeVentral:
+    case Part::Ventral:
         return list(f.VentralX, f.VentralY, f.VentralLast);
-    case ModeAnal:
+    case Part::Anal:
         return list(f.AnalX, f.AnalY, f.AnalLast);
-    case ModePectoral:
+    case Part::Pectoral:
         return list(f.PectoralX, f.PectoralY, 2);
-    case ModeWhisker:
+    case Part::Whisker:
         return list(f.WhiskerX, f.WhiskerY, f.WhiskerLast);
-    default:
-        return {};
+    case Part::None:
+    case Part::Section:
+    case Part::TopView:
+    case Part::Eye:
+        break;
     }
+    return {};
 }
 
-PointList<const double> ListOfMode(const Fish& f, int mode) {
-    const auto list = ListOfMode(const_cast<Fish&>(f), mode);
+PointList<const double> PointsOf(const Fish& f, Part part) {
+    const auto list = PointsOf(const_cast<Fish&>(f), part);
     return {list.X, list.Y, list.Last};
 }

@@ -93,8 +93,7 @@ struct Fish {
     QRgb EyeRearColour = DefaultEyeRearColour;
     bool EyeConfirmed = false;
 
-    // Settings. Steps[m] is the horizontal step of tool mode m (1..5; 6 is
-    // set on open and never read, 0 takes what is typed with no tool).
+    // Settings. Steps[slot] is the horizontal step of a part (StepSlot below).
     std::array<int, 7> Steps{};
     int Divisions = 0;              // N, the vertical division count
     int TailPosition = 0;           // E: where the body ends and the tail begins (ScrollBar1)
@@ -111,17 +110,27 @@ struct Fish {
     friend bool operator==(const Fish& a, const Fish& b);
 };
 
-// The points a side-view tool shows and edits: the list of its mode, the
-// pectoral triangle counting as a list of three points. Empty (Last -1) in
-// the other modes.
+// The parts of the fish, each shaped by one tool of the editor; None is no
+// part at all (no tool in use).
+enum class Part { None, Body, Tail, Dorsal, Ventral, Anal, Pectoral, Whisker, Section, TopView, Eye };
+
+// The slots of Steps: the horizontal step of each part that is cut into
+// columns (the numbers the form has always given them). NoToolStep keeps
+// what is typed into the step field with no tool in use; the pectoral slot
+// is set when a picture opens and never read.
+enum StepSlot : int { NoToolStep, BodyStep, TailStep, DorsalStep, VentralStep, AnalStep, PectoralStep };
+
+// The points of a part that the side view shows and edits: its column-pair
+// list, the pectoral triangle counting as a list of three points. Empty
+// (Last -1) for the parts without points on the side view.
 template <typename Value> struct PointList {
     Value* X = nullptr;
     Value* Y = nullptr;
     int Last = -1; // never past the list's capacity
 };
 
-PointList<double> ListOfMode(Fish& fish, int mode);
-PointList<const double> ListOfMode(const Fish& fish, int mode);
+PointList<double> PointsOf(Fish& fish, Part part);
+PointList<const double> PointsOf(const Fish& fish, Part part);
 
 // Calls visit(name, member pointer) for every field of the fish, in the
 // order of the declaration: the one list of what a fish holds, for the

@@ -98,21 +98,14 @@ void MainWindow::CreateActions() {
     add("SpeedButton11", QString(), &TForm1::SpeedButton11Click, "save");
     add("SpeedButton2", QString(), &TForm1::SpeedButton2Click, "zoom-in");
     add("SpeedButton3", QString(), &TForm1::SpeedButton3Click, "zoom-out");
-    add("SpeedButton5", QString(), &TForm1::SpeedButton5Click, "body");
-    add("SpeedButton4", QString(), &TForm1::SpeedButton4Click, "tail");
-    add("SpeedButton6", QString(), &TForm1::SpeedButton6Click, "dorsal");
-    add("SpeedButton7", QString(), &TForm1::SpeedButton7Click, "ventral");
-    add("SpeedButton8", QString(), &TForm1::SpeedButton8Click, "anal");
-    add("SpeedButton9", QString(), &TForm1::SpeedButton9Click, "pectoral");
-    add("Button1", form_.Button1.Caption, &TForm1::Button1Click);
-    add("SpeedButton10", QString(), &TForm1::SpeedButton10Click, "front");
-    add("SpeedButton12", QString(), &TForm1::SpeedButton12Click, "top");
-    add("SpeedButton13", QString(), &TForm1::SpeedButton13Click, "eye");
-    // The tool buttons stay pressed while their tool is in use.
-    for (const char* tool :
-         {"SpeedButton5", "SpeedButton4", "SpeedButton6", "SpeedButton7", "SpeedButton8",
-          "SpeedButton9", "SpeedButton10", "SpeedButton12", "SpeedButton13"})
-        Action(tool)->setCheckable(true);
+    // The tools, from the tool table; a picture button stays pressed while
+    // its tool is in use (a button with a caption shows that itself).
+    for (const ToolRow& tool : Tools()) {
+        if (!tool.Button) continue;
+        const QString name = QLatin1String(tool.FormName);
+        add(name, tool.Icon ? QString() : (form_.*tool.Button).Caption, tool.Click, tool.Icon);
+        if (tool.Icon) Action(name)->setCheckable(true);
+    }
 
     add("Undo1", Texts::UndoEntry(), &TForm1::Undo1Click);
     Action("Undo1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -203,16 +196,8 @@ void MainWindow::BuildToolPanel() {
     addButton(form_.SpeedButton11, "SpeedButton11");
     addButton(form_.SpeedButton2, "SpeedButton2");
     addButton(form_.SpeedButton3, "SpeedButton3");
-    addButton(form_.SpeedButton5, "SpeedButton5");
-    addButton(form_.SpeedButton4, "SpeedButton4");
-    addButton(form_.SpeedButton6, "SpeedButton6");
-    addButton(form_.SpeedButton7, "SpeedButton7");
-    addButton(form_.SpeedButton8, "SpeedButton8");
-    addButton(form_.SpeedButton9, "SpeedButton9");
-    addButton(form_.Button1, "Button1");
-    addButton(form_.SpeedButton10, "SpeedButton10");
-    addButton(form_.SpeedButton12, "SpeedButton12");
-    addButton(form_.SpeedButton13, "SpeedButton13");
+    for (const ToolRow& tool : Tools())
+        if (tool.Button) addButton(form_.*tool.Button, QLatin1String(tool.FormName));
     addButton(form_.PreviewButton, "PreviewButton");
 
     auto addEdit = [this](Edit& record, const QString& name, void (TForm1::*onExit)(),
@@ -256,15 +241,8 @@ void MainWindow::BuildToolPanel() {
         }
         checkBoxes_.emplace_back(&record, c);
     };
-    addCheckBox(form_.CheckBox1, "CheckBox1", &TForm1::CheckBox1MouseUp);
-    addCheckBox(form_.CheckBox2, "CheckBox2", &TForm1::CheckBox2MouseUp);
-    addCheckBox(form_.CheckBox3, "CheckBox3", &TForm1::CheckBox3MouseUp);
-    addCheckBox(form_.CheckBox4, "CheckBox4", &TForm1::CheckBox4MouseUp);
-    addCheckBox(form_.CheckBox5, "CheckBox5", &TForm1::CheckBox5MouseUp);
-    addCheckBox(form_.CheckBox6, "CheckBox6", &TForm1::CheckBox6MouseUp);
-    addCheckBox(form_.CheckBox8, "CheckBox8", &TForm1::CheckBox8MouseUp);
-    addCheckBox(form_.CheckBox7, "CheckBox7", nullptr);
-    addCheckBox(form_.CheckBox9, "CheckBox9", &TForm1::CheckBox9MouseUp);
+    for (const ToolRow& tool : Tools())
+        if (tool.Box) addCheckBox(form_.*tool.Box, QLatin1String(tool.BoxName), tool.BoxRelease);
 }
 
 void MainWindow::BuildViews() {
@@ -284,7 +262,7 @@ void MainWindow::BuildViews() {
     };
     image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
         Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
-        if (preview_ && form_.Ui.ToolMode != ModeEye && (s.Left || s.Right || s.Middle))
+        if (preview_ && form_.Ui.Mode != Drawing(Tool::Eye) && (s.Left || s.Right || s.Middle))
             preview_->FollowDrag(p); // the 3-D view follows a drag; the fish waits for the release
     };
     image1_->onLeave = [this] { Dispatch([this] { form_.Image1MouseLeave(); }); };

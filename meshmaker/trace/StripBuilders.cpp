@@ -2,7 +2,6 @@
 
 #include "Numbers.h"
 #include "PixelRules.h"
-#include "ToolModes.h"
 
 #include <algorithm>
 #include <optional>
@@ -53,17 +52,17 @@ int SliceStep(int start, int end, int step, int maxColumns) {
     return step;
 }
 
-int UsedStep(const Fish& s, const EditorPicture& p, int mode) {
-    switch (mode) {
-    case ModeBody:
-        return SliceStep(0, s.TailPosition, s.Steps[ModeBody], BodyMaxColumns);
-    case ModeTail:
-        return SliceStep(s.TailPosition, p.PicMaxX, s.Steps[ModeTail], StripMaxColumns);
-    case ModeVentral:
-        return SliceStep(s.VentralRange.x0, s.VentralRange.x1, s.Steps[ModeVentral],
+int UsedStep(const Fish& s, const EditorPicture& p, int slot) {
+    switch (slot) {
+    case BodyStep:
+        return SliceStep(0, s.TailPosition, s.Steps[BodyStep], BodyMaxColumns);
+    case TailStep:
+        return SliceStep(s.TailPosition, p.PicMaxX, s.Steps[TailStep], StripMaxColumns);
+    case VentralStep:
+        return SliceStep(s.VentralRange.x0, s.VentralRange.x1, s.Steps[VentralStep],
                          StripMaxColumns);
     default:
-        return mode >= 0 && mode < int(s.Steps.size()) ? s.Steps[std::size_t(mode)] : 0;
+        return slot >= 0 && slot < int(s.Steps.size()) ? s.Steps[std::size_t(slot)] : 0;
     }
 }
 
@@ -99,7 +98,7 @@ ColumnChoice ChooseBodyColumns(const Fish& s, int x0, int x1) {
 
 void BuildBodyOutline(Fish& s, const EditorPicture& p, int E) {
     if (s.BodyDone || !p.HasPicture()) return;
-    const auto xs = SliceColumns(0, E, s.Steps[ModeBody], BodyMaxColumns);
+    const auto xs = SliceColumns(0, E, s.Steps[BodyStep], BodyMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.BodyX[2 * k] = s.BodyX[2 * k + 1] = x;
@@ -116,7 +115,7 @@ void BuildTailStrip(Fish& s, const EditorPicture& p, int E) {
 
 void BuildTailStrip(Fish& s, const EditorPicture& p, int E, int end) {
     if (s.TailDone || !p.HasPicture()) return;
-    const auto xs = SliceColumns(E, end, s.Steps[ModeTail], StripMaxColumns);
+    const auto xs = SliceColumns(E, end, s.Steps[TailStep], StripMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.TailX[2 * k] = s.TailX[2 * k + 1] = x;
@@ -138,7 +137,7 @@ void BuildTailStrip(Fish& s, const EditorPicture& p, int E, int end) {
 void BuildVentralStrip(Fish& s, const EditorPicture& p) {
     if (s.VentralDone || !p.HasPicture()) return;
     const RangeRect& r = s.VentralRange;
-    const auto xs = SliceColumns(r.x0, r.x1, s.Steps[ModeVentral], StripMaxColumns);
+    const auto xs = SliceColumns(r.x0, r.x1, s.Steps[VentralStep], StripMaxColumns);
     int k = 0;
     for (int x : xs) {
         s.VentralX[2 * k] = s.VentralX[2 * k + 1] = x;

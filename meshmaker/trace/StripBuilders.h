@@ -19,10 +19,11 @@ std::vector<int> SliceColumns(int start, int end, int step, int maxColumns);
 // The step that SliceColumns really slices with.
 int SliceStep(int start, int end, int step, int maxColumns);
 
-// The step that the builder of a tool mode uses on this fish: the body's,
-// the tail's and the ventral fin's as SliceColumns raises them to fit their
-// lists; the other modes' steps as they stand (no builder slices with them).
-int UsedStep(const Fish& fish, const EditorPicture& picture, int mode);
+// The step of a slot of Steps that its builder uses on this fish: the
+// body's, the tail's and the ventral fin's as SliceColumns raises them to
+// fit their lists; the other slots' steps as they stand (no builder slices
+// with them).
+int UsedStep(const Fish& fish, const EditorPicture& picture, int slot);
 
 // The body columns first..last that a strip from x0 to x1 reuses: first is the
 // last column at or left of x0, last the first column right of x1 (or the last
@@ -44,9 +45,9 @@ enum class FinEdges {
     PerColumn,
 };
 
-// Body outline from x = 0 to the tail position E, step Steps[1].
+// Body outline from x = 0 to the tail position E, step Steps[BodyStep].
 void BuildBodyOutline(Fish& fish, const EditorPicture& picture, int E);
-// Tail strip from E to the right edge, step Steps[2]; its first column takes
+// Tail strip from E to the right edge, step Steps[TailStep]; its first column takes
 // the last body column's edges, its last column moves 0.1 to the left.
 void BuildTailStrip(Fish& fish, const EditorPicture& picture, int E);
 // The same strip ending at column `end` instead of the right edge (the
@@ -55,7 +56,7 @@ void BuildTailStrip(Fish& fish, const EditorPicture& picture, int E, int end);
 // Dorsal strip on the body columns under DorsalRange.
 void BuildDorsalStrip(Fish& fish, const EditorPicture& picture,
                       FinEdges edges = FinEdges::AtRangeEnd);
-// Ventral strip sliced over VentralRange with step Steps[4].
+// Ventral strip sliced over VentralRange with step Steps[VentralStep].
 void BuildVentralStrip(Fish& fish, const EditorPicture& picture);
 // Anal strip on the body columns under AnalRange.
 void BuildAnalStrip(Fish& fish, const EditorPicture& picture,

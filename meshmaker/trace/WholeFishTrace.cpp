@@ -8,7 +8,6 @@
 #include "PixelRules.h"
 #include "StripBuilders.h"
 #include "Texts.h"
-#include "ToolModes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -658,7 +657,7 @@ WholeFishTrace TraceWholeFish(const EditorPicture& picture, const Fish& start) {
     if (anal) step = std::max(step, CeilDiv(analRange.x1 - analRange.x0, FinSteps));
     step = SliceStep(0, E, step, BodyMaxColumns);
     step = std::clamp(step, 1, std::max(1, picMaxX / 3));
-    for (int m : {int(ModeBody), int(ModeDorsal), int(ModeAnal), 6}) s.Steps[size_t(m)] = step;
+    for (int slot : {BodyStep, DorsalStep, AnalStep, PectoralStep}) s.Steps[size_t(slot)] = step;
 
     // The body.
     const std::vector<int> xs = SliceColumns(snout, E, step, BodyMaxColumns);
@@ -688,7 +687,7 @@ WholeFishTrace TraceWholeFish(const EditorPicture& picture, const Fish& start) {
     s.TailDone = false;
     s.TailLast = 0;
     if (fishEnd > E && l.separated) {
-        s.Steps[ModeTail] =
+        s.Steps[TailStep] =
             std::clamp(SliceStep(E, fishEnd, std::max(1, CeilDiv(fishEnd - E, StripMaxColumns - 1)),
                                  StripMaxColumns),
                        1, std::max(1, picMaxX / 3));
@@ -711,16 +710,16 @@ WholeFishTrace TraceWholeFish(const EditorPicture& picture, const Fish& start) {
     if (ventral) {
         s.VentralRange = ventralRange;
         const int width = ventralRange.x1 - ventralRange.x0;
-        s.Steps[ModeVentral] =
+        s.Steps[VentralStep] =
             std::clamp(SliceStep(ventralRange.x0, ventralRange.x1,
                                  std::max(1, CeilDiv(width, StripMaxColumns - 1)), StripMaxColumns),
                        1, std::max(1, picMaxX / 3));
         BuildVentralStrip(s, builder);
         DropFlatStrip(s.VentralY, s.VentralLast, s.VentralDone);
     } else {
-        s.Steps[ModeVentral] = step;
+        s.Steps[VentralStep] = step;
     }
-    if (!s.TailDone) s.Steps[ModeTail] = step;
+    if (!s.TailDone) s.Steps[TailStep] = step;
 
     // Divisions and thickness from the tallest body column.
     double tallest = 0;

@@ -176,7 +176,7 @@ TEST(SetFish, ShowsTheControlsThatTheActionsThemselvesShowed) {
     for (const auto& action : actions) made.Do(action);
 
     test::OpenedEditor shown(FishPicture());
-    shown.form.Ui.ToolMode = f.Ui.ToolMode;
+    shown.form.Ui.Mode = f.Ui.Mode;
     shown.form.SetFish(f.Current());
     EXPECT_TRUE(shown.form.Current() == f.Current());
     const auto a = f.NamedControls(), b = shown.form.NamedControls();

@@ -88,19 +88,20 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
     struct Case {
         const char* name;
         void (*setUp)(Editor&);
-        int mode, point;
+        ToolMode mode;
+        int point;
         QPoint moveBy;
         bool movesAcross; // the point follows the mouse sideways too
     } cases[] = {
         {"body",
          [](Editor& e) { e.Do([&] { e.form.SpeedButton5Click(); }); },
-         ModeBody,
+         Editing(Tool::Body),
          2,
          {4, -7},
          false},
         {"tail",
          [](Editor& e) { e.Do([&] { e.form.SpeedButton4Click(); }); },
-         ModeTail,
+         Editing(Tool::Tail),
          2,
          {0, 5},
          false},
@@ -109,7 +110,7 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
              e.Do([&] { e.form.SpeedButton6Click(); });
              e.Drag(40, 8, 62, 20);
          },
-         ModeDorsal,
+         Editing(Tool::Dorsal),
          2,
          {3, -4},
          true},
@@ -118,7 +119,7 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
              e.Do([&] { e.form.SpeedButton8Click(); });
              e.Drag(64, 38, 78, 50);
          },
-         ModeAnal,
+         Editing(Tool::Anal),
          3,
          {-2, 3},
          true},
@@ -127,7 +128,7 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
              e.Do([&] { e.form.SpeedButton9Click(); });
              e.Release(20, 30), e.Release(40, 32), e.Release(30, 38);
          },
-         ModePectoral,
+         Editing(Tool::Pectoral),
          1,
          {5, 4},
          true},
@@ -136,7 +137,7 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
              e.Do([&] { e.form.Button1Click(); });
              e.Drag(0, 45, 40, 50);
          },
-         ModeWhisker,
+         Editing(Tool::Whisker),
          1,
          {0, 6},
          false},
@@ -145,8 +146,8 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
         SCOPED_TRACE(c.name);
         Editor e;
         c.setUp(e);
-        ASSERT_EQ(e.ui.ToolMode, c.mode);
-        const auto list = ListOfMode(e.form.Current(), c.mode);
+        ASSERT_EQ(e.ui.Mode, c.mode);
+        const auto list = PointsOf(e.form.Current(), RowOf(c.mode.Tool).Part);
         ASSERT_LE(c.point, list.Last);
         const QPoint at(int(list.X[c.point]), int(list.Y[c.point]));
         e.Press(at.x(), at.y());
@@ -160,7 +161,7 @@ TEST(DragPreview, IsTheFishTheReleaseMakesAndChangesNothingBeforeIt) {
         EXPECT_FALSE(e.form.AfterEvent()) << "the fish itself did not change";
         EXPECT_EQ(e.form.Document.Revision(), revision);
         EXPECT_TRUE(e.form.Current() == before);
-        const auto moved = ListOfMode(*dragged, c.mode);
+        const auto moved = PointsOf(*dragged, RowOf(c.mode.Tool).Part);
         EXPECT_EQ(moved.Y[c.point], to.y());
         EXPECT_EQ(moved.X[c.point], c.movesAcross ? to.x() : at.x());
 
@@ -193,7 +194,7 @@ TEST(DragPreview, NothingWithoutAPickedPoint) {
     Editor e;
     e.Do([&] { e.form.SpeedButton5Click(); });
     e.Press(60, 5); // no point there
-    EXPECT_EQ(e.ui.PickedPoint, -1);
+    EXPECT_EQ(e.ui.PickedPoint, std::nullopt);
     EXPECT_FALSE(e.form.FishWithDragAt(60, 10).has_value());
     e.Do([&] { e.form.SpeedButton6Click(); }); // waiting for the dorsal rectangle
     EXPECT_FALSE(e.form.FishWithDragAt(60, 10).has_value());

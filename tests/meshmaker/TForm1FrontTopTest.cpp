@@ -15,6 +15,15 @@ using test::Picture;
 
 namespace {
 
+// The front view's handles.
+constexpr FrontHandle SectionVertex(int j) {
+    return {FrontHandle::Kind::SectionVertex, j};
+}
+constexpr FrontHandle PectoralCorner(int k) {
+    return {FrontHandle::Kind::PectoralCorner, k};
+}
+constexpr FrontHandle VentralLow{FrontHandle::Kind::VentralLow};
+
 constexpr MouseState Left{.Left = true};
 constexpr MouseState None{};
 
@@ -52,7 +61,7 @@ TEST(FrontEditor, OpensOnTheTallestColumnAndThenTheTopView) {
     EXPECT_EQ(e.form.Label2.Caption, "体型と胸ビレ、腹ビレの横位置を決めます");
     EXPECT_EQ(e.s.FrontColumn, 2);
     EXPECT_EQ(e.s.SectionY[0], 16);
-    EXPECT_EQ(e.ui.ToolMode, ModeWhisker); // the top view ends in mode 8
+    EXPECT_EQ(ModeNumber(e.ui.Mode), 8); // the top view ends in mode 8, the whisker's
     EXPECT_TRUE(e.s.FrontOn);
     EXPECT_TRUE(e.s.TopViewOn);
     EXPECT_TRUE(e.form.Image3.Visible);
@@ -80,18 +89,18 @@ TEST(FrontView, SectionVerticesMoveSidewaysTheLowerIndexFirst) {
     e.Front(v2.x() * 2 + 1, v2.y() * 2 - 1, 31, 500); // release y is ignored
     EXPECT_EQ(e.s.SectionZ[2], 15.5);
     EXPECT_EQ(e.s.SectionY[2], y2);
-    EXPECT_EQ(e.ui.FrontHandle, -1);
+    EXPECT_EQ(e.ui.PickedHandle, std::nullopt);
 
     e.s.SectionZ[1] = e.s.SectionZ[3] = 8;
     e.s.SectionY[1] = e.s.SectionY[3] = 25;
     e.form.Image2MouseDown(MouseButton::Left, Left, 16, 50);
-    EXPECT_EQ(e.ui.FrontHandle, 1);
+    EXPECT_EQ(e.ui.PickedHandle, SectionVertex(1));
     ASSERT_TRUE(e.form.FrontMark);
     EXPECT_EQ(e.form.FrontMark->Centre, QPoint(16, 50));
 
     // Top and bottom vertices are fixed.
     e.form.Image2MouseDown(MouseButton::Left, Left, 0, int(e.s.SectionY[0] * 2));
-    EXPECT_NE(e.ui.FrontHandle, 0);
+    EXPECT_NE(e.ui.PickedHandle, SectionVertex(0));
 }
 
 TEST(FrontView, OneDivisionLeavesOnlyTheFinHandles) {
@@ -102,9 +111,9 @@ TEST(FrontView, OneDivisionLeavesOnlyTheFinHandles) {
     e.s.PectoralZ[2] = 6;
     e.s.PectoralY[2] = 30;
     e.form.Image2MouseDown(MouseButton::Left, Left, 0, 16); // vertex 0 is not movable
-    EXPECT_EQ(e.ui.FrontHandle, -1);
+    EXPECT_EQ(e.ui.PickedHandle, std::nullopt);
     e.form.Image2MouseDown(MouseButton::Left, Left, 6, 30);
-    EXPECT_EQ(e.ui.FrontHandle, 102);
+    EXPECT_EQ(e.ui.PickedHandle, PectoralCorner(2));
     e.form.Image2MouseUp(MouseButton::Left, None, 12, 0);
     EXPECT_EQ(e.s.PectoralZ[2], 12);
 }
@@ -118,18 +127,19 @@ TEST(FrontView, APressTakesTheNearestHandleByBothCoordinates) {
     e.s.PectoralZ[2] = 42, e.s.PectoralY[2] = 30;
     const struct Case {
         const char* name;
-        int x, y, handle;
+        int x, y;
+        std::optional<FrontHandle> handle;
     } cases[] = {
-        {"on the pectoral point below the ventral one's depth", 40, 30, PectoralHandle1},
-        {"on the ventral low point", 40, 50, VentralLowHandle},
-        {"between two pectoral points, nearer the second", 42, 31, PectoralHandle2},
-        {"equally near both: the first in the order", 41, 30, PectoralHandle1},
-        {"right depth, too far in height", 40, 40, -1},
-        {"right height, too far in depth", 50, 30, -1},
+        {"on the pectoral point below the ventral one's depth", 40, 30, PectoralCorner(1)},
+        {"on the ventral low point", 40, 50, VentralLow},
+        {"between two pectoral points, nearer the second", 42, 31, PectoralCorner(2)},
+        {"equally near both: the first in the order", 41, 30, PectoralCorner(1)},
+        {"right depth, too far in height", 40, 40, std::nullopt},
+        {"right height, too far in depth", 50, 30, std::nullopt},
     };
     for (const Case& c : cases) {
         e.form.Image2MouseDown(MouseButton::Left, Left, c.x, c.y);
-        EXPECT_EQ(e.ui.FrontHandle, c.handle) << c.name;
+        EXPECT_EQ(e.ui.PickedHandle, c.handle) << c.name;
     }
 }
 
@@ -191,7 +201,7 @@ TEST(TopView, InnerColumnsTakeAWidthCappedAtThePeakUnlessOnlyShiftIsHeld) {
         e.s.TopW[2] = 10;
         e.Top(c2.x(), 10, c2.x(), c.y, c.atRelease);
         EXPECT_EQ(e.s.TopW[2], c.width) << c.y;
-        EXPECT_EQ(e.ui.PickedColumn, -1);
+        EXPECT_EQ(e.ui.PickedColumn, std::nullopt);
     }
 
     // The widest column and the two ends do not move.
@@ -213,7 +223,7 @@ TEST(TopView, ABodyOfTwoColumnsHasNothingToDrag) {
     e.Top(0, 0, 0, 20);
     e.Top(10, 0, 10, 20);
     EXPECT_EQ(e.s.TopW, widths);
-    EXPECT_EQ(e.ui.PickedColumn, -1);
+    EXPECT_EQ(e.ui.PickedColumn, std::nullopt);
 }
 
 TEST(FrontAndTop, ThePgxCarriesTheEditedDepthsAndWidths) {

@@ -56,7 +56,7 @@ TEST(OpenPicture, SetsUpTheEditorForANewFish) {
     EXPECT_EQ(e.form.ScrollBar2.Min, 1);
     EXPECT_EQ(e.form.ScrollBar2.Max, 80);
     EXPECT_EQ(e.form.Thickness(), 40);
-    EXPECT_EQ(e.ui.ToolMode, ModeBody);
+    EXPECT_EQ(e.ui.Mode, Editing(Tool::Body));
     EXPECT_EQ(e.ui.Zoom, 1);
     EXPECT_EQ(e.form.Label1.Caption, "x1");
     EXPECT_TRUE(s.BodyDone);
@@ -190,7 +190,7 @@ TEST(HorizontalStep, FieldValuesAreCheckedAndTheCurrentListRebuilt) {
         e.form.Edit1Exit();
         EXPECT_EQ(e.form.Edit1.Text, c.shown) << c.typed;
         const int step = QString(c.shown).toInt();
-        EXPECT_EQ(e.form.Current().Steps[ModeBody], step) << c.typed;
+        EXPECT_EQ(e.form.Current().Steps[BodyStep], step) << c.typed;
         EXPECT_TRUE(e.form.Current().BodyDone);
         EXPECT_EQ(e.form.Current().BodyX[2], std::min(step, 75))
             << c.typed; // rebuilt with the new step
@@ -202,15 +202,15 @@ TEST(HorizontalStep, EnterAppliesOtherKeysDoNotAndModesAbove5IgnoreIt) {
     e.Open(e.Save("fish.bmp", Fish101()));
     e.form.Edit1.Text = "9";
     e.form.Edit1KeyPress('9');
-    EXPECT_EQ(e.form.Current().Steps[ModeBody], 12);
+    EXPECT_EQ(e.form.Current().Steps[BodyStep], 12);
     e.form.Edit1KeyPress(13);
-    EXPECT_EQ(e.form.Current().Steps[ModeBody], 9);
+    EXPECT_EQ(e.form.Current().Steps[BodyStep], 9);
 
     e.form.SpeedButton4Click(); // the tail: its own step
     EXPECT_EQ(e.form.Edit1.Text, "12");
     e.form.Edit1.Text = "6";
     e.form.Edit1Exit();
-    EXPECT_EQ(e.form.Current().Steps[ModeTail], 6);
+    EXPECT_EQ(e.form.Current().Steps[TailStep], 6);
     EXPECT_EQ(e.form.Current().TailX[2], 75 + 6);
 
     for (auto tool :
@@ -312,7 +312,7 @@ TEST(TailPosition, MovingItRetracesTheBodyAndUnticksTheTail) {
     e.Do([&] { e.form.SpeedButton4Click(); });
     ASSERT_TRUE(e.form.CheckBox2.Checked);
     e.Do([&] { e.form.SetScrollBar1Position(60); });
-    EXPECT_EQ(e.form.Ui.ToolMode, ModeBody);
+    EXPECT_EQ(e.form.Ui.Mode, Editing(Tool::Body));
     EXPECT_TRUE(e.form.CheckBox1.Checked);
     EXPECT_FALSE(e.form.CheckBox2.Checked);
     EXPECT_FALSE(e.form.Current().TailDone);

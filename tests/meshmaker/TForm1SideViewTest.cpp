@@ -56,12 +56,12 @@ TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
         Editor e;
         e.s.FrontOn = true;
         (e.form.*c.tool)();
-        EXPECT_EQ(e.ui.ToolMode, c.pendingMode);
+        EXPECT_EQ(ModeNumber(e.ui.Mode), c.pendingMode);
         EXPECT_EQ(e.form.Label2.Caption, QString::fromUtf8(c.prompt));
         e.form.Label2.Caption.clear();
         e.s.*c.done = true;
         (e.form.*c.tool)();
-        EXPECT_EQ(e.ui.ToolMode, c.doneMode);
+        EXPECT_EQ(ModeNumber(e.ui.Mode), c.doneMode);
         EXPECT_TRUE(e.form.Label2.Caption.isEmpty());
     }
     // Starting a new ventral rectangle or pectoral triangle clears the front shape.
@@ -81,26 +81,28 @@ TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
 
 TEST(Picking, BodyToleranceGrowsWithTheZoomTheOthersStay) {
     struct Case {
-        int zoom, mode, distance;
+        int zoom;
+        Tool tool;
+        int distance;
         bool picked;
     } cases[] = {
-        {1, ModeBody, 2, true},  {1, ModeBody, 3, false}, {1, ModeTail, 2, true},
-        {1, ModeTail, 3, false}, {8, ModeBody, 6, true},  {8, ModeBody, 7, false},
-        {8, ModeTail, 2, true},  {8, ModeTail, 3, false},
+        {1, Tool::Body, 2, true},  {1, Tool::Body, 3, false}, {1, Tool::Tail, 2, true},
+        {1, Tool::Tail, 3, false}, {8, Tool::Body, 6, true},  {8, Tool::Body, 7, false},
+        {8, Tool::Tail, 2, true},  {8, Tool::Tail, 3, false},
     };
     for (const Case& c : cases) {
         Editor e;
         e.form.SpeedButton4Click();
-        if (c.mode == ModeBody) e.form.SpeedButton5Click();
+        if (c.tool == Tool::Body) e.form.SpeedButton5Click();
         e.form.SetZoom(c.zoom);
         // Body point 2 lies at (15, 20); tail point 2 at (105, 10).
-        const QPoint target = c.mode == ModeBody ? QPoint(15, 20) : QPoint(105, 10);
+        const QPoint target = c.tool == Tool::Body ? QPoint(15, 20) : QPoint(105, 10);
         for (QPoint offset :
              {QPoint(c.distance, 0), QPoint(0, -c.distance), QPoint(-c.distance, c.distance)}) {
             const QPoint p = (target + offset) * c.zoom;
             e.form.Image1MouseDown(MouseButton::Left, Left, p.x(), p.y());
-            EXPECT_EQ(e.ui.PickedPoint, c.picked ? 2 : -1)
-                << "zoom " << c.zoom << " mode " << c.mode << " offset " << offset.x() << ","
+            EXPECT_EQ(e.ui.PickedPoint, c.picked ? std::optional(2) : std::nullopt)
+                << "zoom " << c.zoom << " mode " << ModeNumber(Editing(c.tool)) << " offset " << offset.x() << ","
                 << offset.y();
             EXPECT_EQ(e.form.SideMark.has_value(), c.picked);
             e.form.RedrawSideView();
@@ -123,7 +125,7 @@ TEST(Picking, OverlappingPointsGoToTheHighestIndexButTheLowestWhisker) {
     e.form.Image1MouseDown(MouseButton::Left, Left, 15, 50);
     EXPECT_EQ(e.ui.PickedPoint, 3); // three ends on one spot: the lowest index
     e.form.Image1MouseDown(MouseButton::Left, Left, 15, 40);
-    EXPECT_EQ(e.ui.PickedPoint, -1); // the body-side points cannot be picked
+    EXPECT_EQ(e.ui.PickedPoint, std::nullopt); // the body-side points cannot be picked
 }
 
 TEST(Moving, BodyPointsMoveUpAndDownFinPointsAnywhere) {
@@ -131,11 +133,11 @@ TEST(Moving, BodyPointsMoveUpAndDownFinPointsAnywhere) {
     e.Drag(15, 20, 19, 12);
     EXPECT_EQ(e.s.BodyX[2], 15);
     EXPECT_EQ(e.s.BodyY[2], 12);
-    EXPECT_EQ(e.ui.PickedPoint, -1);
+    EXPECT_EQ(e.ui.PickedPoint, std::nullopt);
 
     e.form.SpeedButton6Click();
     e.Drag(38, 5, 62, 19); // the dorsal rectangle
-    ASSERT_EQ(e.ui.ToolMode, ModeDorsal);
+    ASSERT_EQ(e.ui.Mode, Editing(Tool::Dorsal));
     const double x = e.s.DorsalX[2], y = e.s.DorsalY[2];
     e.Drag(int(x), int(y), int(x) + 4, int(y) - 3);
     EXPECT_EQ(e.s.DorsalX[2], x + 4);
@@ -198,7 +200,7 @@ TEST(Ranges, AWhiskerDraggedLeftIsEmptyAndKeepsThePrompt) {
     e.form.Button1Click();
     e.Drag(60, 45, 10, 55);
     EXPECT_EQ(e.s.WhiskerLast, -1);
-    EXPECT_EQ(e.ui.ToolMode, ModeWhisker);
+    EXPECT_EQ(e.ui.Mode, Editing(Tool::Whisker));
     EXPECT_EQ(e.form.Label2.Caption, "ヒゲ、特殊なヒレなどの範囲を決めてください");
 }
 
@@ -207,13 +209,13 @@ TEST(Pectoral, ThreeClicksCompleteTheTriangle) {
     e.form.SpeedButton9Click();
     e.Drag(0, 0, 20, 25);
     e.Drag(0, 0, 40, 25);
-    EXPECT_EQ(e.ui.ToolMode, ModePectoralPlacing);
+    EXPECT_EQ(e.ui.Mode, Drawing(Tool::Pectoral));
     EXPECT_FALSE(e.form.CheckBox6.Checked);
     e.Drag(0, 0, 30, 38);
-    EXPECT_EQ(e.ui.ToolMode, ModePectoral);
+    EXPECT_EQ(e.ui.Mode, Editing(Tool::Pectoral));
     EXPECT_TRUE(e.s.PectoralDone);
     EXPECT_TRUE(e.form.CheckBox6.Checked);
-    EXPECT_EQ(e.ui.PickedPoint, -1);
+    EXPECT_EQ(e.ui.PickedPoint, std::nullopt);
     EXPECT_EQ(e.form.Label2.Caption, "胸ビレを囲む3点を左方から▽の字型にクリックしてください");
     EXPECT_EQ(e.s.PectoralX, (std::array<double, 3>{20, 40, 30}));
     EXPECT_EQ(e.s.PectoralY, (std::array<double, 3>{25, 25, 38}));

@@ -54,7 +54,7 @@ struct Editor : test::OpenedEditor {
 TEST(EyeDesigner, TheEyeToolFollowsThePointerUntilARelease) {
     Editor e;
     EXPECT_TRUE(e.eye.Visible);
-    EXPECT_EQ(e.ui.ToolMode, ModeEye);
+    EXPECT_EQ(ModeNumber(e.ui.Mode), 9);
     EXPECT_TRUE(e.s.EyeSolid);
     EXPECT_FALSE(e.form.CheckBox9.Checked);
     const Fish before = e.s;
@@ -67,7 +67,7 @@ TEST(EyeDesigner, TheEyeToolFollowsThePointerUntilARelease) {
     EXPECT_EQ(view.pixel(114, 104), Eye);
     EXPECT_EQ(view.pixel(115, 120), test::Orange); // ... beside its neighbours
     e.form.Image1MouseUp(MouseButton::Left, None, 31, 24);
-    EXPECT_EQ(e.ui.ToolMode, ModeEyePlaced);
+    EXPECT_EQ(ModeNumber(e.ui.Mode), 109);
     EXPECT_EQ(e.design().X, 31);
     e.form.Image1MouseMove(None, 50, 50); // placed: the centre stays
     EXPECT_EQ(e.design().X, 31);
@@ -227,7 +227,7 @@ TEST(EyeDesigner, OkHandsTheEyeToTheFish) {
     EXPECT_TRUE(e.s.EyeSolid);
     EXPECT_TRUE(e.form.CheckBox9.Checked);
     EXPECT_FALSE(e.eye.Visible);
-    EXPECT_EQ(e.ui.ToolMode, ModeNone);
+    EXPECT_EQ(e.ui.Mode, Editing(Tool::None));
 
     // Again, and OK without a click: the designer starts from the fish's eye.
     e.Do([&] { e.form.SpeedButton13Click(); });
@@ -265,7 +265,7 @@ TEST(EyeDesigner, CancelLeavesTheFishAsItWasBeforeTheEyeTool) {
         EXPECT_EQ(e.s.EyeSolid, c.confirmedBefore) << c.name;
         EXPECT_EQ(e.form.CheckBox9.Checked, boxBefore) << c.name;
         EXPECT_FALSE(e.eye.Visible);
-        EXPECT_EQ(e.ui.ToolMode, ModeNone);
+        EXPECT_EQ(e.ui.Mode, Editing(Tool::None));
     }
 }
 

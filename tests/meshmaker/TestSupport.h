@@ -16,7 +16,16 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <ostream>
 #include <vector>
+
+// How a failed check prints the tool mode and a front view handle.
+inline void PrintTo(const ToolMode& mode, std::ostream* out) {
+    *out << "tool mode " << ModeNumber(mode);
+}
+inline void PrintTo(const FrontHandle& handle, std::ostream* out) {
+    *out << "front handle " << int(handle.Of) << "/" << handle.Vertex;
+}
 
 namespace test {
 

@@ -37,7 +37,7 @@ int Px(double v) {
 // the state was seen in. Hidden controls may keep a stale place: only
 // visible ones are compared.
 struct Seen {
-    int mode = 0;
+    ToolMode mode;
     Fish fish;
     QByteArray pgx;
     std::vector<std::pair<std::string, std::pair<bool, QRect>>> controls;
@@ -105,12 +105,12 @@ struct Editor : test::OpenedEditor {
     }
     // Shows the state in the tool mode it was seen in, then takes a step
     // back or again.
-    void Undo(int mode) {
-        ui.ToolMode = mode;
+    void Undo(ToolMode mode) {
+        ui.Mode = mode;
         Do([&] { form.Undo1Click(); });
     }
-    void Redo(int mode) {
-        ui.ToolMode = mode;
+    void Redo(ToolMode mode) {
+        ui.Mode = mode;
         Do([&] { form.Redo1Click(); });
     }
 };

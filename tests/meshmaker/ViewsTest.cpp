@@ -32,7 +32,7 @@ QRect Extent(const QImage& image, QRgb colour) {
 
 // A picture of plain water with the given points in every list, in a tool mode.
 struct ListEditor : Editor {
-    ListEditor(std::initializer_list<std::pair<double, double>> points, int mode, int zoom)
+    ListEditor(std::initializer_list<std::pair<double, double>> points, ToolMode mode, int zoom)
         : Editor(Picture(41, 41)) {
         Fish& s = form.EditFish();
         int i = 0;
@@ -42,7 +42,7 @@ struct ListEditor : Editor {
             ++i;
         }
         s.BodyLast = s.DorsalLast = s.AnalLast = s.WhiskerLast = i - 1;
-        ui.ToolMode = mode;
+        ui.Mode = mode;
         form.SetZoom(zoom);
     }
 };
@@ -101,7 +101,7 @@ TEST(SideView, MarkersAreCentredOnRoundedPointsWithAZoomSizedRadius) {
     } cases[] = {{1, 3}, {2, 4}, {4, 5}, {8, 7}};
     for (const Case& c : cases) {
         // One point at (10.5, 20.5): both round to even before scaling.
-        ListEditor e({{10.5, 20.5}}, ModeBody, c.zoom);
+        ListEditor e({{10.5, 20.5}}, Editing(Tool::Body), c.zoom);
         e.form.RedrawSideView();
         const QImage view = e.Side();
         const int cx = 10 * c.zoom, cy = 20 * c.zoom;
@@ -115,12 +115,12 @@ TEST(SideView, MarkersAreCentredOnRoundedPointsWithAZoomSizedRadius) {
 
 TEST(SideView, PointsOnTheBodyOutlineAreGrey) {
     struct Case {
-        int mode;
+        ToolMode mode;
         std::vector<bool> grey;
-    } cases[] = {{ModeBody, {false, false, false, false}},
-                 {ModeDorsal, {true, true, false, true}},
-                 {ModeAnal, {true, true, true, false}},
-                 {ModeWhisker, {true, false, true, false}}};
+    } cases[] = {{Editing(Tool::Body), {false, false, false, false}},
+                 {Editing(Tool::Dorsal), {true, true, false, true}},
+                 {Editing(Tool::Anal), {true, true, true, false}},
+                 {Editing(Tool::Whisker), {true, false, true, false}}};
     for (const Case& c : cases) {
         ListEditor e({{5, 5}, {5, 15}, {25, 5}, {25, 15}}, c.mode, 4);
         e.form.RedrawSideView();
@@ -128,25 +128,26 @@ TEST(SideView, PointsOnTheBodyOutlineAreGrey) {
         const QPoint centres[] = {{20, 20}, {20, 60}, {100, 20}, {100, 60}};
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(view.pixel(centres[i] - QPoint(2, 2)), c.grey[i] ? Grey : White)
-                << "mode " << c.mode << " point " << i;
+                << "mode " << ModeNumber(c.mode) << " point " << i;
     }
 }
 
 TEST(SideView, EdgesJoinUpperAndLowerPointsAndCloseTheLastFinColumn) {
-    for (int mode : {ModeBody, ModeDorsal, ModeAnal, ModeWhisker}) {
+    for (ToolMode mode : {Editing(Tool::Body), Editing(Tool::Dorsal), Editing(Tool::Anal),
+                          Editing(Tool::Whisker)}) {
         ListEditor e({{5, 5}, {5, 15}, {25, 5}, {25, 15}}, mode, 4);
         e.form.RedrawSideView();
         const QImage view = e.Side();
-        EXPECT_EQ(view.pixel(60, 20), White) << mode; // upper edge, point 0 to 2
-        EXPECT_EQ(view.pixel(60, 60), White) << mode; // lower edge, point 1 to 3
-        const bool closed = mode == ModeDorsal || mode == ModeAnal;
-        EXPECT_EQ(view.pixel(100, 40) == White, closed) << mode; // the last column, 3 to 2
-        EXPECT_NE(view.pixel(20, 40), White) << mode;            // the first column stays open
+        EXPECT_EQ(view.pixel(60, 20), White) << ModeNumber(mode); // upper edge, point 0 to 2
+        EXPECT_EQ(view.pixel(60, 60), White) << ModeNumber(mode); // lower edge, point 1 to 3
+        const bool closed = mode == Editing(Tool::Dorsal) || mode == Editing(Tool::Anal);
+        EXPECT_EQ(view.pixel(100, 40) == White, closed) << ModeNumber(mode); // the last column, 3 to 2
+        EXPECT_NE(view.pixel(20, 40), White) << ModeNumber(mode);            // the first column stays open
     }
 }
 
 TEST(SideView, ThePickMarkIsRedUntilTheNextRedraw) {
-    ListEditor e({{5, 5}, {5, 15}}, ModeBody, 2);
+    ListEditor e({{5, 5}, {5, 15}}, Editing(Tool::Body), 2);
     e.form.RedrawSideView();
     e.form.Image1MouseDown(MouseButton::Left, {.Left = true}, 10, 30);
     ASSERT_EQ(e.form.Ui.PickedPoint, 1);
@@ -168,7 +169,7 @@ TEST(SideView, PectoralTriangleShowsThePointsPlacedSoFar) {
     EXPECT_EQ(Extent(view, Black).right(), 104); // two markers, the second at x 100
     e.form.Image1MouseUp(MouseButton::Left, {}, 60, 100);
     view = e.Side();
-    EXPECT_EQ(e.form.Ui.ToolMode, ModePectoral);
+    EXPECT_EQ(e.form.Ui.Mode, Editing(Tool::Pectoral));
     EXPECT_EQ(view.pixel(40, 60), White); // the closing line from point 2 back to 0
 }
 

@@ -128,7 +128,7 @@ TEST(MainWindow, ButtonsFieldsAndBoxesReachTheirHandlers) {
     s.Open(FishPicture());
     TForm1& form = s.window.Form();
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton4"), Qt::LeftButton);
-    EXPECT_EQ(form.Ui.ToolMode, ModeTail);
+    EXPECT_EQ(form.Ui.Mode, Editing(Tool::Tail));
     EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox2")->isChecked());
 
     // A release on a ticked box clears it, and it stays clear on a second click.
@@ -149,7 +149,7 @@ TEST(MainWindow, ButtonsFieldsAndBoxesReachTheirHandlers) {
     edit1->selectAll();
     QTest::keyClicks(edit1, "0");
     QTest::keyClick(edit1, Qt::Key_Return);
-    EXPECT_EQ(form.Current().Steps[ModeTail], 2);
+    EXPECT_EQ(form.Current().Steps[TailStep], 2);
     EXPECT_EQ(edit1->text(), "2");
 
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton2"), Qt::LeftButton);
@@ -216,11 +216,11 @@ TEST(MainWindow, DraggingOnTheSideViewBuildsAFinStrip) {
     Shown s;
     s.Open(FishPicture());
     QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton6"), Qt::LeftButton);
-    EXPECT_EQ(s.window.Form().Ui.ToolMode, ModeDorsalRange);
+    EXPECT_EQ(s.window.Form().Ui.Mode, Drawing(Tool::Dorsal));
     const int revision = s.window.Form().Document.Revision();
     Drag(Find(s.window, "Image1"), QPoint(62, 19), QPoint(38, 5));
     EXPECT_GT(s.window.Form().Document.Revision(), revision); // the drag changed the fish
-    EXPECT_EQ(s.window.Form().Ui.ToolMode, ModeDorsal);
+    EXPECT_EQ(s.window.Form().Ui.Mode, Editing(Tool::Dorsal));
     EXPECT_GT(s.window.Form().Current().DorsalLast, 0);
     EXPECT_TRUE(Find<QCheckBox>(s.window, "CheckBox3")->isChecked());
     EXPECT_EQ(Find<QLabel>(s.window, "Label2")->text(), "");
@@ -257,7 +257,7 @@ TEST(MainWindow, TheEyeIsPlacedSizedAndSaved) {
     QTest::mouseMove(image1, QPoint(20, 28));
     EXPECT_EQ(form.Form3().Design().X, 20);
     QTest::mouseClick(image1, Qt::LeftButton, Qt::NoModifier, QPoint(22, 27));
-    EXPECT_EQ(form.Ui.ToolMode, ModeEyePlaced);
+    EXPECT_EQ(form.Ui.Mode, Editing(Tool::Eye));
     QTest::mouseClick(Find(*designer, "Image1"), Qt::LeftButton, Qt::NoModifier, QPoint(120, 100));
     EXPECT_EQ(form.Form3().Design().Radius, 4);
     QTest::mouseClick(Find<QPushButton>(*designer, "Button1"), Qt::LeftButton);
