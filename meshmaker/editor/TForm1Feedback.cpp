@@ -53,7 +53,8 @@ void TForm1::ShowFeedback() {
         eye = EyeMark{f.EyeX, f.EyeY, f.EyeRadius};
     std::optional<BandMark> band;
     // The pressed corner of the rectangle being drawn.
-    if (const ToolRow& tool = RowOf(Ui.Mode.Tool); Ui.Mode.Drawing() && tool.Range && Ui.RangeCorner)
+    if (const ToolRow& tool = RowOf(Ui.Mode.Tool);
+        Ui.Mode.Drawing() && tool.Range && Ui.RangeCorner)
         band = BandMark{QPoint((f.*tool.Range).x0, (f.*tool.Range).y0), *Ui.RangeCorner};
     if (eye != SideEye || band != SideBand) {
         SideEye = eye;

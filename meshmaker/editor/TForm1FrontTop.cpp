@@ -102,7 +102,8 @@ void TForm1::Image2MouseUp(MouseButton, MouseState, int x, int) {
                                         s.VentralY[low] - s.VentralY[high]);
     } else if (handle.Of == Kind::PectoralCorner) {
         s.PectoralZ[std::size_t(std::clamp(handle.Vertex, 1, 2))] = v;
-    } else if (handle.Vertex >= 1 && handle.Vertex <= s.N() - 1 && handle.Vertex < SectionCapacity) {
+    } else if (handle.Vertex >= 1 && handle.Vertex <= s.N() - 1 &&
+               handle.Vertex < SectionCapacity) {
         s.SectionZ[std::size_t(handle.Vertex)] = v;
     }
     Ui.PickedHandle.reset();

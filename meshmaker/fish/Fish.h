@@ -112,13 +112,33 @@ struct Fish {
 
 // The parts of the fish, each shaped by one tool of the editor; None is no
 // part at all (no tool in use).
-enum class Part { None, Body, Tail, Dorsal, Ventral, Anal, Pectoral, Whisker, Section, TopView, Eye };
+enum class Part {
+    None,
+    Body,
+    Tail,
+    Dorsal,
+    Ventral,
+    Anal,
+    Pectoral,
+    Whisker,
+    Section,
+    TopView,
+    Eye
+};
 
 // The slots of Steps: the horizontal step of each part that is cut into
 // columns (the numbers the form has always given them). NoToolStep keeps
 // what is typed into the step field with no tool in use; the pectoral slot
 // is set when a picture opens and never read.
-enum StepSlot : int { NoToolStep, BodyStep, TailStep, DorsalStep, VentralStep, AnalStep, PectoralStep };
+enum StepSlot : int {
+    NoToolStep,
+    BodyStep,
+    TailStep,
+    DorsalStep,
+    VentralStep,
+    AnalStep,
+    PectoralStep
+};
 
 // The points of a part that the side view shows and edits: its column-pair
 // list, the pectoral triangle counting as a list of three points. Empty

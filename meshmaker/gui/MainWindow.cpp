@@ -25,6 +25,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(Dialogs* dialogs)
@@ -107,9 +108,25 @@ void MainWindow::CreateActions() {
         if (tool.Icon) Action(name)->setCheckable(true);
     }
 
-    add("Undo1", Texts::UndoEntry(), &TForm1::Undo1Click);
+    // Undo and Redo are the undo stack's own entries, as in Qt's Undo
+    // Framework example: they follow its steps. A step that still waits
+    // for the event that finishes it (a fin rectangle between its press and
+    // its release) is not on the stack yet; the entries name it all the
+    // same (UpdateActions), and a click first puts it there (Undo1Click).
+    QUndoStack& stack = form_.History.Stack();
+    const std::pair<QAction*, void (TForm1::*)()> stackEntries[] = {
+        {stack.createUndoAction(this), &TForm1::Undo1Click},
+        {stack.createRedoAction(this), &TForm1::Redo1Click}};
+    for (auto [action, handler] : stackEntries) {
+        disconnect(action, &QAction::triggered, &stack, nullptr);
+        connect(action, &QAction::triggered, this,
+                [this, handler = handler] { Dispatch([this, handler] { (form_.*handler)(); }); });
+    }
+    stackEntries[0].first->setObjectName(QStringLiteral("Undo1"));
+    stackEntries[1].first->setObjectName(QStringLiteral("Redo1"));
+    actions_[QStringLiteral("Undo1")] = stackEntries[0].first;
+    actions_[QStringLiteral("Redo1")] = stackEntries[1].first;
     Action("Undo1")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    add("Redo1", Texts::RedoEntry(), &TForm1::Redo1Click);
     Action("Redo1")->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 

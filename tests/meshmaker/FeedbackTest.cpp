@@ -162,7 +162,9 @@ TEST(Feedback, TheStepFieldShowsTheStepReallyUsed) {
         f.Edit1.Text = c.typed;
         e.Do([&] { f.Edit1Exit(); });
         EXPECT_EQ(f.Edit1.Text, c.shown) << c.name;
-        EXPECT_EQ(f.Current().Steps[std::size_t(RowOf(e.ui.Mode.Tool).StepSlot)], f.Edit1.Text.toInt()) << c.name;
+        EXPECT_EQ(f.Current().Steps[std::size_t(RowOf(e.ui.Mode.Tool).StepSlot)],
+                  f.Edit1.Text.toInt())
+            << c.name;
         // Leaving the field again changes nothing.
         f.Edit1Exit();
         EXPECT_FALSE(f.AfterEvent()) << c.name;

@@ -102,8 +102,8 @@ TEST(Picking, BodyToleranceGrowsWithTheZoomTheOthersStay) {
             const QPoint p = (target + offset) * c.zoom;
             e.form.Image1MouseDown(MouseButton::Left, Left, p.x(), p.y());
             EXPECT_EQ(e.ui.PickedPoint, c.picked ? std::optional(2) : std::nullopt)
-                << "zoom " << c.zoom << " mode " << ModeNumber(Editing(c.tool)) << " offset " << offset.x() << ","
-                << offset.y();
+                << "zoom " << c.zoom << " mode " << ModeNumber(Editing(c.tool)) << " offset "
+                << offset.x() << "," << offset.y();
             EXPECT_EQ(e.form.SideMark.has_value(), c.picked);
             e.form.RedrawSideView();
         }

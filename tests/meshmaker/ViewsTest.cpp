@@ -141,8 +141,9 @@ TEST(SideView, EdgesJoinUpperAndLowerPointsAndCloseTheLastFinColumn) {
         EXPECT_EQ(view.pixel(60, 20), White) << ModeNumber(mode); // upper edge, point 0 to 2
         EXPECT_EQ(view.pixel(60, 60), White) << ModeNumber(mode); // lower edge, point 1 to 3
         const bool closed = mode == Editing(Tool::Dorsal) || mode == Editing(Tool::Anal);
-        EXPECT_EQ(view.pixel(100, 40) == White, closed) << ModeNumber(mode); // the last column, 3 to 2
-        EXPECT_NE(view.pixel(20, 40), White) << ModeNumber(mode);            // the first column stays open
+        EXPECT_EQ(view.pixel(100, 40) == White, closed)
+            << ModeNumber(mode);                                  // the last column, 3 to 2
+        EXPECT_NE(view.pixel(20, 40), White) << ModeNumber(mode); // the first column stays open
     }
 }
 

@@ -475,6 +475,20 @@ TEST(MainWindow, UndoAndRedoNameTheirStepAndAnswerTheirKeys) {
     EXPECT_EQ(edit1->text(), form.Edit1.Text);
     QTest::keyClick(edit1, Qt::Key_Z, Qt::ControlModifier); // then the window's step
     EXPECT_TRUE(form.Current() == before);
+
+    // A step that waits for its last event (a rectangle pressed, not yet
+    // released) is named by the entry, and taken back by it.
+    QTest::mouseClick(Find<QToolButton>(s.window, "SpeedButton8"), Qt::LeftButton);
+    const Fish beforeAnal = form.Current();
+    QTest::mousePress(Find(s.window, "Image1"), Qt::LeftButton, {}, QPoint(70, 45));
+    ASSERT_TRUE(form.History.Pending());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(undo->text(), "Undo: draw anal fin");
+    EXPECT_FALSE(redo->isEnabled());
+    undo->trigger();
+    EXPECT_TRUE(form.Current() == beforeAnal);
+    EXPECT_FALSE(form.History.Pending());
+    EXPECT_EQ(redo->text(), "Redo: draw anal fin");
 }
 
 TEST(MainWindow, ThePressedToolTheValuesAndTheStatusBarShowTheirRecords) {
