@@ -85,7 +85,7 @@ private:
     }
 
     void Fish(const ::Fish& f) {
-        VisitFishFields([&](const char*, auto member) { Field(f.*member); });
+        VisitFishFields([&](const char*, auto member, int) { Field(f.*member); });
     }
     void Field(double v) { Real(v); }
     void Field(int v) { Int(v); }

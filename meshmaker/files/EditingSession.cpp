@@ -19,6 +19,29 @@ namespace {
 const QString FormatName = QStringLiteral("meshmaker editing session");
 const QString NegativeZero = QStringLiteral("-0");
 
+// The document's own keys, each with the session version that brought it.
+struct DocumentKey {
+    const char* Key;
+    int Since;
+};
+constexpr DocumentKey DocumentKeys[] = {{"format", 1}, {"version", 1}, {"picture", 1}, {"fish", 1}};
+
+// Whether a session of this version holds a key of the document.
+bool IsDocumentKey(const QString& key, int version) {
+    for (const DocumentKey& k : DocumentKeys)
+        if (key == QLatin1String(k.Key)) return k.Since <= version;
+    return false;
+}
+
+// Whether a session of this version holds a key of the fish.
+bool IsFishKey(const QString& key, int version) {
+    bool known = false;
+    VisitFishFields([&](const char* name, auto, int since) {
+        known |= since <= version && key == QLatin1String(name);
+    });
+    return known;
+}
+
 // ---------------------------------------------------------------- writing
 
 bool IsZero(double v) {
@@ -209,8 +232,8 @@ QString SessionPath(const QString& pgxPath) {
 
 QByteArray BuildSessionBytes(const Fish& fish, const EditorPicture& picture) {
     QJsonObject fields;
-    VisitFishFields([&](const char* name, auto member) {
-        fields.insert(QLatin1String(name), ToJson(fish.*member));
+    VisitFishFields([&](const char* key, auto member, int) {
+        fields.insert(QLatin1String(key), ToJson(fish.*member));
     });
     const QJsonObject root{{"format", FormatName},
                            {"version", SessionVersion},
@@ -236,32 +259,32 @@ SessionReading ReadSession(const QByteArray& bytes) {
         return Refused(Texts::SessionBadVersion());
     if (v > SessionVersion)
         return Refused(Texts::SessionFutureVersion().arg(v).arg(SessionVersion));
+    const int sessionVersion = int(v);
     for (const QString& key : root.keys())
-        if (key != QStringLiteral("format") && key != QStringLiteral("version") &&
-            key != QStringLiteral("picture") && key != QStringLiteral("fish"))
+        if (!IsDocumentKey(key, sessionVersion))
             return Refused(Texts::SessionUnknownField().arg(key));
     if (!root.value(QStringLiteral("picture")).isObject())
         return Refused(Texts::SessionMissing().arg(QStringLiteral("picture")));
     if (!root.value(QStringLiteral("fish")).isObject())
         return Refused(Texts::SessionMissing().arg(QStringLiteral("fish")));
 
+    // Every key of the session's version; a field whose key came later keeps
+    // the value of a new fish.
     const QJsonObject fields = root.value(QStringLiteral("fish")).toObject();
     Fish fish;
     FieldReader reader;
     int known = 0;
-    VisitFishFields([&](const char* name, auto member) {
-        if (!reader.Ok()) return;
+    VisitFishFields([&](const char* name, auto member, int since) {
+        if (!reader.Ok() || since > sessionVersion) return;
         const QString key = QLatin1String(name);
         if (!fields.contains(key)) return reader.Refuse(Texts::SessionMissing().arg(key));
         ++known;
         reader.Read(fields.value(key), key, fish.*member);
     });
     if (reader.Ok() && known != fields.size())
-        for (const QString& key : fields.keys()) {
-            bool isField = false;
-            VisitFishFields([&](const char* name, auto) { isField |= key == QLatin1String(name); });
-            if (!isField) reader.Refuse(Texts::SessionUnknownField().arg(key));
-        }
+        for (const QString& key : fields.keys())
+            if (!IsFishKey(key, sessionVersion))
+                reader.Refuse(Texts::SessionUnknownField().arg(key));
     if (reader.Ok()) CheckFish(fish, reader);
     if (!reader.Ok()) return Refused(reader.Why());
 

@@ -1,10 +1,12 @@
 #pragma once
 // The editing session: everything needed to go on with a fish where its last
 // save left it, written beside the PGX file as a small JSON document
-// (<name>.session.json beside <name>.pgx). It holds every field of the fish
-// (VisitFishFields: the lists with their counts, the ranges, the section and
-// top-view arrays, the eye, the steps, N, the scroll positions, the done
-// flags) and the facts of the picture it was traced on (PictureFacts.h).
+// (<name>.session.json beside <name>.pgx) by the editor's save and the
+// batch, and read when the editor opens the picture again. It holds every
+// field of the fish under its key (VisitFishFields: the lists with their
+// counts, the ranges, the section and top-view arrays, the eye, the steps,
+// N, the scroll positions, the done flags) and the facts of the picture it
+// was traced on (PictureFacts.h).
 //
 //   {
 //     "format": "meshmaker editing session",
@@ -31,6 +33,22 @@
 
 #include <optional>
 
+// The version of the sessions this editor writes; it reads every version up
+// to it. A key is never renamed or given another meaning: a session of any
+// version must load, and save the same fish, forever. To add a key:
+//
+//   1. raise SessionVersion;
+//   2. a field of the fish: its line in VisitFishFields (fish/Fish.h) with
+//      this version as its since; a key of the document itself (beside
+//      "picture" and "fish"): its line in DocumentKeys (EditingSession.cpp)
+//      with this version, and its reading in ReadSession;
+//   3. save a session with the new editor into tests/meshmaker/sessions/ as
+//      v<version>.session.json, beside the PGX file of the same save
+//      (SessionVersionsTest says how).
+//
+// A session of an older version lacks the new key: its field keeps the value
+// a new fish has. SessionVersionsTest holds every version's session to this,
+// and fails when a key changes without a new version.
 inline constexpr int SessionVersion = 1;
 inline constexpr qint64 MaxSessionBytes = qint64(1) << 20;
 // Larger than any coordinate, depth or width a traced picture gives, and

@@ -44,7 +44,7 @@ static_assert(sizeof(void*) != 8 || sizeof(Fish) == 17168,
 
 bool operator==(const Fish& a, const Fish& b) {
     bool same = true;
-    VisitFishFields([&](const char*, auto member) {
+    VisitFishFields([&](const char*, auto member, int) {
         if (same) same = SameBits(a.*member, b.*member);
     });
     return same;

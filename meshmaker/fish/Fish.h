@@ -152,32 +152,62 @@ template <typename Value> struct PointList {
 PointList<double> PointsOf(Fish& fish, Part part);
 PointList<const double> PointsOf(const Fish& fish, Part part);
 
-// Calls visit(name, member pointer) for every field of the fish, in the
-// order of the declaration: the one list of what a fish holds, for the
-// comparison and for whatever stores a fish field by field.
+// Calls visit(key, member pointer, since) for every field of the fish, in
+// the order of the declaration: the one list of what a fish holds, for the
+// comparison and for the editing session, which stores every field under
+// its key. A key is written once, here, and never changes: every session
+// that was ever saved holds it, whatever the member is called now. A field
+// added to the fish gets a key of its own and, in since, the session version
+// that brings it (a new SessionVersion, files/EditingSession.h); a session of
+// an older version, which lacks that key, gives the field the value a new
+// fish has.
 template <typename Visit> void VisitFishFields(Visit&& visit) {
-#define FISH_FIELD(name) visit(#name, &Fish::name)
-    FISH_FIELD(BodyX), FISH_FIELD(BodyY), FISH_FIELD(BodyLast);
-    FISH_FIELD(TailX), FISH_FIELD(TailY), FISH_FIELD(TailLast);
-    FISH_FIELD(DorsalX), FISH_FIELD(DorsalY), FISH_FIELD(DorsalLast);
-    FISH_FIELD(VentralX), FISH_FIELD(VentralY), FISH_FIELD(VentralZ), FISH_FIELD(VentralLast);
-    FISH_FIELD(AnalX), FISH_FIELD(AnalY), FISH_FIELD(AnalLast);
-    FISH_FIELD(WhiskerX), FISH_FIELD(WhiskerY), FISH_FIELD(WhiskerLast);
-    FISH_FIELD(DorsalRange), FISH_FIELD(VentralRange), FISH_FIELD(AnalRange);
-    FISH_FIELD(WhiskerRange);
-    FISH_FIELD(PectoralX), FISH_FIELD(PectoralY), FISH_FIELD(PectoralZ);
-    FISH_FIELD(PectoralOuterIndex);
-    FISH_FIELD(SectionY), FISH_FIELD(SectionZ), FISH_FIELD(SectionNormals);
-    FISH_FIELD(FrontColumn), FISH_FIELD(SectionMaxZ);
-    FISH_FIELD(VentralHighIndex), FISH_FIELD(VentralLowIndex);
-    FISH_FIELD(TopX), FISH_FIELD(TopW), FISH_FIELD(TopPeakIndex), FISH_FIELD(TopPeakX);
-    FISH_FIELD(BodyDone), FISH_FIELD(TailDone), FISH_FIELD(DorsalDone), FISH_FIELD(VentralDone);
-    FISH_FIELD(AnalDone), FISH_FIELD(PectoralDone), FISH_FIELD(FrontOn), FISH_FIELD(WhiskerOn);
-    FISH_FIELD(EyeSolid), FISH_FIELD(TopViewOn);
-    FISH_FIELD(EyeX), FISH_FIELD(EyeY), FISH_FIELD(EyeZ), FISH_FIELD(EyeRadius);
-    FISH_FIELD(EyeBulge), FISH_FIELD(EyeShape), FISH_FIELD(EyePosition);
-    FISH_FIELD(EyeRearColour), FISH_FIELD(EyeConfirmed);
-    FISH_FIELD(Steps), FISH_FIELD(Divisions), FISH_FIELD(TailPosition), FISH_FIELD(Thickness);
-    FISH_FIELD(PeakPosition), FISH_FIELD(PeakMin), FISH_FIELD(PeakMax);
-#undef FISH_FIELD
+    // The keys of version 1, the editor's first session.
+    constexpr int First = 1;
+    visit("BodyX", &Fish::BodyX, First), visit("BodyY", &Fish::BodyY, First);
+    visit("BodyLast", &Fish::BodyLast, First);
+    visit("TailX", &Fish::TailX, First), visit("TailY", &Fish::TailY, First);
+    visit("TailLast", &Fish::TailLast, First);
+    visit("DorsalX", &Fish::DorsalX, First), visit("DorsalY", &Fish::DorsalY, First);
+    visit("DorsalLast", &Fish::DorsalLast, First);
+    visit("VentralX", &Fish::VentralX, First), visit("VentralY", &Fish::VentralY, First);
+    visit("VentralZ", &Fish::VentralZ, First), visit("VentralLast", &Fish::VentralLast, First);
+    visit("AnalX", &Fish::AnalX, First), visit("AnalY", &Fish::AnalY, First);
+    visit("AnalLast", &Fish::AnalLast, First);
+    visit("WhiskerX", &Fish::WhiskerX, First), visit("WhiskerY", &Fish::WhiskerY, First);
+    visit("WhiskerLast", &Fish::WhiskerLast, First);
+    visit("DorsalRange", &Fish::DorsalRange, First);
+    visit("VentralRange", &Fish::VentralRange, First);
+    visit("AnalRange", &Fish::AnalRange, First);
+    visit("WhiskerRange", &Fish::WhiskerRange, First);
+    visit("PectoralX", &Fish::PectoralX, First), visit("PectoralY", &Fish::PectoralY, First);
+    visit("PectoralZ", &Fish::PectoralZ, First);
+    visit("PectoralOuterIndex", &Fish::PectoralOuterIndex, First);
+    visit("SectionY", &Fish::SectionY, First), visit("SectionZ", &Fish::SectionZ, First);
+    visit("SectionNormals", &Fish::SectionNormals, First);
+    visit("FrontColumn", &Fish::FrontColumn, First);
+    visit("SectionMaxZ", &Fish::SectionMaxZ, First);
+    visit("VentralHighIndex", &Fish::VentralHighIndex, First);
+    visit("VentralLowIndex", &Fish::VentralLowIndex, First);
+    visit("TopX", &Fish::TopX, First), visit("TopW", &Fish::TopW, First);
+    visit("TopPeakIndex", &Fish::TopPeakIndex, First);
+    visit("TopPeakX", &Fish::TopPeakX, First);
+    visit("BodyDone", &Fish::BodyDone, First), visit("TailDone", &Fish::TailDone, First);
+    visit("DorsalDone", &Fish::DorsalDone, First);
+    visit("VentralDone", &Fish::VentralDone, First);
+    visit("AnalDone", &Fish::AnalDone, First);
+    visit("PectoralDone", &Fish::PectoralDone, First);
+    visit("FrontOn", &Fish::FrontOn, First), visit("WhiskerOn", &Fish::WhiskerOn, First);
+    visit("EyeSolid", &Fish::EyeSolid, First), visit("TopViewOn", &Fish::TopViewOn, First);
+    visit("EyeX", &Fish::EyeX, First), visit("EyeY", &Fish::EyeY, First);
+    visit("EyeZ", &Fish::EyeZ, First), visit("EyeRadius", &Fish::EyeRadius, First);
+    visit("EyeBulge", &Fish::EyeBulge, First), visit("EyeShape", &Fish::EyeShape, First);
+    visit("EyePosition", &Fish::EyePosition, First);
+    visit("EyeRearColour", &Fish::EyeRearColour, First);
+    visit("EyeConfirmed", &Fish::EyeConfirmed, First);
+    visit("Steps", &Fish::Steps, First), visit("Divisions", &Fish::Divisions, First);
+    visit("TailPosition", &Fish::TailPosition, First);
+    visit("Thickness", &Fish::Thickness, First);
+    visit("PeakPosition", &Fish::PeakPosition, First);
+    visit("PeakMin", &Fish::PeakMin, First), visit("PeakMax", &Fish::PeakMax, First);
 }

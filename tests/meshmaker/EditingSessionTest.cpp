@@ -107,7 +107,7 @@ TEST(EditingSession, AFishRoundTripsBitForBit) {
               (QStringList{"checksum", "height", "mirrored", "width"}));
     EXPECT_EQ(root.value("picture").toObject().value("width").toInt(), 121);
     const QJsonObject fish = root.value("fish").toObject();
-    VisitFishFields([&](const char* name, auto) { EXPECT_TRUE(fish.contains(name)) << name; });
+    VisitFishFields([&](const char* name, auto, int) { EXPECT_TRUE(fish.contains(name)) << name; });
     EXPECT_EQ(fish.value("BodyLast").toInt(), t.form.Current().BodyLast);
     EXPECT_EQ(fish.value("VentralZ").toArray().at(3).toString(), "-0");
 }

@@ -40,7 +40,7 @@ QImage FishPicture() {
 TEST(FishValue, EveryFieldTakesPartInEquality) {
     const Fish original;
     int fields = 0;
-    VisitFishFields([&](const char* name, auto member) {
+    VisitFishFields([&](const char* name, auto member, int) {
         Fish changed = original;
         Disturb(changed.*member);
         EXPECT_FALSE(changed == original) << name;
