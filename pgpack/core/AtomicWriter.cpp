@@ -1,10 +1,13 @@
+// The atomic writer: temporary files, the checked writes, the flush, the
+// renames with and without replacing, and putting old files back. The twin
+// of meshmaker/files/AtomicWriter.cpp (the two differ only in these lines).
+
 #include "AtomicWriter.h"
 
-#include "Paths.h"
-#include "SystemFiles.h"
-
+#include <QFile>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -21,10 +24,22 @@ bool Injected(Step step, int index) {
     return AtomicWriteFaults::Inject && AtomicWriteFaults::Inject(step, index);
 }
 
-// A name beside path that nobody uses yet, for a temporary file.
+// A path as the system calls take it.
+QByteArray SystemPath(const QString& path) {
+    return QFile::encodeName(path);
+}
+
+// The path up to and including its last '/'; empty if it has none.
+QString DirectoryPart(const QString& path) {
+    return path.left(path.lastIndexOf(u'/') + 1);
+}
+
+// A hidden name beside path that nobody uses yet, for a temporary file:
+// ".<name>.<six letters>" in path's folder.
 QString NameBeside(const QString& path) {
     static const char letters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    QString name = path + u'.';
+    const QString folder = DirectoryPart(path);
+    QString name = folder + u'.' + path.mid(folder.size()) + u'.';
     for (int i = 0; i < 6; ++i)
         name += QChar(letters[QRandomGenerator::global()->bounded(int(sizeof letters - 1))]);
     return name;
@@ -46,8 +61,8 @@ bool FollowLinks(const QString& path, QString& final, int& error) {
             error = errno;
             return false;
         }
-        const QString next = QString::fromLocal8Bit(target, length);
-        current = next.startsWith(PathSeparator) ? next : DirectoryPart(current) + next;
+        const QString next = QFile::decodeName(QByteArray(target, length));
+        current = next.startsWith(u'/') ? next : DirectoryPart(current) + next;
     }
     error = ELOOP;
     return false;
@@ -117,15 +132,20 @@ bool AtomicWriter::Open() {
 
 bool AtomicWriter::Write(const char* data, qint64 size) {
     if (error_ || fd_ < 0) return false;
-    if (Injected(Step::Write, writes_++)) return Fail(EIO);
-    while (size > 0) {
-        const ssize_t written = ::write(fd_, data, size_t(size));
-        if (written < 0 && errno == EINTR) continue;
-        if (written < 0) return Fail(errno);
-        if (written == 0) return Fail(EIO);
-        data += written;
-        size -= written;
-    }
+    const qint64 chunk = std::max<qint64>(1, AtomicWriteFaults::ChunkSize);
+    do {
+        if (Injected(Step::Write, writes_++)) return Fail(EIO);
+        qint64 left = std::min(size, chunk);
+        size -= left;
+        while (left > 0) {
+            const ssize_t written = ::write(fd_, data, size_t(left));
+            if (written < 0 && errno == EINTR) continue;
+            if (written < 0) return Fail(errno);
+            if (written == 0) return Fail(ENOSPC); // nothing more fits
+            data += written;
+            left -= written;
+        }
+    } while (size > 0);
     return true;
 }
 

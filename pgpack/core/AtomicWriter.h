@@ -1,11 +1,18 @@
 #pragma once
 // Writing one file so that it either appears complete or not at all: the
-// bytes go to a temporary file in the target's folder, every write, the
-// flush to the disk and the close are checked, and only then is it put in
-// the target's place. Until Commit() succeeds the target keeps its old
+// bytes go to a hidden temporary file in the target's folder, every write,
+// the flush to the disk and the close are checked, and only then is it put
+// in the target's place. Until Commit() succeeds the target keeps its old
 // contents (or stays absent), and a writer dropped without Commit() leaves no
 // temporary file behind. A target that is a symbolic link is written where
-// the link leads, and a replaced file keeps its permissions.
+// the link leads; a replaced file keeps its permissions, and one that its
+// owner made read-only is refused, not replaced. The pack and the split
+// write through it.
+//
+// The twin of meshmaker/files/AtomicWriter.h: the two programs share no
+// code, so each keeps this writer, and both do the job the same way under
+// the same names with the same fault steps. The two files differ only in
+// these opening lines; tests/syscallfaults holds both programs to it.
 //
 // "Do not replace" is part of the last step itself (renameat2 with
 // RENAME_NOREPLACE, or link where the file system lacks it), so that of two
@@ -30,8 +37,9 @@ public:
 
     // Creates the temporary file.
     bool Open();
-    // Writes all of size bytes; false if fewer reached the file. After a
-    // failure every further call fails and Commit() discards the file.
+    // Writes all of size bytes, in chunks of at most ChunkSize; false if
+    // fewer reached the file. After a failure every further call fails and
+    // Commit() discards the file.
     bool Write(const char* data, qint64 size);
     // Finish() and Install(): the file in its place, whole.
     bool Commit();
@@ -91,10 +99,13 @@ private:
 // so that a test can walk every failure point of a write. Empty in the
 // program.
 namespace AtomicWriteFaults {
-// Open: creating the temporary file; Write: one call of Write (index counts
-// them from 0 for each writer); Sync, Close: the halves of Finish; Rename:
-// Install.
+// Open: creating the temporary file; Write: one chunk of a Write (index
+// counts them from 0 for each writer); Sync, Close: the halves of Finish;
+// Rename: Install.
 enum class Step { Open, Write, Sync, Close, Rename };
 // Returning true makes the step fail as the file system would.
 inline std::function<bool(Step step, int index)> Inject;
+// The most bytes one write to the file takes; tests make it small to have
+// many writes to fail.
+inline qint64 ChunkSize = qint64(1) << 20;
 } // namespace AtomicWriteFaults

@@ -143,7 +143,8 @@ TEST(Batch, AWriteThatFailsKeepsTheOldFile) {
     old.write("the old file");
     old.close();
     for (auto step : {AtomicWriteFaults::Step::Open, AtomicWriteFaults::Step::Write,
-                      AtomicWriteFaults::Step::Commit}) {
+                      AtomicWriteFaults::Step::Sync, AtomicWriteFaults::Step::Close,
+                      AtomicWriteFaults::Step::Rename}) {
         AtomicWriteFaults::Inject = [step](AtomicWriteFaults::Step s, int) { return s == step; };
         const BatchRun r = Batch({picture, "--divisions", "6", "-o", out});
         AtomicWriteFaults::Inject = nullptr;

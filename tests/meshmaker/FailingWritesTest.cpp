@@ -1,7 +1,8 @@
 // Saving when the disk fails at any point: the creation of either temporary
-// file, every write, keeping the old files, and each close with its rename.
-// Each time the old PGX file and the old session stay as they were, no
-// temporary or kept file is left, and the user is told.
+// file, every write, each flush and close, and each rename (the session's
+// after the PGX file's has been written, the PGX file's after the session
+// is in place). Each time the old PGX file and the old session stay as they
+// were, no temporary or kept file is left, and the user is told.
 
 #include "AtomicFile.h"
 #include "EditingSession.h"
@@ -12,6 +13,8 @@
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -44,31 +47,27 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFileAndSession) {
     form.AfterEvent();
 
     const Faults faults(64); // many small writes
-    int writes = 0;
-    AtomicWriteFaults::Inject = [&](AtomicWriteFaults::Step step, int index) {
-        if (step == AtomicWriteFaults::Step::Write) writes = std::max(writes, index + 1);
+    using AtomicWriteFaults::Step;
+    std::vector<Step> steps; // every step of one save, in order
+    AtomicWriteFaults::Inject = [&](Step step, int) {
+        steps.push_back(step);
         return false;
     };
     ASSERT_TRUE(form.SavePgx(dir.filePath("probe.pgx")));
     const QStringList files = Files(dir);
-    ASSERT_EQ(writes, (test::FileBytes(dir.filePath("probe.pgx")).size() + 63) / 64 +
-                          (test::FileBytes(dir.filePath("probe.session.json")).size() + 63) / 64);
+    const auto count = [&](Step step) { return std::count(steps.begin(), steps.end(), step); };
+    ASSERT_EQ(count(Step::Write),
+              (test::FileBytes(dir.filePath("probe.pgx")).size() + 63) / 64 +
+                  (test::FileBytes(dir.filePath("probe.session.json")).size() + 63) / 64);
+    for (Step step : {Step::Open, Step::Sync, Step::Close, Step::Rename})
+        ASSERT_EQ(count(step), 2) << int(step); // one for each file
 
-    using AtomicWriteFaults::Step;
-    struct Point {
-        Step step;
-        int index;
-    };
-    std::vector<Point> points;
-    for (int file : {0, 1})
-        for (Step step : {Step::Open, Step::Backup, Step::Commit}) points.push_back({step, file});
-    for (int n = 0; n < writes; ++n) points.push_back({Step::Write, n});
-    for (const Point& p : points) {
-        AtomicWriteFaults::Inject = [p](Step step, int index) {
-            return step == p.step && index == p.index;
-        };
+    for (std::size_t failing = 0; failing < steps.size(); ++failing) {
+        std::size_t at = 0;
+        AtomicWriteFaults::Inject = [&](Step, int) { return at++ == failing; };
         dialogs.messages.clear();
-        const std::string where = std::to_string(int(p.step)) + " " + std::to_string(p.index);
+        const std::string where =
+            "step " + std::to_string(failing) + ", a " + std::to_string(int(steps[failing]));
         EXPECT_FALSE(form.SavePgx(pgx)) << where;
         ASSERT_EQ(dialogs.messages.size(), 1) << where;
         EXPECT_TRUE(dialogs.messages[0].startsWith("Error. Cannot make fish polygon data file."))
@@ -78,7 +77,7 @@ TEST(FailingWrites, EveryFailurePointKeepsTheOldPgxFileAndSession) {
         EXPECT_EQ(test::FileBytes(session), oldSession) << where;
         EXPECT_EQ(Files(dir), files) << where;
     }
-    RecordProperty("failure_points", int(points.size()));
+    RecordProperty("failure_points", int(steps.size()));
     AtomicWriteFaults::Inject = nullptr;
     EXPECT_TRUE(form.SavePgx(pgx));
     EXPECT_EQ(test::FileBytes(pgx), test::FileBytes(dir.filePath("probe.pgx")));
@@ -116,8 +115,9 @@ TEST(FailingWrites, AFileThatMustNotBeReplacedAndAppearsMeanwhileUndoesTheWholeW
     }
     // Another program writes the library just before the files are moved
     // into place.
-    AtomicWriteFaults::Inject = [&](AtomicWriteFaults::Step step, int index) {
-        if (step == AtomicWriteFaults::Step::Backup && index == 2) {
+    int renames = 0;
+    AtomicWriteFaults::Inject = [&](AtomicWriteFaults::Step step, int) {
+        if (step == AtomicWriteFaults::Step::Rename && renames++ == 0) {
             QFile f(side);
             EXPECT_TRUE(f.open(QIODevice::WriteOnly));
             f.write("theirs");

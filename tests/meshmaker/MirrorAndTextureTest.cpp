@@ -225,7 +225,7 @@ TEST(BodyTexture, AWriteThatFailsKeepsTheOldFileAndLeavesNoTemporaryFile) {
                  {"a new file, --overwrite", false, true},
                  {"over an old file", true, true}};
     for (const Case& c : cases) {
-        for (Step step : {Step::Open, Step::Write, Step::Commit}) {
+        for (Step step : {Step::Open, Step::Write, Step::Sync, Step::Close, Step::Rename}) {
             SCOPED_TRACE(testing::Message() << c.name << ", step " << int(step));
             QTemporaryDir dir;
             const QString picture = test::SaveBmp(dir, "koi.bmp", LeftFacingFish());

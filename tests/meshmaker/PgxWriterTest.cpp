@@ -256,7 +256,8 @@ TEST(AtomicWrite, AFailedWriteLeavesTheOldFileAndNoTemporaryFile) {
     const QString path = dir.filePath("koi.pgx");
     ASSERT_TRUE(WriteFileAtomically(path, QByteArray("old contents")));
     for (auto step : {AtomicWriteFaults::Step::Open, AtomicWriteFaults::Step::Write,
-                      AtomicWriteFaults::Step::Commit}) {
+                      AtomicWriteFaults::Step::Sync, AtomicWriteFaults::Step::Close,
+                      AtomicWriteFaults::Step::Rename}) {
         AtomicWriteFaults::Inject = [step](AtomicWriteFaults::Step s, int) { return s == step; };
         EXPECT_FALSE(WriteFileAtomically(path, QByteArray(5000, 'n')));
         AtomicWriteFaults::Inject = nullptr;

@@ -327,7 +327,8 @@ TEST(ExportModel, WritesFromBytesAndKeepsTheOldFileWhenTheDiskFails) {
 
     const Faults faults;
     for (auto step : {AtomicWriteFaults::Step::Open, AtomicWriteFaults::Step::Write,
-                      AtomicWriteFaults::Step::Commit}) {
+                      AtomicWriteFaults::Step::Sync, AtomicWriteFaults::Step::Close,
+                      AtomicWriteFaults::Step::Rename}) {
         AtomicWriteFaults::Inject = [step](AtomicWriteFaults::Step s, int) { return s == step; };
         err.clear();
         EXPECT_EQ(ExportModel(pgx, std::nullopt, glb, o, e), 1) << int(step);
