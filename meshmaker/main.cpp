@@ -9,6 +9,7 @@
 
 #include "Batch.h"
 #include "BatchRun.h"
+#include "DisplayCheck.h"
 #include "Language.h"
 #include "ModelCommands.h"
 #include "Texts.h"
@@ -39,49 +40,9 @@ QString Usage() {
            Texts::ViewUsage() + ThumbnailUsage();
 }
 
-// The variables that can name a display for the windows.
-constexpr const char* DisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-
-// A display variable that is set but empty names no display: it is taken
-// away, so that nothing below (Qt included) mistakes it for one.
-[[maybe_unused]] bool HasDisplay() {
-    bool any = false;
-    for (const char* name : DisplayVariables) {
-        if (qEnvironmentVariableIsSet(name) && qEnvironmentVariableIsEmpty(name)) qunsetenv(name);
-        any = any || !qEnvironmentVariableIsEmpty(name);
-    }
-    return any;
-}
-
 #ifdef MESHMAKER_WITH_WINDOW
-// While the application connects to its display, Qt's messages are held
-// back. Should the connection fail, Qt ends with a fatal message (and would
-// abort, with a core dump): instead the user reads one line that says which
-// display could not be reached, and the program exits as a failure does.
-// Once connected, what was held back is passed on.
-QtMessageHandler passOn = nullptr;
-std::vector<std::pair<QtMsgType, QString>> heldBack;
-
-QString NamedDisplay() {
-    for (const char* name : DisplayVariables)
-        if (!qEnvironmentVariableIsEmpty(name))
-            return QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
-    return {};
-}
-
-void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg) {
-        QTextStream(stderr) << Texts::DisplayUnreachable().arg(NamedDisplay());
-        std::_Exit(ExitFailed);
-    }
-    heldBack.emplace_back(type, message);
-}
-
-void Connected() {
-    qInstallMessageHandler(passOn);
-    for (const auto& [type, message] : heldBack)
-        if (passOn) passOn(type, QMessageLogContext(), message);
-    heldBack.clear();
+QString DisplayUnreachable(const QString& variable) {
+    return Texts::DisplayUnreachable().arg(variable);
 }
 #endif
 
@@ -147,7 +108,7 @@ int main(int argc, char** argv) {
         return Model(argc, argv, args);
     if (!args.isEmpty() && args.first() == QStringLiteral("--view")) {
 #ifdef MESHMAKER_WITH_WINDOW
-        return RunViewer(argc, argv, args.mid(1), HasDisplay(), language);
+        return RunViewer(argc, argv, args.mid(1), DisplayCheck::Named(), language);
 #else
         return Say(
             argc, argv, stderr, [] { return Texts::ViewWithoutWindows(); }, ExitFailed);
@@ -160,10 +121,10 @@ int main(int argc, char** argv) {
     if (args.size() > 1 || (!args.isEmpty() && args.first().startsWith(u'-')))
         return Say(argc, argv, stderr, Usage, ExitUsage);
 #ifdef MESHMAKER_WITH_WINDOW
-    if (HasDisplay()) {
-        passOn = qInstallMessageHandler(WhileConnecting);
+    if (DisplayCheck::Named()) {
+        DisplayCheck::HoldMessagesWhileConnecting(DisplayUnreachable, ExitFailed);
         QApplication app(argc, argv);
-        Connected();
+        DisplayCheck::PassOnHeldMessages();
         Language::Use(language);
         app.setApplicationName(QStringLiteral("meshmaker"));
         app.setApplicationDisplayName(QString());

@@ -12,6 +12,7 @@
 // dialog and the messages; without it the locale does.
 
 #include "CommandLine.h"
+#include "DisplayCheck.h"
 #include "Language.h"
 #include "Texts.h"
 
@@ -30,54 +31,9 @@
 
 namespace {
 
-// The variables that can name a display for the dialog.
-constexpr const char* DisplayVariables[] = {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"};
-
-// A display variable that is set but empty names no display: it is taken
-// away, so that nothing below (Qt included) mistakes it for one.
-[[maybe_unused]] bool HasDisplay() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    bool any = false;
-    for (const char* name : DisplayVariables) {
-        if (qEnvironmentVariableIsSet(name) && qEnvironmentVariableIsEmpty(name)) qunsetenv(name);
-        any = any || !qEnvironmentVariableIsEmpty(name);
-    }
-    return any;
-#endif
-}
-
 #ifdef PGPACK_WITH_DIALOG
-// While the application connects to its display, Qt's messages are held
-// back. Should the connection fail, Qt ends with a fatal message (and
-// would abort, with a core dump): instead the user reads one line that says
-// what happened, and the program exits as any failure does. When the
-// connection succeeds, what was held back is passed on.
-QtMessageHandler passOn = nullptr;
-std::vector<std::pair<QtMsgType, QString>> heldBack;
-
-QString NamedDisplay() {
-    for (const char* name : DisplayVariables)
-        if (!qEnvironmentVariableIsEmpty(name))
-            return QStringLiteral("%1=%2").arg(QLatin1String(name), qEnvironmentVariable(name));
-    return {};
-}
-
-void WhileConnecting(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtFatalMsg) {
-        QTextStream(stderr) << Texts::CommandMessage().arg(
-            Texts::DisplayUnreachable().arg(NamedDisplay()));
-        std::_Exit(ExitFailed);
-    }
-    heldBack.emplace_back(type, message);
-}
-
-void Connected() {
-    qInstallMessageHandler(passOn);
-    for (const auto& [type, message] : heldBack)
-        if (passOn) passOn(type, QMessageLogContext(), message);
-    heldBack.clear();
+QString DisplayUnreachable(const QString& variable) {
+    return Texts::CommandMessage().arg(Texts::DisplayUnreachable().arg(variable));
 }
 #endif
 
@@ -114,10 +70,10 @@ int main(int argc, char** argv) {
         return RunCommandLine(args, out, err, language, QCoreApplication::applicationFilePath());
     }
 #ifdef PGPACK_WITH_DIALOG
-    if (HasDisplay()) {
-        passOn = qInstallMessageHandler(WhileConnecting);
+    if (DisplayCheck::Named()) {
+        DisplayCheck::HoldMessagesWhileConnecting(DisplayUnreachable, ExitFailed);
         CPgpackApp app(argc, argv);
-        Connected();
+        DisplayCheck::PassOnHeldMessages();
         Language::Use(language);
         return app.InitInstance(chosen);
     }

@@ -1,3 +1,6 @@
+// The language: the choice from the command line and the locale, and the
+// translations built into the program. The twin of meshmaker/texts/Language.cpp.
+
 #include "Language.h"
 
 #include <QCoreApplication>

@@ -3,6 +3,11 @@
 // Japanese under a Japanese locale, English under every other; "--lang ja"
 // or "--lang en" chooses. The texts come from the translations built into
 // the program (translations/pgpack_<language>.ts).
+//
+// The twin of meshmaker/texts/Language.h: the two programs share no code, so
+// each keeps its own, and both choose and speak a language the same way under
+// the same names (the files differ in the program's name alone);
+// tests/syscallfaults holds both programs to it.
 
 #include <QString>
 #include <QStringList>
