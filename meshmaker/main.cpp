@@ -7,6 +7,7 @@
 // --lang ja or --lang en, anywhere on the line, chooses the language of the
 // windows and the messages; without it the locale does.
 
+#include "AtomicWriter.h"
 #include "Batch.h"
 #include "BatchRun.h"
 #include "DisplayCheck.h"
@@ -18,7 +19,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -81,11 +81,7 @@ int Say(int argc, char** argv, FILE* stream, const std::function<QString()>& tex
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef SIGXFSZ
-    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, and
-    // the user reads "File too large" instead of the program vanishing.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    FailWritesPastFileSizeLimit();
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     std::optional<QString> refusedLanguage;

@@ -11,6 +11,7 @@
 // --lang ja or --lang en, anywhere on the line, chooses the language of the
 // dialog and the messages; without it the locale does.
 
+#include "AtomicWriter.h"
 #include "CommandLine.h"
 #include "DisplayCheck.h"
 #include "Language.h"
@@ -19,7 +20,6 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <csignal>
 #include <cstdlib>
 #include <optional>
 #include <utility>
@@ -40,11 +40,7 @@ QString DisplayUnreachable(const QString& variable) {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef SIGXFSZ
-    // Past a file-size limit (ulimit -f) a write then fails with EFBIG, and
-    // the user reads "File too large" instead of the program vanishing.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    FailWritesPastFileSizeLimit();
     QStringList args;
     for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
     std::optional<QString> refusedLanguage;

@@ -284,6 +284,16 @@ private:
     Range TailRange() const;
     Range ThicknessRange() const;
     Range PeakRange() const;
+    // A scroll bar moved as the program moves it: its undo step, its range,
+    // the setting of the fish it shows, and its change handler, which runs
+    // when the position changes.
+    struct Bar {
+        UndoStep Moves;
+        Range (TForm1::*Limits)() const;
+        int Fish::*Setting;
+        void (TForm1::*Change)();
+    };
+    void MoveBar(const Bar& bar, int position);
     // The check boxes, scroll bars and the shape editors' controls as the
     // fish has them: the one place they are derived.
     void ShowFish();
@@ -306,6 +316,9 @@ private:
     std::optional<int> StepSlotInUse() const;
     // The start of a tool's click: its undo action, and it is the tool in use.
     void BeginTool(Tool tool);
+    // A tool that draws its part anew while its step is not done: its prompt,
+    // and the side view waits for the drawing. True when it starts one.
+    bool StartDrawingUnlessDone();
     // A release over a tool's check box: the step is to be done again.
     void ClearStep(Tool tool);
     void SetFrontOn(bool on);

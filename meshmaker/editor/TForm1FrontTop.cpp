@@ -16,7 +16,7 @@ void TForm1::SpeedButton10Click() {
     BeginTool(Tool::Front);
     Fish& s = EditFish();
     RedrawSideView();
-    Label2.Caption = Texts::FrontPrompt();
+    Label2.Caption = RowOf(Tool::Front).Prompt();
     s.FrontColumn = ChooseFrontColumn(s);
     if (s.VentralDone) ChooseVentralIndices(s, Picture.PicMaxY);
     if (s.PectoralDone) s.PectoralOuterIndex = ChoosePectoralOuterIndex(s);

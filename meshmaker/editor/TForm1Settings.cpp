@@ -74,31 +74,31 @@ void TForm1::CheckBox9MouseUp() {
 
 // ---------------------------------------------------------------- scroll bars
 
-void TForm1::SetScrollBar1Position(int position) {
-    History.Begin({UndoStep::MoveTailPosition});
-    const Range r = TailRange();
+void TForm1::MoveBar(const Bar& bar, int position) {
+    History.Begin({bar.Moves});
+    const Range r = (this->*bar.Limits)();
     position = std::clamp(position, r.Min, r.Max);
-    if (position == Current().TailPosition) return;
-    EditFish().TailPosition = position;
-    ScrollBar1Change();
+    if (position == Current().*bar.Setting) return;
+    EditFish().*bar.Setting = position;
+    (this->*bar.Change)();
+}
+
+void TForm1::SetScrollBar1Position(int position) {
+    MoveBar({UndoStep::MoveTailPosition, &TForm1::TailRange, &Fish::TailPosition,
+             &TForm1::ScrollBar1Change},
+            position);
 }
 
 void TForm1::SetScrollBar2Position(int position) {
-    History.Begin({UndoStep::SetThickness});
-    const Range r = ThicknessRange();
-    position = std::clamp(position, r.Min, r.Max);
-    if (position == Current().Thickness) return;
-    EditFish().Thickness = position;
-    ScrollBar2Change();
+    MoveBar({UndoStep::SetThickness, &TForm1::ThicknessRange, &Fish::Thickness,
+             &TForm1::ScrollBar2Change},
+            position);
 }
 
 void TForm1::SetScrollBar4Position(int position) {
-    History.Begin({UndoStep::MoveWidestPoint});
-    const Range r = PeakRange();
-    position = std::clamp(position, r.Min, r.Max);
-    if (position == Current().PeakPosition) return;
-    EditFish().PeakPosition = position;
-    ScrollBar4Change();
+    MoveBar({UndoStep::MoveWidestPoint, &TForm1::PeakRange, &Fish::PeakPosition,
+             &TForm1::ScrollBar4Change},
+            position);
 }
 
 void TForm1::ScrollBar1Change() {

@@ -55,43 +55,39 @@ void TForm1::SpeedButton4Click() {
     RedrawSideView();
 }
 
+bool TForm1::StartDrawingUnlessDone() {
+    const ToolRow& tool = RowOf(Ui.Mode.Tool);
+    if (Current().*tool.Done) return false;
+    Label2.Caption = tool.Prompt();
+    Ui.Mode = Drawing(tool.Tool);
+    return true;
+}
+
 void TForm1::SpeedButton6Click() {
     BeginTool(Tool::Dorsal);
     ShowStep();
-    if (!Current().DorsalDone) {
-        Label2.Caption = DorsalPrompt();
-        Ui.Mode = Drawing(Tool::Dorsal);
-    }
+    StartDrawingUnlessDone();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton7Click() {
     BeginTool(Tool::Ventral);
     ShowStep();
-    if (!Current().VentralDone) {
-        SetFrontOn(false);
-        Label2.Caption = VentralPrompt();
-        Ui.Mode = Drawing(Tool::Ventral);
-    }
+    if (StartDrawingUnlessDone()) SetFrontOn(false);
     RedrawSideView();
 }
 
 void TForm1::SpeedButton8Click() {
     BeginTool(Tool::Anal);
     ShowStep();
-    if (!Current().AnalDone) {
-        Label2.Caption = AnalPrompt();
-        Ui.Mode = Drawing(Tool::Anal);
-    }
+    StartDrawingUnlessDone();
     RedrawSideView();
 }
 
 void TForm1::SpeedButton9Click() {
     BeginTool(Tool::Pectoral);
-    if (!Current().PectoralDone) {
+    if (StartDrawingUnlessDone()) {
         Ui.PectoralClicks = 0;
-        Label2.Caption = PectoralPrompt();
-        Ui.Mode = Drawing(Tool::Pectoral);
         SetFrontOn(false);
     }
     RedrawSideView();
@@ -99,13 +95,12 @@ void TForm1::SpeedButton9Click() {
 
 void TForm1::Button1Click() {
     BeginTool(Tool::Whisker);
-    if (Current().WhiskerOn) {
+    // The whisker's box is ticked as its drawing starts, and the side view
+    // waits for the drag as it is.
+    if (StartDrawingUnlessDone())
+        EditFish().WhiskerOn = true;
+    else
         RedrawSideView();
-        return;
-    }
-    EditFish().WhiskerOn = true;
-    Label2.Caption = WhiskerPrompt();
-    Ui.Mode = Drawing(Tool::Whisker);
 }
 
 // ---------------------------------------------------------------- picking

@@ -97,6 +97,8 @@ struct ToolRow {
     // a new step, or the end of the tool's rectangle, runs.
     int StepSlot = -1;
     void (TForm1::*Build)() = nullptr;
+    // What the prompt says while the part is drawn anew (or the tool works).
+    QString (*Prompt)() = nullptr;
     // The rectangle dragged on the side view to draw the part, or none.
     RangeRect Fish::*Range = nullptr;
     PickRule Pick{};

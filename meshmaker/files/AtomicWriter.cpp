@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 
 #include <fcntl.h>
@@ -291,4 +292,10 @@ bool AtomicFileGroup::CommitAll() {
         }
     }
     return true;
+}
+
+void FailWritesPastFileSizeLimit() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }

@@ -263,42 +263,34 @@ void MainWindow::BuildToolPanel() {
 }
 
 void MainWindow::BuildViews() {
-    auto addView = [this](const Image& record, const QString& name, ViewWidget::Render render) {
+    // Each view, with the handlers of a press and a release on it.
+    using MouseHandler = void (TForm1::*)(MouseButton, MouseState, int, int);
+    auto addView = [this](const Image& record, const QString& name, ViewWidget::Render render,
+                          MouseHandler press, MouseHandler release) {
         auto* v = new ViewWidget(client_, std::move(render));
         v->setObjectName(name);
         images_.emplace_back(&record, v);
+        for (auto [event, handler] : {std::pair{&v->onPress, press}, {&v->onRelease, release}})
+            *event = [this, handler = handler](MouseButton b, MouseState s, QPoint p) {
+                Dispatch([=, this] { (form_.*handler)(b, s, p.x(), p.y()); });
+            };
         return v;
     };
-    image1_ = addView(form_.Image1, "Image1",
-                      [this](const QRect& r) { return RenderSideView(form_, r); });
-    image1_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image1MouseDown(b, s, p.x(), p.y()); });
-    };
-    image1_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image1MouseUp(b, s, p.x(), p.y()); });
-    };
+    image1_ = addView(
+        form_.Image1, "Image1", [this](const QRect& r) { return RenderSideView(form_, r); },
+        &TForm1::Image1MouseDown, &TForm1::Image1MouseUp);
     image1_->onMove = [this](MouseButton, MouseState s, QPoint p) {
         Dispatch([=, this] { form_.Image1MouseMove(s, p.x(), p.y()); });
         if (preview_ && form_.Ui.Mode != Drawing(Tool::Eye) && (s.Left || s.Right || s.Middle))
             preview_->FollowDrag(p); // the 3-D view follows a drag; the fish waits for the release
     };
     image1_->onLeave = [this] { Dispatch([this] { form_.Image1MouseLeave(); }); };
-    image2_ = addView(form_.Image2, "Image2",
-                      [this](const QRect& r) { return RenderFrontView(form_, r); });
-    image2_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image2MouseDown(b, s, p.x(), p.y()); });
-    };
-    image2_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image2MouseUp(b, s, p.x(), p.y()); });
-    };
-    image3_ =
-        addView(form_.Image3, "Image3", [this](const QRect& r) { return RenderTopView(form_, r); });
-    image3_->onPress = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image3MouseDown(b, s, p.x(), p.y()); });
-    };
-    image3_->onRelease = [this](MouseButton b, MouseState s, QPoint p) {
-        Dispatch([=, this] { form_.Image3MouseUp(b, s, p.x(), p.y()); });
-    };
+    image2_ = addView(
+        form_.Image2, "Image2", [this](const QRect& r) { return RenderFrontView(form_, r); },
+        &TForm1::Image2MouseDown, &TForm1::Image2MouseUp);
+    image3_ = addView(
+        form_.Image3, "Image3", [this](const QRect& r) { return RenderTopView(form_, r); },
+        &TForm1::Image3MouseDown, &TForm1::Image3MouseUp);
 
     auto addScrollBar = [this](const ScrollBar& record, const QString& name,
                                void (TForm1::*set)(int), const Label& value,

@@ -95,6 +95,11 @@ private:
     const AtomicWriter* failed_ = nullptr;
 };
 
+// At the program's start: past a file-size limit (ulimit -f) a write then
+// fails with EFBIG, and the user reads "File too large" instead of the
+// program vanishing on the system's signal.
+void FailWritesPastFileSizeLimit();
+
 // Test seam: a hook that makes one step of an AtomicWriter fail with EIO,
 // so that a test can walk every failure point of a write. Empty in the
 // program.
