@@ -1,3 +1,6 @@
+// meshmaker --batch: the options read and checked, then played on a TForm1
+// without views, tool by tool in the tool table's order; main.cpp runs it.
+
 #include "Batch.h"
 
 #include "AtomicFile.h"

@@ -1,3 +1,6 @@
+// meshmaker --export and --info, and the export after a batch: the PGX
+// reader, the mesh and the exports of model/; main.cpp and Batch.cpp use it.
+
 #include "ModelCommands.h"
 
 #include "AtomicFile.h"

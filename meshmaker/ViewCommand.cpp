@@ -1,3 +1,6 @@
+// meshmaker --view, before any window: the model and its picture read and
+// checked; Viewer.cpp then shows them.
+
 #include "ViewCommand.h"
 
 #include "Batch.h"

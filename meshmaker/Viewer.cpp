@@ -1,3 +1,6 @@
+// meshmaker --view: the 3-D view's window alone, after ViewCommand.cpp has
+// read the model; main.cpp runs it where the program has windows.
+
 #include "Viewer.h"
 
 #include "Batch.h"

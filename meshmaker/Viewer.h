@@ -1,5 +1,6 @@
 #pragma once
-// meshmaker --view: the 3-D view's window alone, on one PGX file.
+// meshmaker --view: the 3-D view's window alone, on one PGX file; main.cpp
+// runs it where the program has windows.
 
 #include <QStringList>
 

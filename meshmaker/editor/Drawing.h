@@ -1,7 +1,8 @@
 #pragma once
 // Drawing on images the way the views are specified: a rectangle given as
 // (l, t)-(r, b) covers columns l..r-1 and rows t..b-1; outlines and lines are
-// one pixel wide; no antialiasing.
+// one pixel wide; no antialiasing. The editor's and the eye designer's views
+// draw with it.
 
 #include <QPainter>
 

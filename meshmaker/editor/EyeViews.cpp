@@ -1,3 +1,6 @@
+// The eye designer's three images, drawn from TForm3's records; the designer's
+// window (gui/EyeDesignerWindow) paints them and TForm3 sizes them.
+
 #include "EyeViews.h"
 
 #include "Drawing.h"

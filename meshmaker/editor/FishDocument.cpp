@@ -1,3 +1,6 @@
+// The fish being edited and when it changed: TForm1 edits through it, and the
+// undo history listens to its steps.
+
 #include "FishDocument.h"
 
 bool FishDocument::Settle() {

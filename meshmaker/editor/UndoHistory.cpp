@@ -1,3 +1,6 @@
+// Undo and redo of the fish: the steps on the QUndoStack, their names, and the
+// actions that wait for their last event; TForm1 owns it.
+
 #include "UndoHistory.h"
 
 #include "Texts.h"

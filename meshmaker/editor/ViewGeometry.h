@@ -1,6 +1,6 @@
 #pragma once
 // Between view pixels and picture pixels, and the size of the markers, at a
-// zoom factor of 1, 2, 4 or 8.
+// zoom factor of 1, 2, 4 or 8; the editor's mouse handlers and views use it.
 
 // A view position to the nearest picture grid point (integer division
 // rounding toward zero).

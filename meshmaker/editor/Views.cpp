@@ -1,3 +1,6 @@
+// Rendering of the side, front and top views from TForm1's records, a
+// rectangle at a time; the main window's view widgets and the tests call it.
+
 #include "Views.h"
 
 #include "Drawing.h"

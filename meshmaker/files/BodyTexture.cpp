@@ -1,3 +1,6 @@
+// The picture as the starting body texture (<name>_tx.bmp), for the editor's
+// File menu and the batch's --texture.
+
 #include "BodyTexture.h"
 
 #include <QBuffer>

@@ -1,3 +1,6 @@
+// The editing session's JSON: written with every save (TForm1File.cpp, the
+// batch) and read, checked field by field, when a picture opens again.
+
 #include "EditingSession.h"
 
 #include "PictureFacts.h"

@@ -1,3 +1,6 @@
+// Where a picture's PGX file and body texture go: beside the picture, for the
+// editor's save and the batch.
+
 #include "PgxOutputPath.h"
 
 #include <algorithm>

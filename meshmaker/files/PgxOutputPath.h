@@ -1,5 +1,6 @@
 #pragma once
-// Where the PGX file of a picture goes, and the body texture beside it.
+// Where the PGX file of a picture goes, and the body texture beside it; the
+// editor's save and the batch write there.
 
 #include <QString>
 

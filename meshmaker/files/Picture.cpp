@@ -1,3 +1,6 @@
+// Loading a picture of any format the editor takes, with its refusals and its
+// background key; the editor's open, the batch and the model commands use it.
+
 #include "Picture.h"
 
 #include "Texts.h"

@@ -1,3 +1,6 @@
+// The facts of a picture that an editing session records, listed once; the
+// session writes and compares them.
+
 #include "PictureFacts.h"
 
 #include <cstdint>

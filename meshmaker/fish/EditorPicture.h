@@ -1,6 +1,7 @@
 #pragma once
 // The opened fish picture and its dimmed copy. It never changes once opened:
-// an open replaces it whole.
+// an open replaces it whole. TForm1 holds it; the tracing, the views, the
+// PGX writer and the session read it.
 
 #include <QImage>
 #include <QString>

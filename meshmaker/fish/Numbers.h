@@ -1,7 +1,8 @@
 #pragma once
 // The editor's number rules: reals are rounded to the nearest integer with
 // halves to even whenever they meet a pixel position; truncation toward zero
-// where a value is cut; no division ever yields NaN or infinity.
+// where a value is cut; no division ever yields NaN or infinity. Every room
+// above the fish counts by them.
 
 #include <QString>
 

@@ -1,3 +1,5 @@
+// The eye designer's window: a mirror of TForm3, made by the main window.
+
 #include "EyeDesignerWindow.h"
 
 #include "EyeViews.h"

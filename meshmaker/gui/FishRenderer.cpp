@@ -1,3 +1,6 @@
+// The OpenGL drawing of the fish mesh: buffers, shaders, the texture; the 3-D
+// view widget (FishView) owns one.
+
 #include "FishRenderer.h"
 
 #include <QOpenGLContext>

@@ -1,3 +1,6 @@
+// The 3-D view's widget: the camera and the renderer over a preview model; the
+// preview window holds it.
+
 #include "FishView.h"
 
 #include "ModelTexture.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The windows' font: the Japanese proportional Gothic, or the nearest the
-// machine has (IPAPGothic on Debian).
+// machine has (IPAPGothic on Debian), for every window of the editor.
 
 #include <QFont>
 

@@ -1,3 +1,6 @@
+// The main editor window: a mirror of TForm1, its actions and tool panel built
+// from the tool table; main.cpp and the widget tests make it.
+
 #include "MainWindow.h"
 
 #include "EyeDesignerWindow.h"

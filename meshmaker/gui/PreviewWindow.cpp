@@ -1,3 +1,6 @@
+// The 3-D view's window, beside the editor or alone (--view); the main window
+// and Viewer.cpp open it.
+
 #include "PreviewWindow.h"
 
 #include "PgxReader.h"

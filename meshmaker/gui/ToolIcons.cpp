@@ -1,3 +1,6 @@
+// The tool buttons' pictures, from the icons built into the program; the main
+// window and the version dialog use them.
+
 #include "ToolIcons.h"
 
 #include <QGuiApplication>

@@ -1,5 +1,6 @@
 #pragma once
-// The pictures of the tool buttons, drawn from the SVG files in icons/.
+// The pictures of the tool buttons, drawn from the SVG files in icons/, for
+// the main window and the version dialog.
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,3 +1,5 @@
+// The version dialog (Form2), shown by the main window's Version entry.
+
 #include "VersionDialog.h"
 
 #include "FormFont.h"

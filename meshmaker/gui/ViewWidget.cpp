@@ -1,3 +1,6 @@
+// A view of the main window or the eye designer: it paints the exposed
+// rectangle its render function gives and forwards the mouse.
+
 #include "ViewWidget.h"
 
 #include <QMouseEvent>

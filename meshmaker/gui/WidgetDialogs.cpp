@@ -1,3 +1,6 @@
+// The editor's questions asked with Qt's file dialog and message boxes; the
+// main window answers TForm1 with it.
+
 #include "WidgetDialogs.h"
 
 #include "Texts.h"

@@ -1,5 +1,6 @@
 #pragma once
-// The editor's modal questions, answered with Qt's file dialog and message box.
+// The editor's modal questions, answered with Qt's file dialog and message
+// box; the main window gives them to TForm1.
 
 #include "Dialogs.h"
 

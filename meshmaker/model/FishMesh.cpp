@@ -1,3 +1,6 @@
+// A PGX file's fish as triangles: the one place for that rule; the 3-D view,
+// the glTF and OBJ exports and --info take this mesh.
+
 #include "FishMesh.h"
 
 #include <algorithm>

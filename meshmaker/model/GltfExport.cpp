@@ -1,3 +1,6 @@
+// The fish mesh as a .glb file, with tinygltf; the --export command and the
+// batch's --export write it.
+
 #include "GltfExport.h"
 
 #include <QCoreApplication>

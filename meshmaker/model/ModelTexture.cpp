@@ -1,3 +1,6 @@
+// The picture as the exports' texture: transparent background, edge-padded
+// body; the glTF and OBJ exports use it.
+
 #include "ModelTexture.h"
 
 #include "EdgePadding.h"

@@ -1,3 +1,6 @@
+// The fish mesh as OBJ text with its MTL library and PNG texture; the --export
+// command and the batch's --export write them.
+
 #include "ObjExport.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// Reading a PGX file back, trusting nothing in it; the mesh, the 3-D view,
+// the commands and the session's read-back check use it.
+
 #include "PgxReader.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// The PGX file of a fish, beside its reader in this room; the editor's save,
+// the batch and the 3-D view's model make it.
+
 #include "PgxWriter.h"
 
 #include "Numbers.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The PGX mesh file: what the editor produces for one fish. Its layout, units
-// and sign rules are those of PgxFormat.h, which the reader shares.
+// and sign rules are those of PgxFormat.h, which the reader shares. The
+// editor's save, the batch and the 3-D view's model make it.
 
 #include "EditorPicture.h"
 #include "Fish.h"

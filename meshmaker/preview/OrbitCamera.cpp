@@ -1,3 +1,6 @@
+// The 3-D view's camera matrices and its mouse turns, without OpenGL; the
+// view widget (gui/FishView) drives it.
+
 #include "OrbitCamera.h"
 
 #include <algorithm>

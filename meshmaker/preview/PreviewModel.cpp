@@ -1,3 +1,6 @@
+// The model the 3-D view shows: a PGX file's, or what the editor's fish would
+// save now, made without any window; gui/FishView shows it.
+
 #include "PreviewModel.h"
 
 #include "PgxReader.h"

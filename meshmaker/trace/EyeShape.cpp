@@ -1,3 +1,6 @@
+// The eye's depth on the body and its bulge: a pure function of the fish, for
+// the eye designer (TForm3).
+
 #include "EyeShape.h"
 
 #include "Numbers.h"

@@ -1,3 +1,6 @@
+// The body's front section, its normals, the fins' depths and the top view:
+// pure functions of the fish, run by the front and top tools of TForm1.
+
 #include "FrontSection.h"
 
 #include "Numbers.h"

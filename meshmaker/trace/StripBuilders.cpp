@@ -1,3 +1,6 @@
+// Tracing the body outline and building the fin strips from the picture: pure
+// functions of a picture and a fish, run by TForm1's tools and fields.
+
 #include "StripBuilders.h"
 
 #include "Numbers.h"

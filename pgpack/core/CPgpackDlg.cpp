@@ -1,3 +1,6 @@
+// The archiver dialog's logic without widgets: the handlers of its buttons;
+// the dialog's window (gui/ArchiverWindow) forwards to it.
+
 #include "CPgpackDlg.h"
 
 #include "FailureMessages.h"

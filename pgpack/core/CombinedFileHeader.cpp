@@ -1,3 +1,6 @@
+// The PGDAF file's 40-byte header, built from the members and checked; the
+// pack, the split and the list read it.
+
 #include "CombinedFileHeader.h"
 
 #include <QtEndian>

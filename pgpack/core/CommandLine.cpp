@@ -1,3 +1,6 @@
+// pgpack's command line: pack, split and list, without a window; main.cpp
+// runs it.
+
 #include "CommandLine.h"
 
 #include "FailureMessages.h"

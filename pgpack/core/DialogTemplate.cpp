@@ -1,3 +1,6 @@
+// The two dialogs' controls as their templates lay them out, in dialog
+// units; the dialogs' logic and windows read them.
+
 #include "DialogTemplate.h"
 
 #include "Texts.h"

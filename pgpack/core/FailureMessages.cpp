@@ -1,3 +1,6 @@
+// What a file operation's outcome says to the user, in the dialog and on the
+// command line.
+
 #include "FailureMessages.h"
 
 #include "CombinedFileHeader.h"

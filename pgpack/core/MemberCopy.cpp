@@ -1,3 +1,6 @@
+// Copying a member's bytes from its source into an atomic writer, chunk by
+// chunk; the pack and the split use it.
+
 #include "MemberCopy.h"
 
 #include <QByteArray>

@@ -1,3 +1,6 @@
+// The four files of a model (mesh and three textures) named after the mesh;
+// the dialog, the pack and the split use them.
+
 #include "ModelFiles.h"
 
 QString MemberSuffix(MemberKind kind) {

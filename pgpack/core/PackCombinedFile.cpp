@@ -1,3 +1,6 @@
+// Writing a PGDAF file from a mesh and its textures, whole or not at all;
+// the dialog's create command and pgpack pack use it.
+
 #include "PackCombinedFile.h"
 
 #include "MemberCopy.h"

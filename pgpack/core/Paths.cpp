@@ -1,3 +1,6 @@
+// Paths of a model's files: extensions, model names, folders; the dialog, the
+// command line, the settings and the split use them.
+
 #include "Paths.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// Reading a PGDAF file, trusting nothing in it; the split and the list use it.
+
 #include "ReadCombinedFile.h"
 
 #include <algorithm>

@@ -1,3 +1,6 @@
+// The data directory in the per-user settings store; the dialog and pgpack
+// pack read it.
+
 #include "Settings.h"
 
 #include "Paths.h"

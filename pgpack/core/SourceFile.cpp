@@ -1,3 +1,6 @@
+// A file read as a source, checked to be a regular file of a steady size; the
+// pack and the split read through it.
+
 #include "SourceFile.h"
 
 #include <cerrno>

@@ -1,3 +1,6 @@
+// Splitting a PGDAF file into its members, all or none; the dialog's split
+// command and pgpack split use it.
+
 #include "SplitCombinedFile.h"
 
 #include "MemberCopy.h"

@@ -1,3 +1,6 @@
+// What the file system says about a path and the system's words for a
+// failure; the reading and writing of the archiver stand on it.
+
 #include "SystemFiles.h"
 
 #include <cstring>

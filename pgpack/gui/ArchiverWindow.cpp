@@ -1,3 +1,5 @@
+// The archiver dialog's window: a mirror of CPgpackDlg, made by CPgpackApp.
+
 #include "ArchiverWindow.h"
 
 #include "DialogFont.h"

@@ -1,3 +1,6 @@
+// The application object of the dialog: it shows the archiver dialog; main.cpp
+// makes it when there is a display.
+
 #include "CPgpackApp.h"
 
 #include "ArchiverWindow.h"

@@ -1,3 +1,5 @@
+// The version dialog, opened from the archiver dialog's context menu.
+
 #include "CVersionDlg.h"
 
 #include "DialogFont.h"

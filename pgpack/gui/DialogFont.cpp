@@ -1,3 +1,6 @@
+// The dialogs' font and the dialog units that follow from it, for the
+// archiver's windows.
+
 #include "DialogFont.h"
 
 #include <QFontMetrics>

@@ -1,3 +1,5 @@
+// The program's icon, drawn for the archiver's windows.
+
 #include "ProgramIcon.h"
 
 #include <QPainter>

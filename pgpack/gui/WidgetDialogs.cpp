@@ -1,3 +1,6 @@
+// The archiver's questions asked with Qt's message boxes and file dialogs; the
+// dialog's window answers CPgpackDlg with it.
+
 #include "WidgetDialogs.h"
 
 #include "CVersionDlg.h"
