@@ -201,7 +201,13 @@ bool Step(TForm1& form, fuzzsupport::ScriptedDialogs& dialogs, const Pictures& p
         const MouseButton b = e.button();
         const MouseState s = e.state();
         const int x = e.coordinate(w1), y = e.coordinate(h1);
+        // Where no part is being drawn, a release with no point picked changes nothing.
+        const bool nothingPicked = !form.Ui.PickedPoint && !form.Ui.Mode.Drawing();
+        const Fish before = form.Current();
         form.Image1MouseUp(b, s, x, y);
+        if (nothingPicked)
+            fuzzcheck::Require(form.Current() == before,
+                               "a release without a press changes nothing");
         break;
     }
     case 3: {

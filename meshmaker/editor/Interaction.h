@@ -23,9 +23,10 @@ struct Interaction {
     int Zoom = 0; // 0 until a picture is opened, then 1, 2, 4 or 8
     ToolMode Mode;
 
-    // Side view: the point of the tool's list picked by the last press.
-    // It starts at point 0, as the editor has always started.
-    std::optional<int> PickedPoint = 0;
+    // Side view: the point of the tool's list picked by the last press, until
+    // its release puts it down. None before any press: a release without a
+    // press moves nothing.
+    std::optional<int> PickedPoint;
     // Side view while the pectoral corners are clicked: those placed so far (0..2).
     int PectoralClicks = 0;
     // Front view: the handle picked by the last press.

@@ -79,6 +79,37 @@ TEST(ToolButtons, EachToolEntersItsModeOrWaitsForItsRange) {
     EXPECT_TRUE(e.form.CheckBox8.Checked);
 }
 
+TEST(Picking, AReleaseWithoutAPressChangesNothing) {
+    // Nothing is picked until a press picks a point: a release before any
+    // press, or after the release that put the last point down, moves no
+    // point and makes no undo step, in every tool with points.
+    Editor e;
+    const Fish opened = e.form.Current();
+    EXPECT_EQ(e.ui.PickedPoint, std::nullopt);
+    e.Do([&] { e.form.Image1MouseUp(MouseButton::Left, None, 7, 45); });
+    EXPECT_TRUE(e.form.Current() == opened) << "a release just after the open";
+    EXPECT_FALSE(e.form.CanUndo());
+
+    e.Drag(15, 20, 15, 24); // a real drag moves body point 2 ...
+    const Fish dragged = e.form.Current();
+    ASSERT_FALSE(dragged == opened);
+    for (void (TForm1::*tool)() : {&TForm1::SpeedButton5Click, &TForm1::SpeedButton4Click}) {
+        e.Do([&] { (e.form.*tool)(); });
+        const Fish before = e.form.Current();
+        const int steps = e.form.History.Count();
+        e.Do([&] { e.form.Image1MouseUp(MouseButton::Left, None, 30, 50); });
+        EXPECT_TRUE(e.form.Current() == before) << "... and a second release moves nothing";
+        EXPECT_EQ(e.form.History.Count(), steps);
+    }
+
+    // A new picture starts with nothing picked too.
+    e.Open(test::SaveBmp(e.dir, "other.bmp", Picture(61, 31, {QRect(0, 10, 40, 10)})));
+    const Fish other = e.form.Current();
+    e.Do([&] { e.form.Image1MouseUp(MouseButton::Left, None, 3, 25); });
+    EXPECT_TRUE(e.form.Current() == other) << "a release just after another open";
+    EXPECT_FALSE(e.form.CanUndo());
+}
+
 TEST(Picking, BodyToleranceGrowsWithTheZoomTheOthersStay) {
     struct Case {
         int zoom;
