@@ -1,3 +1,6 @@
+// meshmaker --batch on many pictures: the words read into one run a picture,
+// checked before anything is written, then run side by side; main.cpp runs it.
+
 #include "BatchRun.h"
 
 #include "Batch.h"

@@ -1,3 +1,7 @@
+// Runs of this program, one a file, several at a time, with the progress line
+// and the summary; the batch of many pictures uses it. The twin of
+// pgpack/core/ParallelRuns.cpp.
+
 #include "ParallelRuns.h"
 
 #include <QCoreApplication>

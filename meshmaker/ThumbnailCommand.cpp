@@ -1,3 +1,6 @@
+// meshmaker --thumbnail: a PGX or PGDAF file drawn small in software and
+// written as a PNG; main.cpp runs it for file managers.
+
 #include "ThumbnailCommand.h"
 
 #include "AtomicFile.h"

@@ -1,3 +1,6 @@
+// Edge padding of a picture's transparent pixels from their nearest opaque
+// neighbours, for the model's textures.
+
 #include "EdgePadding.h"
 
 #include <limits>

@@ -1,3 +1,6 @@
+// The model inside a PGDAF file, read by this program's own code for the
+// thumbnailer.
+
 #include "PgdafReader.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,6 @@
+// The model's textures as PNG files: Paeth-filtered rows deflated by zlib;
+// the exports and the thumbnails write them.
+
 #include "PngWriter.h"
 
 #include <QtEndian>

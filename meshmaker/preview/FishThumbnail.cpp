@@ -1,3 +1,6 @@
+// A model drawn as the 3-D view draws it, in software, for the thumbnailer
+// (ThumbnailCommand.cpp).
+
 #include "FishThumbnail.h"
 
 #include "ModelTexture.h"

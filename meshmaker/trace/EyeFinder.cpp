@@ -1,3 +1,6 @@
+// Finding the painted eye on the body for the whole-fish trace: a pure
+// function of the picture.
+
 #include "EyeFinder.h"
 
 #include <algorithm>

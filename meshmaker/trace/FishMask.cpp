@@ -1,3 +1,6 @@
+// The fish as a mask of cells and its morphology (components, holes, distance
+// transform, opening), for the whole-fish trace.
+
 #include "FishMask.h"
 
 #include <algorithm>

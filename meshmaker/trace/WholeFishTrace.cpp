@@ -1,3 +1,7 @@
+// The whole fish traced at once from the picture: a pure function of the
+// picture and a fish, with its rules in WholeFishTrace.h; the picture fuzz
+// target and the tests run it.
+
 #include "WholeFishTrace.h"
 
 #include "EyeFinder.h"

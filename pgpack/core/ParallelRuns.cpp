@@ -1,3 +1,7 @@
+// Runs of this program, one a file, several at a time, with the progress line
+// and the summary; pack and split of several files use it. The twin of
+// meshmaker/ParallelRuns.cpp.
+
 #include "ParallelRuns.h"
 
 #include <QCoreApplication>
