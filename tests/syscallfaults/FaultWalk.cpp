@@ -163,3 +163,11 @@ FaultWalkReport WalkEveryFailurePoint(const FaultWalk& walk) {
     result.Problems << QStringLiteral("still failing calls after %1 runs").arg(walk.MaxRuns);
     return result;
 }
+
+QStringList MessagesLacking(const FaultWalkReport& report, const QString& reason) {
+    QStringList lacking;
+    for (int i = 0; i < report.Messages.size(); ++i)
+        if (!report.Messages[i].contains(reason))
+            lacking << report.FailedCalls.value(i) + QStringLiteral(": ") + report.Messages[i];
+    return lacking;
+}

@@ -78,3 +78,8 @@ FaultRun RunUnderFault(const FaultWalk& walk, int failAt);
 QString SyscallFaultsLibrary();
 
 FaultWalkReport WalkEveryFailurePoint(const FaultWalk& walk);
+
+// The failed runs whose message does not give reason (the system's words,
+// "No space left on device"), each as "what failed: the message"; empty
+// when every failed run said why.
+QStringList MessagesLacking(const FaultWalkReport& report, const QString& reason);
