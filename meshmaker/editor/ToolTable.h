@@ -102,6 +102,9 @@ struct ToolRow {
     // The rectangle dragged on the side view to draw the part, or none.
     RangeRect Fish::*Range = nullptr;
     PickRule Pick{};
+    // The side view closes the strip's last column: the fin's edge runs back
+    // to the body's.
+    bool ClosesOnBody = false;
     bool MovesFreely = false; // a picked point moves in x and y, else up and down only
 
     // The steps of the undo history: the tool's click (with what it starts),

@@ -131,7 +131,7 @@ void DrawColumnPairList(QPainter& p, const double* xs, const double* ys, int las
     p.setPen(QPen(Qt::white, 1));
     for (int i = 0; i <= last - 2; ++i)
         p.drawLine(ViewPoint(xs[i], ys[i], zoom), ViewPoint(xs[i + 2], ys[i + 2], zoom));
-    if ((tool == Tool::Dorsal || tool == Tool::Anal) && last >= 1)
+    if (RowOf(tool).ClosesOnBody && last >= 1)
         p.drawLine(ViewPoint(xs[last], ys[last], zoom),
                    ViewPoint(xs[last - 1], ys[last - 1], zoom));
 }
