@@ -4,8 +4,8 @@
 // panel, which of its points a press can pick, the names of its undo steps,
 // and the mode numbers the form's tables give it. The form logic (TForm1's
 // handlers, ShowFish, ShowFeedback), the main window's actions and tool
-// panel, and the batch read the table; adding a tool is a row here and its
-// handler in TForm1.
+// panel, and the batch read the table; adding a tool is a row here, and in
+// TForm1 its handler and the records of its button and check box.
 
 #include "Controls.h"
 #include "Fish.h"
